@@ -1,0 +1,49 @@
+# Numbrella: the two everyday commands are `make run` and `make test`.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+export QT_QPA_PLATFORM ?= offscreen
+
+.PHONY: all deps build test run sanitize bench fuzz screenshots clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@QT_QPA_PLATFORM= scripts/run.sh $(BUILD)/numbrella
+
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNUMBRELLA_SANITIZE=address,undefined $(CMAKE_ARGS)
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNUMBRELLA_BENCH=ON -DNUMBRELLA_TESTS=OFF $(CMAKE_ARGS)
+	cmake --build build-bench -j $(JOBS)
+	scripts/run-benchmarks.sh build-bench/bench
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON \
+	  -DNUMBRELLA_TESTS=OFF -DNUMBRELLA_WITH_UI=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers.sh build-fuzz/fuzz $(FUZZ_SECONDS)
+
+screenshots: build
+	scripts/screenshots.sh $(BUILD)
+
+clean:
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages listed in deps/debian-packages.txt that are missing.
+# Uses apt-get as root, or through sudo; elsewhere says what to install by hand.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+list="$here/deps/debian-packages.txt"
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$list")
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+echo "Installing: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  run=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  run=(sudo)
+else
+  echo "Cannot install packages (not root, no sudo). Install by hand:" >&2
+  echo "  apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run[@]}" apt-get update -qq
+"${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

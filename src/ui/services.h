@@ -1,0 +1,70 @@
+#pragma once
+// The platform services the windows use: message boxes, the printer and font lists,
+// the clipboard and the beep. Production code uses RealServices(); tests may hand a
+// window their own where a real one cannot be driven.
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace numbrella::ui {
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Question };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // A modal box; returns the button the user chose.
+  virtual MessageAnswer Show(QWidget* parent, const QString& text, const QString& title,
+                             MessageButtons buttons, MessageIcon icon,
+                             MessageAnswer defaultButton) = 0;
+};
+
+class Printers {
+ public:
+  virtual ~Printers() = default;
+  // Number of installed printers, 0 when there is none.
+  virtual int PrinterCount() = 0;
+  // The default printer's device name; nullopt when no printer information can be had.
+  virtual std::optional<QString> DefaultPrinterName() = 0;
+  // The font families the default printer can print with; nullopt as above.
+  virtual std::optional<QStringList> DefaultPrinterFonts() = 0;
+};
+
+class ScreenFonts {
+ public:
+  virtual ~ScreenFonts() = default;
+  virtual QStringList Families() = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual void Clear() = 0;
+  virtual void SetText(const QString& text) = 0;
+  virtual QString Text() = 0;  // "" when it holds no text
+};
+
+class Beeper {
+ public:
+  virtual ~Beeper() = default;
+  virtual void Beep() = 0;
+};
+
+// The set of services one window works with. Every pointer is non-null.
+struct Services {
+  MessageBoxes* messages;
+  Printers* printers;
+  ScreenFonts* screenFonts;
+  Clipboard* clipboard;
+  Beeper* beeper;
+};
+
+// The real services, calling QMessageBox, QPrinterInfo, QFontDatabase, QClipboard.
+Services RealServices();
+
+}  // namespace numbrella::ui
