@@ -1,0 +1,241 @@
+#include "converter/converter_model.h"
+
+#include "common/number_text.h"
+#include "converter/convert_value.h"
+
+#include <cmath>
+#include <utility>
+
+namespace numbrella {
+
+namespace {
+
+constexpr int kArea = 0;  // the first category of the menu, shown at start-up
+
+int CategoryCount() { return static_cast<int>(Categories().size()); }
+
+std::string Text(std::string_view text) { return std::string(text); }
+
+}  // namespace
+
+ConverterModel::ConverterModel()
+    : leftSelected_(CategoryCount(), -1),
+      rightSelected_(CategoryCount(), -1),
+      leftVisible_(CategoryCount(), 0),
+      rightVisible_(CategoryCount(), 0) {
+  leftVisible_[kArea] = 1;
+  rightVisible_[kArea] = 1;
+}
+
+void ConverterModel::Ran(std::string_view name) {
+  if (runs_ != nullptr) runs_->emplace_back(name);
+}
+
+std::string ConverterModel::SelectedText(int category, int index) const {
+  std::optional<UnitCode> code = CodeAt(Categories()[category], index);
+  if (!code) return {};
+  return Text(Categories()[category].units[index].text);
+}
+
+// ---- start-up -------------------------------------------------------------------
+
+void ConverterModel::Load() {
+  Ran("Form_Load");
+  const UnitCategory& area = Categories()[kArea];
+  title_ = Text(area.title);
+  titleTip_ = Text(area.description);
+  fromCategory_ = kArea;
+  intoCategory_ = kArea;
+  decimalText_ = Text(kStartDecimals);
+  decimalPoints_ = 14;
+  // The right list has no selection yet: the left list's handler converts nothing.
+  SetLeftSelection(0);
+  SetRightSelection(0);
+  SetInput("1");
+  output_ = FixedDecimalsText(1.0, decimalPoints_);
+}
+
+// ---- category commands ------------------------------------------------------------
+
+void ConverterModel::ChooseCategory(int category) {
+  if (category < 0 || category >= CategoryCount()) return;
+  const UnitCategory& entry = Categories()[category];
+  if (runs_ != nullptr) Ran(Text(entry.menuName) + "_Click");
+  ClearLists();
+  title_ = Text(entry.title);
+  titleTip_ = Text(entry.description);
+  leftVisible_[category] = 1;
+  // The right reference still names the previous category here: the conversion that
+  // the left selection raises is replaced by the ones that follow.
+  fromCategory_ = category;
+  SetLeftSelection(0);
+  rightVisible_[category] = 1;
+  intoCategory_ = category;
+  SetRightSelection(0);
+  Convert();
+}
+
+void ConverterModel::ClearLists() {
+  Ran("ClearLists");
+  for (char& shown : leftVisible_) shown = 0;
+  for (char& shown : rightVisible_) shown = 0;
+}
+
+// ---- list selections ---------------------------------------------------------------
+
+void ConverterModel::SelectLeftItem(int category, int index) {
+  if (category < 0 || category >= CategoryCount()) return;
+  leftSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
+  LeftListClick(category);
+}
+
+void ConverterModel::SelectRightItem(int category, int index) {
+  if (category < 0 || category >= CategoryCount()) return;
+  rightSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
+  RightListClick(category);
+}
+
+void ConverterModel::SetLeftSelection(int index) {
+  leftSelected_[fromCategory_] = CodeAt(Categories()[fromCategory_], index) ? index : -1;
+  LeftListClick(fromCategory_);
+}
+
+void ConverterModel::SetRightSelection(int index) {
+  rightSelected_[intoCategory_] = CodeAt(Categories()[intoCategory_], index) ? index : -1;
+  RightListClick(intoCategory_);
+}
+
+// The handlers read the lists referred to, not the list that raised them; the two are
+// the same whenever the user clicks, since only the current pair is visible.
+void ConverterModel::LeftListClick(int category) {
+  if (runs_ != nullptr) Ran(Text(Categories()[category].leftList) + "_Click");
+  label1_ = SelectedText(fromCategory_, LeftIndex());
+  // The Area list is selected first at start-up, before its right partner.
+  if (category == kArea && RightIndex() < 0) return;
+  Convert();
+}
+
+void ConverterModel::RightListClick(int category) {
+  if (runs_ != nullptr) Ran(Text(Categories()[category].rightList) + "_Click");
+  label2_ = SelectedText(intoCategory_, RightIndex());
+  Convert();
+}
+
+// ---- direction --------------------------------------------------------------------
+
+void ConverterModel::ClickImage1() {
+  if (direction_ != ConversionDirection::Forward) return;  // Image1 is hidden
+  Ran("Image1_Click");
+  direction_ = ConversionDirection::Reverse;
+  Convert();
+}
+
+void ConverterModel::ClickImage2() {
+  if (direction_ != ConversionDirection::Reverse) return;  // Image2 is hidden
+  Ran("Image2_Click");
+  direction_ = ConversionDirection::Forward;
+  Convert();
+}
+
+// ---- texts -------------------------------------------------------------------------
+
+void ConverterModel::InputChanged(std::string text) {
+  input_ = std::move(text);
+  InputChange();
+}
+
+void ConverterModel::SetInput(std::string text) {
+  input_ = std::move(text);
+  InputChange();
+}
+
+void ConverterModel::InputChange() {
+  Ran("txtIn_Change");
+  Convert();
+}
+
+void ConverterModel::OutputEdited(std::string text) { output_ = std::move(text); }
+
+void ConverterModel::DecimalTextEdited(std::string text) { decimalText_ = std::move(text); }
+
+// ---- decimal places ----------------------------------------------------------------
+
+void ConverterModel::ChooseDecimalPlaces(std::string text) {
+  decimalText_ = std::move(text);
+  DecimalPlacesClick();
+}
+
+void ConverterModel::DecimalPlacesClick() {
+  Ran("cmbDP_Click");
+  // Every item reads as a whole number from 0 to 30; anything else ends the handler
+  // with nothing changed.
+  std::optional<double> places = ReadStrictNumber(decimalText_);
+  if (!places || *places < 0 || *places > 40 || *places != std::floor(*places)) return;
+  decimalPoints_ = static_cast<int>(*places);
+  Convert();
+}
+
+// ---- the conversion ----------------------------------------------------------------
+
+void ConverterModel::Convert() {
+  Ran("Convert");
+  const int from = LeftIndex();
+  const int into = RightIndex();
+  // Both codes are read before anything is written: a list without a selection
+  // ends the run with nothing changed.
+  std::optional<UnitCode> fromCode = CodeAt(Categories()[fromCategory_], from);
+  if (!fromCode) return;
+  std::optional<UnitCode> intoCode = CodeAt(Categories()[intoCategory_], into);
+  if (!intoCode) return;
+  UnitCode source = *fromCode;
+  UnitCode target = *intoCode;
+  if (direction_ == ConversionDirection::Forward) {
+    label1_ = SelectedText(fromCategory_, from);
+    label2_ = SelectedText(intoCategory_, into);
+    label6_ = Text(kConvertCaption);
+    label7_ = Text(kIntoCaption);
+  } else {
+    label1_ = SelectedText(intoCategory_, into);
+    label2_ = SelectedText(fromCategory_, from);
+    label6_ = Text(kIntoCaption);
+    label7_ = Text(kConvertCaption);
+    std::swap(source, target);
+  }
+  // No text: the input or the result lies beyond the double range; the output keeps
+  // what it showed.
+  std::optional<std::string> result = ConvertValue(source, target, input_, decimalPoints_);
+  if (result) output_ = std::move(*result);
+}
+
+// ---- swap, copy, reset -------------------------------------------------------------
+
+void ConverterModel::Swap() {
+  Ran("mnuSwap_Click");
+  // The output is normally written by the conversion; a text the user typed there
+  // that is not a number leaves everything as it is.
+  std::optional<double> previous = ReadStrictNumber(output_);
+  if (!previous) return;
+  SetInput(GeneralNumberText(*previous));
+  const int a = LeftIndex();
+  const int b = RightIndex();
+  SetLeftSelection(b);
+  SetRightSelection(a);
+  Convert();
+}
+
+std::optional<std::string> ConverterModel::CopyText() const {
+  std::optional<double> value = ReadLeadingNumber(output_);
+  if (!value) return std::nullopt;
+  return GeneralNumberText(*value);
+}
+
+bool ConverterModel::HiddenReset() {
+  std::optional<double> places = ReadStrictNumber(decimalText_);
+  if (!places || *places != 15 || input_ != kResetName) return false;
+  SetInput("");
+  decimalText_ = Text(kStartDecimals);
+  DecimalPlacesClick();
+  return true;
+}
+
+}  // namespace numbrella

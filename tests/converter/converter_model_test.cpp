@@ -1,0 +1,386 @@
+#include "converter/converter_model.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace numbrella {
+namespace {
+
+using ::testing::ElementsAre;
+
+int Cat(std::string_view menuName) {
+  auto categories = Categories();
+  for (std::size_t i = 0; i < categories.size(); ++i) {
+    if (categories[i].menuName == menuName) return static_cast<int>(i);
+  }
+  ADD_FAILURE() << "no category " << menuName;
+  return 0;
+}
+
+ConverterModel Loaded() {
+  ConverterModel model;
+  model.Load();
+  return model;
+}
+
+// Selects a pair in the current category as the user would: left, then right.
+void Pick(ConverterModel& model, int left, int right) {
+  model.SelectLeftItem(model.Category(), left);
+  model.SelectRightItem(model.Category(), right);
+}
+
+TEST(ConverterModel, StartsInAreaWithTheIdentityOfOne) {
+  ConverterModel model = Loaded();
+  EXPECT_EQ(model.Title(), "Area");
+  EXPECT_EQ(model.TitleTip(), "The measure of a bounded region on a plane");
+  EXPECT_EQ(model.Category(), Cat("mnuArea"));
+  EXPECT_EQ(model.LeftIndex(), 0);
+  EXPECT_EQ(model.RightIndex(), 0);
+  EXPECT_EQ(model.Label1(), "Sq Inches");
+  EXPECT_EQ(model.Label2(), "Sq Inches");
+  EXPECT_EQ(model.Label6(), "Convert:");
+  EXPECT_EQ(model.Label7(), "Into:");
+  EXPECT_EQ(model.Input(), "1");
+  EXPECT_EQ(model.Output(), "1.00000000000000");
+  EXPECT_EQ(model.DecimalText(), "14");
+  EXPECT_EQ(model.DecimalPoints(), 14);
+  EXPECT_EQ(model.Direction(), ConversionDirection::Forward);
+  for (int c = 0; c < static_cast<int>(Categories().size()); ++c) {
+    bool area = c == Cat("mnuArea");
+    EXPECT_EQ(model.LeftVisible(c), area) << Categories()[c].leftList;
+    EXPECT_EQ(model.RightVisible(c), area) << Categories()[c].rightList;
+    if (!area) {
+      EXPECT_EQ(model.LeftSelected(c), -1);
+    }
+  }
+  EXPECT_EQ(ConverterModel::kCaption.size(), 63u);
+  EXPECT_EQ(ConverterModel::kCaption.substr(0, 15), " Zaduzer Uvev!!");
+  EXPECT_EQ(ConverterModel::kCaption.substr(15, 27), std::string(27, ' '));
+}
+
+TEST(ConverterModel, HandlersRunNestedInTheWindowsOrder) {
+  ConverterModel model;
+  std::vector<std::string> runs;
+  model.RecordRunsInto(&runs);
+  model.Load();
+  // The left Area list is selected while the right one has no selection: no
+  // conversion follows its handler.
+  EXPECT_THAT(runs, ElementsAre("Form_Load", "lstArea1_Click", "lstArea2_Click", "Convert",
+                                "txtIn_Change", "Convert"));
+
+  runs.clear();
+  model.ChooseCategory(Cat("mnuVolume"));
+  EXPECT_THAT(runs, ElementsAre("mnuVolume_Click", "ClearLists", "lstVolume1_Click", "Convert",
+                                "lstVolume2_Click", "Convert", "Convert"));
+
+  runs.clear();
+  model.Swap();
+  EXPECT_THAT(runs, ElementsAre("mnuSwap_Click", "txtIn_Change", "Convert", "lstVolume1_Click",
+                                "Convert", "lstVolume2_Click", "Convert", "Convert"));
+
+  runs.clear();
+  model.DecimalTextEdited("15");
+  model.InputChanged("Zederu Dizira");
+  runs.clear();
+  EXPECT_TRUE(model.HiddenReset());
+  EXPECT_THAT(runs, ElementsAre("txtIn_Change", "Convert", "cmbDP_Click", "Convert"));
+
+  runs.clear();
+  model.ClickImage1();
+  model.ClickImage2();
+  EXPECT_THAT(runs, ElementsAre("Image1_Click", "Convert", "Image2_Click", "Convert"));
+}
+
+TEST(ConverterModel, ConvertsOnePairInEveryCategory) {
+  struct Case {
+    const char* menu;
+    int left;
+    int right;
+    const char* input;
+    const char* from;
+    const char* into;
+    const char* output;
+  };
+  const Case cases[] = {
+      {"mnuArea", 1, 0, "1", "Sq Feet", "Sq Inches", "144.00"},
+      {"mnuMemory", 1, 0, "2", "Kilobytes (KB)", "Bytes (B)", "2048.00"},
+      {"mnuDistance", 0, 1, "1", "Inches", "Feet", "0.08"},
+      {"mnuEnergy", 6, 5, "1", "Kilowatt-hours", "Joules", "3600000.00"},
+      {"mnuFlowRate", 0, 1, "1", "Gallons/Second", "Gallons/Minute", "60.00"},
+      {"mnuForce", 7, 6, "1", "Pound-force", "Ounce-force", "16.00"},
+      {"mnuLight", 0, 1, "1", "Flame", "Foot-candles", "4.00"},
+      {"mnuMass", 1, 0, "1", "Pounds(avdp)", "Ounces(avdp)", "16.00"},
+      {"mnuPower", 3, 1, "1", "Megawatts", "Watts", "1000000.00"},
+      {"mnuPressure", 1, 0, "1", "Bar", "Millibar", "1000.00"},
+      {"mnuTemp", 0, 1, "100", "Celsius", "Fahrenheit", "212.00"},
+      {"mnuTorque", 3, 2, "1", "Pound-force/foot(Foot pounds)",
+       "Pound-force/inch(Inch pounds)", "12.00"},
+      {"mnuSpeed", 2, 1, "1", "Miles/hour", "Feet/minute", "88.00"},
+      {"mnuVolume", 7, 6, "1", "Gallons", "Quarts", "4.00"},
+  };
+  ConverterModel model = Loaded();
+  model.ChooseDecimalPlaces("2");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.menu);
+    model.ChooseCategory(Cat(c.menu));
+    EXPECT_EQ(model.Title(), Categories()[Cat(c.menu)].title);
+    model.InputChanged(c.input);
+    Pick(model, c.left, c.right);
+    EXPECT_EQ(model.Label1(), c.from);
+    EXPECT_EQ(model.Label2(), c.into);
+    EXPECT_EQ(model.Output(), c.output);
+  }
+  // Code 690 sits at index 8 of Volume: Cubic inches to Liters and back.
+  model.ChooseCategory(Cat("mnuVolume"));
+  model.ChooseDecimalPlaces("14");
+  model.InputChanged("1");
+  Pick(model, 8, 0);
+  EXPECT_EQ(model.Label1(), "Liters");
+  EXPECT_EQ(model.Output(), "61.02374409000000");
+}
+
+TEST(ConverterModel, CategoryCommandStartsAtTheFirstUnitsAndKeepsTheRest) {
+  ConverterModel model = Loaded();
+  model.ChooseCategory(Cat("mnuDistance"));
+  Pick(model, 3, 5);
+  model.ChooseDecimalPlaces("3");
+  model.InputChanged("2");
+  model.ClickImage1();
+
+  // The same category again: its selections go back to the first units.
+  model.ChooseCategory(Cat("mnuDistance"));
+  EXPECT_EQ(model.LeftIndex(), 0);
+  EXPECT_EQ(model.RightIndex(), 0);
+  EXPECT_EQ(model.Input(), "2");
+  EXPECT_EQ(model.DecimalPoints(), 3);
+  EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
+  EXPECT_EQ(model.Output(), "2.000");
+
+  model.ChooseCategory(Cat("mnuMass"));
+  EXPECT_EQ(model.Title(), "Mass");
+  EXPECT_EQ(model.Category(), Cat("mnuMass"));
+  EXPECT_EQ(model.IntoCategory(), Cat("mnuMass"));
+  for (int c = 0; c < static_cast<int>(Categories().size()); ++c) {
+    EXPECT_EQ(model.LeftVisible(c), c == Cat("mnuMass"));
+    EXPECT_EQ(model.RightVisible(c), c == Cat("mnuMass"));
+  }
+  EXPECT_EQ(model.Label1(), "Ounces(avdp)");
+  EXPECT_EQ(model.Label2(), "Ounces(avdp)");
+  EXPECT_EQ(model.Label6(), "Into:");
+  EXPECT_EQ(model.Label7(), "Convert:");
+  EXPECT_EQ(model.Output(), "2.000");
+}
+
+TEST(ConverterModel, CategoryCommandEndsWithTheNewPairWhateverTheMixedKeyMatched) {
+  // Foot-candles (101) on the right and Inches (0) from the new left list form
+  // "1010" in reverse, the Sq Inches identity; forward, Inches and Kilobytes (202)
+  // form "0202", the key of no rule. Both passing conversions are replaced.
+  ConverterModel model = Loaded();
+  model.InputChanged("5");
+  model.ChooseCategory(Cat("mnuLight"));
+  Pick(model, 0, 1);
+  model.ClickImage1();
+  EXPECT_EQ(model.Output(), "1.25000000000000");
+  model.ChooseCategory(Cat("mnuDistance"));
+  EXPECT_EQ(model.Output(), "5.00000000000000");
+  EXPECT_EQ(model.Label1(), "Inches");
+
+  model.ClickImage2();
+  model.ChooseCategory(Cat("mnuMemory"));
+  Pick(model, 0, 1);
+  model.ChooseCategory(Cat("mnuDistance"));
+  EXPECT_EQ(model.Output(), "5.00000000000000");
+  EXPECT_EQ(model.Label2(), "Inches");
+}
+
+TEST(ConverterModel, ReversingExchangesTheCaptionsAndTheDirection) {
+  ConverterModel model = Loaded();
+  model.ChooseCategory(Cat("mnuDistance"));
+  Pick(model, 0, 1);
+  EXPECT_EQ(model.Output(), "0.08333333333333");
+  model.ClickImage1();
+  EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
+  EXPECT_EQ(model.Label1(), "Feet");
+  EXPECT_EQ(model.Label2(), "Inches");
+  EXPECT_EQ(model.Label6(), "Into:");
+  EXPECT_EQ(model.Label7(), "Convert:");
+  EXPECT_EQ(model.Output(), "12.00000000000000");
+  EXPECT_EQ(model.LeftIndex(), 0);
+  EXPECT_EQ(model.RightIndex(), 1);
+  // A click on a unit in reverse names it as the output (left) or input (right).
+  model.SelectLeftItem(model.Category(), 2);
+  EXPECT_EQ(model.Label2(), "Yards");
+  EXPECT_EQ(model.Output(), "0.33333333333333");
+  model.ClickImage1();  // hidden: nothing happens
+  EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
+  model.ClickImage2();
+  EXPECT_EQ(model.Direction(), ConversionDirection::Forward);
+  EXPECT_EQ(model.Label1(), "Yards");
+  EXPECT_EQ(model.Label6(), "Convert:");
+  EXPECT_EQ(model.Output(), "3.00000000000000");
+}
+
+TEST(ConverterModel, DecimalPlacesChangeOnlyWhenAnItemIsChosen) {
+  ConverterModel model = Loaded();
+  model.ChooseCategory(Cat("mnuDistance"));
+  Pick(model, 0, 1);
+  model.ChooseDecimalPlaces("2");
+  EXPECT_EQ(model.Output(), "0.08");
+  model.ChooseDecimalPlaces("0");
+  EXPECT_EQ(model.Output(), "0");
+  model.ChooseDecimalPlaces("30");
+  EXPECT_EQ(model.Output(), "0.083333333333333300000000000000");
+  model.DecimalTextEdited("20");
+  EXPECT_EQ(model.DecimalPoints(), 30);
+  model.InputChanged("2");
+  EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
+  // A text that is no item leaves the places as they were.
+  model.ChooseDecimalPlaces("abc");
+  model.ChooseDecimalPlaces("2.5");
+  model.ChooseDecimalPlaces("-1");
+  EXPECT_EQ(model.DecimalPoints(), 30);
+  EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
+}
+
+TEST(ConverterModel, InputIsReadByItsLeadingNumberAndFailuresKeepTheOutput) {
+  ConverterModel model = Loaded();
+  model.ChooseCategory(Cat("mnuDistance"));
+  model.ChooseDecimalPlaces("2");
+  for (auto [input, output] : {std::pair{"1,5", "1.00"}, {"1 000", "1000.00"},
+                               {"2e3", "2000.00"}, {"&H10", "16.00"}, {"abc", "0.00"},
+                               {"", "0.00"}, {"-2.5", "-2.50"}}) {
+    model.InputChanged(input);
+    EXPECT_EQ(model.Output(), output) << input;
+  }
+  model.ChooseCategory(Cat("mnuArea"));
+  model.InputChanged("3");
+  Pick(model, 7, 4);
+  ASSERT_EQ(model.Output(), "3000000000000.00");
+  model.InputChanged("1e300");  // the result overflows
+  EXPECT_EQ(model.Output(), "3000000000000.00");
+  EXPECT_EQ(model.Label1(), "Sq Kilometers");
+  EXPECT_EQ(model.Label2(), "Sq Millimeters");
+  model.InputChanged("1e999");  // the input itself lies beyond the range
+  EXPECT_EQ(model.Output(), "3000000000000.00");
+
+  // A list without a selection ends the conversion before anything is written.
+  model.InputChanged("1");
+  model.SelectRightItem(model.Category(), -1);
+  model.InputChanged("7");
+  EXPECT_EQ(model.Output(), "1000000000000.00");
+  EXPECT_EQ(model.Label1(), "Sq Kilometers");
+}
+
+TEST(ConverterModel, SwapMakesTheRoundTripAndASecondSwapRestoresTheUnits) {
+  ConverterModel model = Loaded();
+  Pick(model, 2, 1);  // Sq Yards into Sq Feet
+  ASSERT_EQ(model.Output(), "9.00000000000000");
+  model.Swap();
+  EXPECT_EQ(model.Input(), "9");
+  EXPECT_EQ(model.LeftIndex(), 1);
+  EXPECT_EQ(model.RightIndex(), 2);
+  EXPECT_EQ(model.Label1(), "Sq Feet");
+  EXPECT_EQ(model.Label2(), "Sq Yards");
+  EXPECT_EQ(model.Output(), "1.00000000000001");
+  // The rounded output comes back as the input: the round trip shows it.
+  model.Swap();
+  EXPECT_EQ(model.Input(), "1.00000000000001");
+  EXPECT_EQ(model.LeftIndex(), 2);
+  EXPECT_EQ(model.RightIndex(), 1);
+  EXPECT_EQ(model.Output(), "9.00000000000009");
+
+  // In reverse the exchange swaps the input and output units just the same.
+  model.ChooseCategory(Cat("mnuDistance"));
+  model.InputChanged("1");
+  Pick(model, 0, 1);
+  model.ClickImage1();  // Feet into Inches
+  ASSERT_EQ(model.Output(), "12.00000000000000");
+  model.Swap();
+  EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
+  EXPECT_EQ(model.Input(), "12");
+  EXPECT_EQ(model.Label1(), "Inches");
+  EXPECT_EQ(model.Label2(), "Feet");
+  EXPECT_EQ(model.Output(), "1.00000000000000");
+}
+
+TEST(ConverterModel, SwapWithAnOutputThatIsNoNumberChangesNothing) {
+  ConverterModel model = Loaded();
+  Pick(model, 1, 0);
+  for (const char* typed : {"12abc", "", "abc", "1e999"}) {
+    model.OutputEdited(typed);
+    model.Swap();
+    EXPECT_EQ(model.Input(), "1") << typed;
+    EXPECT_EQ(model.Output(), typed);
+    EXPECT_EQ(model.LeftIndex(), 1);
+    EXPECT_EQ(model.RightIndex(), 0);
+  }
+  model.OutputEdited(" 2 ");  // surrounding blanks still read
+  model.Swap();
+  EXPECT_EQ(model.Input(), "2");
+  EXPECT_EQ(model.Output(), "0.01388888888889");
+}
+
+TEST(ConverterModel, CopyTakesTheLeadingNumberAsAGeneralNumberText) {
+  ConverterModel model = Loaded();
+  EXPECT_EQ(model.CopyText(), "1");
+  model.ChooseCategory(Cat("mnuTemp"));
+  model.InputChanged("-3.5");
+  EXPECT_EQ(model.Output(), "-3.50000000000000");
+  EXPECT_EQ(model.CopyText(), "-3.5");
+  model.ChooseCategory(Cat("mnuArea"));
+  model.InputChanged("1");
+  Pick(model, 0, 1);
+  EXPECT_EQ(model.CopyText(), "0.00694444444444");
+  model.InputChanged("1e20");
+  Pick(model, 0, 0);
+  EXPECT_EQ(model.CopyText(), "1E+20");
+  model.OutputEdited("no number");
+  EXPECT_EQ(model.CopyText(), "0");
+  model.OutputEdited("12 apples");
+  EXPECT_EQ(model.CopyText(), "12");
+  model.OutputEdited("1e999");
+  EXPECT_EQ(model.CopyText(), std::nullopt);
+}
+
+TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
+  ConverterModel model = Loaded();
+  model.ChooseDecimalPlaces("15");
+  model.InputChanged("Zederu Dizira");
+  EXPECT_EQ(model.Output(), "0.000000000000000");
+  EXPECT_TRUE(model.HiddenReset());
+  EXPECT_EQ(model.Input(), "");
+  EXPECT_EQ(model.DecimalText(), "14");
+  EXPECT_EQ(model.DecimalPoints(), 14);
+  EXPECT_EQ(model.Output(), "0.00000000000000");
+
+  struct Case {
+    const char* places;
+    const char* input;
+  };
+  for (Case c : {Case{"15", "zederu dizira"}, Case{"15", "Zederu Dizira "},
+                 Case{"14", "Zederu Dizira"}, Case{"abc", "Zederu Dizira"},
+                 Case{"", "Zederu Dizira"}, Case{"15abc", "Zederu Dizira"}}) {
+    ConverterModel other = Loaded();
+    other.ChooseDecimalPlaces("3");
+    other.DecimalTextEdited(c.places);
+    other.InputChanged(c.input);
+    std::string output = other.Output();
+    EXPECT_FALSE(other.HiddenReset()) << c.places << " / " << c.input;
+    EXPECT_EQ(other.Input(), c.input);
+    EXPECT_EQ(other.DecimalText(), c.places);
+    EXPECT_EQ(other.DecimalPoints(), 3);
+    EXPECT_EQ(other.Output(), output);
+  }
+  // Fifteen typed into the text part counts as fifteen, blanks around it too.
+  ConverterModel typed = Loaded();
+  typed.DecimalTextEdited(" 15 ");
+  typed.InputChanged("Zederu Dizira");
+  EXPECT_TRUE(typed.HiddenReset());
+  EXPECT_EQ(typed.DecimalPoints(), 14);
+}
+
+}  // namespace
+}  // namespace numbrella
