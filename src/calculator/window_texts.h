@@ -1,0 +1,36 @@
+#pragma once
+// The calculator window's fixed texts: its title and its messages.
+#include <string>
+#include <string_view>
+
+namespace numbrella {
+
+inline constexpr std::string_view kMakerAddress = "www.numbrella.example";
+inline constexpr std::string_view kProgramTitle = "Numbrella Calculator";
+
+// "  Numbrella Calculator - Untitled", twelve blanks, the maker's address, one blank.
+std::string UntitledWindowTitle();
+// "  Numbrella Calculator ", the document's path, twelve blanks, the address, one blank.
+std::string TitledWindowTitle(std::string_view path);
+
+inline constexpr std::string_view kDivideByZeroText = "        You cannot divide by zero!";
+inline constexpr std::string_view kNegativeRootText =
+    "This calculator cannot find the square root of a negative number";
+inline constexpr std::string_view kNegativeRootTitle = "Negative Number";
+inline constexpr std::string_view kArithmeticFailureText =
+    "An error has occurred (possibly an overflow)....\r\nplease continue working.";
+inline constexpr std::string_view kArithmeticFailureTitle = "Error";
+inline constexpr std::string_view kNoPrinterFontsText = "            No printer or fax fonts";
+inline constexpr std::string_view kUnknownFaceText = "What kind of a font face is that?";
+inline constexpr std::string_view kOverwriteConstantText =
+    "Are you sure you want to copy over the existing value?";
+inline constexpr std::string_view kClearConstantsText =
+    "Are you sure you want to clear all of the constant values?";
+inline constexpr std::string_view kAreYouSureTitle = "Are you sure?";
+
+// The document dialog's file-type list.
+inline constexpr std::string_view kFileFilter =
+    "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|"
+    "Initialization Files(*.ini)|*.ini|All Files(*.*)|*.*";
+
+}  // namespace numbrella

@@ -1,0 +1,18 @@
+#pragma once
+// The workboard's font-face list: a sorted list filled from the printer's or the
+// screen's font names.
+#include <string>
+#include <vector>
+
+namespace numbrella {
+
+// The order the face list keeps: letters compared without regard to case, ties broken
+// by the exact text.
+bool FaceNameBefore(const std::string& a, const std::string& b);
+
+// The list after a fill with `names`: entry i of the list is set to name i, entries of
+// an earlier, longer fill stay, and the list is sorted again.
+std::vector<std::string> RefilledFaceList(const std::vector<std::string>& current,
+                                          const std::vector<std::string>& names);
+
+}  // namespace numbrella

@@ -1,0 +1,31 @@
+#pragma once
+// The repaint check's memory of the printer situation: the default printer's name, or
+// none. A repaint acts only when the situation differs from the one the last start-up
+// or check dealt with, whatever came of that.
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace numbrella {
+
+enum class PrinterChange {
+  None,               // the same situation: nothing to do
+  NewDefaultPrinter,  // another (or a first) default printer: start up again
+  PrinterGone,        // the default printer went away: screen fonts, once
+};
+
+class PrinterWatch {
+ public:
+  // The situation a start-up dealt with.
+  void Remember(std::optional<std::string> defaultPrinter) {
+    remembered_ = std::move(defaultPrinter);
+  }
+  // What the situation found now asks for; it is remembered from here on.
+  PrinterChange Check(const std::optional<std::string>& defaultPrinter);
+  const std::optional<std::string>& Remembered() const { return remembered_; }
+
+ private:
+  std::optional<std::string> remembered_;
+};
+
+}  // namespace numbrella
