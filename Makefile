@@ -36,11 +36,12 @@ bench: deps
 	scripts/run-benchmarks.sh build-bench/bench
 
 FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
 fuzz: deps
-	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON \
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON \
 	  -DNUMBRELLA_TESTS=OFF -DNUMBRELLA_WITH_UI=OFF
-	cmake --build build-fuzz -j $(JOBS)
-	scripts/run-fuzzers.sh build-fuzz/fuzz $(FUZZ_SECONDS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
 
 screenshots: build
 	scripts/screenshots.sh $(BUILD)

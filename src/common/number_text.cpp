@@ -146,6 +146,13 @@ SignificantDigits RoundTo15(double value) {
   }
   std::copy_n(digits17.begin(), 15, out.digits.begin());
   out.point = exponent + 1;
+  // Rounding up next to the largest double would write a text beyond the double
+  // range, which no reader could take back: keep the digits there instead.
+  static constexpr std::string_view kLargest15 = "179769313486231";
+  if (roundUp && out.point == 309 &&
+      std::string_view(out.digits.data(), 15) >= kLargest15) {
+    roundUp = false;
+  }
   if (roundUp) {
     int k = 14;
     while (k >= 0 && out.digits[static_cast<std::size_t>(k)] == '9') out.digits[static_cast<std::size_t>(k--)] = '0';

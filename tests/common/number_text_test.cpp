@@ -84,6 +84,10 @@ TEST(GeneralNumberText, WritesAtMostFifteenSignificantDigits) {
   EXPECT_EQ(GeneralNumberText(5e-324), "4.94065645841247E-324");
   EXPECT_EQ(GeneralNumberText(0.00694444444444), "0.00694444444444");
   EXPECT_EQ(GeneralNumberText(3.14159265), "3.14159265");
+  // Next to the largest double the text stays within the double range.
+  EXPECT_EQ(GeneralNumberText(-std::numeric_limits<double>::max()), "-1.79769313486231E+308");
+  EXPECT_TRUE(ReadLeadingNumber(GeneralNumberText(std::numeric_limits<double>::max())));
+  EXPECT_TRUE(ReadLeadingNumber(FixedDecimalsText(std::numeric_limits<double>::max(), 3)));
 }
 
 TEST(FixedDecimalsText, RoundsHalvesAwayFromZeroAfterFifteenDigits) {
@@ -187,10 +191,12 @@ Exact ExactExpansion(double value) {
   return e;
 }
 
-// Rounds the exact digits to 15 significant digits, halves away from zero.
+// Rounds the exact digits to 15 significant digits, halves away from zero, except
+// where that would go beyond the largest double.
 Exact Round15(Exact e) {
   if (e.digits.size() <= 15) return e;
   bool up = e.digits[15] >= '5';
+  if (e.point == 309 && e.digits.compare(0, 15, "179769313486231") >= 0) up = false;
   e.digits.resize(15);
   if (up) {
     int k = 14;
