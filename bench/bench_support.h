@@ -1,0 +1,41 @@
+#pragma once
+// Measures a baseline inside the same run, so that each benchmark can report its
+// time as a ratio to it (the counter shows how many baselines one call costs).
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+
+namespace numbrella::bench {
+
+// CPU time of this thread, so that other work on the machine does not enter the ratio.
+inline double ThreadNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e9 + static_cast<double>(now.tv_nsec);
+}
+
+// Nanoseconds per call of `call`: the best of several batches after a warm-up batch.
+template <typename Call>
+double BestNanosecondsPerCall(Call&& call, int callsPerBatch = 20000, int batches = 8) {
+  double best = 0;
+  for (int batch = 0; batch <= batches; ++batch) {
+    double start = ThreadNanoseconds();
+    for (int i = 0; i < callsPerBatch; ++i) call();
+    double perCall = (ThreadNanoseconds() - start) / callsPerBatch;
+    if (batch == 1 || (batch > 1 && perCall < best)) best = perCall;
+  }
+  return best;
+}
+
+// Runs the benchmark loop over `call` and reports the ratio of its time per call to
+// the baseline's as the counter "ratio".
+template <typename Call>
+void RunAgainstBaseline(benchmark::State& state, double baselineNanoseconds, Call&& call) {
+  double start = ThreadNanoseconds();
+  for (auto _ : state) call();
+  double perCall = (ThreadNanoseconds() - start) / static_cast<double>(state.iterations());
+  state.counters["baseline_ns"] = baselineNanoseconds;
+  state.counters["ratio"] = perCall / baselineNanoseconds;
+}
+
+}  // namespace numbrella::bench

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs every benchmark in the given folder; each reports its time as a ratio to a
+# baseline measured in the same run (the counter "ratio", or as the benchmark says).
+set -euo pipefail
+dir=$1
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+status=0
+for bench in "$dir"/*_bench; do
+  [[ -x "$bench" ]] || continue
+  echo "== $(basename "$bench")"
+  "$bench" --benchmark_counters_tabular=true || status=1
+done
+exit $status
