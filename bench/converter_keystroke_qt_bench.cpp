@@ -1,0 +1,173 @@
+// What a keystroke in the converter's input field and a category command cost, each
+// against writing the texts they show (the output and the four unit captions) straight
+// into bare widgets. Prints the ratios at the end.
+#include "converter/frmListBoxConverter.h"
+
+#include "support/fake_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using numbrella::frmListBoxConverter;
+
+// Five bare widgets in a shown window, like the converter's output and captions.
+struct BareWidgets {
+  QWidget window;
+  QLineEdit* in = new QLineEdit(&window);
+  QLineEdit* out = new QLineEdit(&window);
+  QLabel* labels[4] = {new QLabel(&window), new QLabel(&window), new QLabel(&window),
+                       new QLabel(&window)};
+  BareWidgets() {
+    window.resize(541, 332);
+    window.show();
+  }
+};
+
+// Made in main, while the application lives.
+frmListBoxConverter* converter = nullptr;
+BareWidgets* bare = nullptr;
+
+// Outside the timing, before every iteration: what comes before the measured step
+// (the user's key changing the input field's text), and now and then a run of the
+// event loop, as between user actions, so that posted repaints do not pile up. All
+// three benchmarks pause the same way, so the pausing costs them alike.
+template <class Before>
+void Untimed(benchmark::State& state, int iteration, Before before) {
+  state.PauseTiming();
+  before();
+  if ((iteration & 63) == 63) QCoreApplication::processEvents();
+  state.ResumeTiming();
+}
+
+// Sets a field's text as a keystroke does, without its change notification.
+void SetQuietly(QLineEdit* field, const QString& text) {
+  const bool blocked = field->blockSignals(true);
+  field->setText(text);
+  field->blockSignals(blocked);
+}
+
+const QString kInputs[2] = {QStringLiteral("1"), QStringLiteral("12")};
+
+// Baseline: the five texts a keystroke shows (Inches into Inches, the input between
+// 1 and 12) written straight into bare widgets.
+void BM_BareWidgetsFiveTexts(benchmark::State& state) {
+  const QString outputs[2] = {QStringLiteral("1.00000000000000"),
+                              QStringLiteral("12.00000000000000")};
+  const QString captions[4] = {QStringLiteral("Inches"), QStringLiteral("Inches"),
+                               QStringLiteral("Convert:"), QStringLiteral("Into:")};
+  int i = 0;
+  for (auto _ : state) {
+    Untimed(state, i, [&] { SetQuietly(bare->in, kInputs[i & 1]); });
+    bare->out->setText(outputs[i & 1]);
+    for (int c = 0; c < 4; ++c) bare->labels[c]->setText(captions[c]);
+    ++i;
+  }
+  QCoreApplication::processEvents();
+}
+
+// One keystroke in the input field, from its change handler to the output and the
+// captions written: the conversion and the window showing its result.
+void BM_KeystrokeInInput(benchmark::State& state) {
+  converter->findChild<QAction*>(QStringLiteral("mnuDistance"))->trigger();
+  auto* in = converter->findChild<QLineEdit*>(QStringLiteral("txtIn"));
+  auto* out = converter->findChild<QLineEdit*>(QStringLiteral("txtOut"));
+  int i = 0;
+  for (auto _ : state) {
+    Untimed(state, i, [&] { SetQuietly(in, kInputs[i & 1]); });
+    Q_EMIT in->textChanged(in->text());
+    ++i;
+  }
+  if (out->text() != QLatin1String("12.00000000000000") &&
+      out->text() != QLatin1String("1.00000000000000")) {
+    state.SkipWithError("the output does not follow the input");
+  }
+  QCoreApplication::processEvents();
+}
+
+// A category command from the menu: lists switched, first units selected on both
+// sides, three conversions, captions and output written.
+void BM_CategoryCommand(benchmark::State& state) {
+  QAction* commands[2] = {converter->findChild<QAction*>(QStringLiteral("mnuDistance")),
+                          converter->findChild<QAction*>(QStringLiteral("mnuArea"))};
+  int i = 0;
+  for (auto _ : state) {
+    Untimed(state, i, [] {});
+    commands[i & 1]->trigger();
+    ++i;
+  }
+  QCoreApplication::processEvents();
+}
+
+BENCHMARK(BM_BareWidgetsFiveTexts)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KeystrokeInInput)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CategoryCommand)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Keeps each run's time per iteration so that the ratios can be printed.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
+        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The offscreen platform warns on every list shown or hidden; writing those lines
+  // would be measured with the window, and a desktop platform has none of them.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support"))) {
+      std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+  });
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  numbrella::testing::FakeServices fake;
+  numbrella::ShowConversionCalculator(fake.services());
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<frmListBoxConverter*>(widget)) converter = window;
+  }
+  if (converter == nullptr) {
+    std::fputs("no converter window\n", stderr);
+    return 1;
+  }
+  bare = new BareWidgets;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  delete bare;
+  delete converter;
+  // Ratios of the medians of the repetitions.
+  const double base = reporter.times["BM_BareWidgetsFiveTexts_median"];
+  if (base > 0) {
+    for (std::string name : {"BM_KeystrokeInInput", "BM_CategoryCommand"}) {
+      auto found = reporter.times.find(name + "_median");
+      if (found == reporter.times.end()) continue;
+      const bool keystroke = name == "BM_KeystrokeInInput";
+      std::printf("%s / BM_BareWidgetsFiveTexts = %.2f%s\n", name.c_str(),
+                  found->second / base, keystroke ? " (goal: at most 2)" : "");
+    }
+  }
+  std::fflush(stdout);
+  benchmark::Shutdown();
+  return 0;
+}
