@@ -1,0 +1,178 @@
+#pragma once
+// The calculator window: the two-operand worksheet in its upper half, the workboard
+// with its font controls in its lower half.
+#include "calculator/worksheet.h"
+#include "ui/services.h"
+#include "workboard/printer_watch.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace numbrella {
+
+namespace ui {
+class CommonDialog;
+class RichTextBox;
+}  // namespace ui
+
+class frmNewCalculator1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // The window with the real platform services.
+  frmNewCalculator1();
+  // The window with the given services (they must outlive it). The start-up sequence
+  // has run when the constructor returns.
+  explicit frmNewCalculator1(const ui::Services& services, QWidget* parent = nullptr);
+  ~frmNewCalculator1() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateWorksheet(QWidget* area);
+  void CreateWorkboard(QWidget* area);
+  QLabel* Caption(QWidget* area, const QString& text, int x, int y, int width, int height);
+
+  // Start-up and the repaint check.
+  void Form_Load();
+  bool LoadPrinterFonts(bool& lineSpacingFilled);
+  void FillLineSpacing();
+  void FinishStartup();
+  void Form_Paint();
+  std::optional<QString> PrinterSituation();
+
+  // Operand entry.
+  void txtOperand_GotFocus(int index);
+  void Command1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                          int x, int y);
+  void Command1_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                        int y);
+  void tmrNumbers_Timer();
+  void cmdDecimal_Click();
+  void cmdPlusMinus_Click();
+  void cmdBackspace_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void cmdBackspace_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void tmrBackspace_Timer();
+  void cmdClearAll_Click();
+
+  // Operators and evaluation.
+  void cmdOperatorX_Click();
+  void cmdOperatorDivide_Click();
+  void cmdOperatorPlus_Click();
+  void cmdOperatorMinus_Click();
+  void cmdPowers_Click();
+  void cmdOperatorSR_Click();
+  void cmdCubeRoot_Click();
+  void cmdInverse_Click();
+  void TwoOperandKey(const char* op);
+  void OneOperandKey(const char* op);
+  void cmdEqualSign_Click();
+  void Combo4_Click();
+
+  // Answer transfer and constants.
+  void cmdCopy_Click();
+  void cmdPaste_Click();
+  void cmdCopyA_Click(int index);
+  void cmdPasteA_Click(int index);
+  void Command7_Click();
+
+  // The workboard record and fonts.
+  bool Archive();
+  void txtArchive1_Change();
+  void Check1_Click();
+  void Check2_Click();
+  void Combo1_Click();
+  void Combo2_Click();
+  void Combo2_LostFocus();
+  void ScreenFontsOnly();
+  void FillFaceList(const QStringList& names);
+
+  void mnuConvCalc_Click();
+
+  // Helpers.
+  void ShowWorksheet();
+  void Focus(FocusRequest request);
+  void ShowFailure(std::string_view text, std::string_view title);
+  ui::MessageAnswer Ask(std::string_view text, ui::MessageAnswer defaultButton);
+  bool SetComboText(QComboBox* box, const QString& text);
+
+  ui::Services services_;
+  Worksheet sheet_;
+
+  // Worksheet controls.
+  std::array<QLineEdit*, 2> txtOperand{};
+  QLabel* lblOperator = nullptr;
+  QLabel* lblAnswer = nullptr;
+  std::array<QPushButton*, 11> Command1{};
+  QPushButton* cmdDecimal = nullptr;
+  QPushButton* cmdPlusMinus = nullptr;
+  QPushButton* cmdBackspace = nullptr;
+  QPushButton* cmdClearAll = nullptr;
+  QPushButton* cmdOperatorX = nullptr;
+  QPushButton* cmdOperatorDivide = nullptr;
+  QPushButton* cmdOperatorPlus = nullptr;
+  QPushButton* cmdOperatorMinus = nullptr;
+  QPushButton* cmdOperatorSR = nullptr;
+  QPushButton* cmdCubeRoot = nullptr;
+  QPushButton* cmdInverse = nullptr;
+  QPushButton* cmdPowers = nullptr;
+  QPushButton* cmdEqualSign = nullptr;
+  QComboBox* Combo4 = nullptr;
+  QPushButton* cmdCopy = nullptr;
+  QPushButton* cmdPaste = nullptr;
+  std::array<QPushButton*, 5> cmdCopyA{};
+  std::array<QPushButton*, 5> cmdPasteA{};
+  std::array<QLineEdit*, 5> txtPaste{};
+  QPushButton* Command7 = nullptr;
+  QTimer* tmrNumbers = nullptr;
+  QTimer* tmrBackspace = nullptr;
+
+  // Workboard controls.
+  ui::RichTextBox* txtArchive1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  QPushButton* Command4 = nullptr;
+  QPushButton* Command5 = nullptr;
+  QCheckBox* Check1 = nullptr;
+  QCheckBox* Check2 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QComboBox* Combo2 = nullptr;
+  QComboBox* Combo3 = nullptr;
+  QLineEdit* Text2 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  ui::CommonDialog* CommonDialog1 = nullptr;
+  QAction* mnuConvCalc = nullptr;
+
+  // Window-level state.
+  QString strPrinterName;
+  bool blnWorkboardChanged = false;
+  QString strFileFilter;
+  QString strFileName;
+  bool blnSaveCancelled = false;
+  int intSaveAnswer = 0;
+  bool blnOpening = false;
+  bool mnuDisplayWorkChecked = true;  // the workboard is displayed
+
+  // The printer situation the last start-up or repaint check dealt with.
+  PrinterWatch printerWatch_;
+  bool paintCheckPending_ = false;
+  // Set while an operand field keeps the focus over a deactivation of the window or a
+  // pop-up: getting it back then is no new focus change.
+  std::array<bool, 2> operandKeptFocus_{};
+};
+
+}  // namespace numbrella

@@ -1,0 +1,146 @@
+#pragma once
+// Driving the calculator window as a user does: pressing and releasing its keys,
+// choosing items in its lists, and reading what it shows.
+#include "calculator/frmNewCalculator1.h"
+#include "calculator/stand_in_fonts.h"
+#include "support/fake_services.h"
+#include "ui/RichTextBox.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace numbrella::testing {
+
+// The printer fonts of the usual office printer, "Arial Narrow" among them.
+inline QStringList OfficePrinterFonts() {
+  return {QStringLiteral("Times New Roman"), QStringLiteral("Arial Narrow"),
+          QStringLiteral("DejaVu Sans"), QStringLiteral("Courier New"), QStringLiteral("Arial")};
+}
+
+class CalculatorWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(InstallStandInFonts(
+        {QStringLiteral("Arial Narrow"), QStringLiteral("Arial Rounded MT Bold")}));
+  }
+
+  // The default: a printer called "Office" whose fonts include "Arial Narrow".
+  void SetUp() override {
+    fakes.printers.name = QStringLiteral("Office");
+    fakes.printers.fonts = OfficePrinterFonts();
+  }
+
+  void TearDown() override { window.reset(); }
+
+  // Starts the window with the services as the test has set them, shows it and waits
+  // until it is active, as it is in front of a user.
+  void Open() {
+    window = std::make_unique<frmNewCalculator1>(fakes.services());
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::processEvents();
+  }
+
+  template <typename T = QWidget>
+  T* Find(const QString& name) const {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  QLineEdit* Operand(int index) const {
+    return Find<QLineEdit>(QStringLiteral("txtOperand(%1)").arg(index));
+  }
+  QString Operand1() const { return Operand(0)->text(); }
+  QString Operand2() const { return Operand(1)->text(); }
+  QString OperatorShown() const { return Find<QLabel>(QStringLiteral("lblOperator"))->text(); }
+  QString AnswerShown() const { return Find<QLabel>(QStringLiteral("lblAnswer"))->text(); }
+  ui::RichTextBox* Workboard() const { return Find<ui::RichTextBox>(QStringLiteral("txtArchive1")); }
+  QComboBox* Combo(int number) const { return Find<QComboBox>(QStringLiteral("Combo%1").arg(number)); }
+  QString WorkboardText() const { return Workboard()->Text(); }
+
+  // Mouse down and up on a key, with the given mouse button.
+  void Press(QWidget* key, Qt::MouseButton button = Qt::LeftButton) {
+    ASSERT_NE(key, nullptr);
+    QTest::mousePress(key, button);
+    QTest::mouseRelease(key, button);
+  }
+  void Press(const QString& name) { Press(Find(name)); }
+  // Keys by their captions on the window: digits "0"-"9", "Pi", ".", operators...
+  void Keys(const QString& keys) {
+    for (QChar c : keys) {
+      if (c.isDigit()) {
+        Press(QStringLiteral("Command1(%1)").arg(c));
+      } else if (c == u'.') {
+        Press(QStringLiteral("cmdDecimal"));
+      } else if (c == u'+') {
+        Press(QStringLiteral("cmdOperatorPlus"));
+      } else if (c == u'-') {
+        Press(QStringLiteral("cmdOperatorMinus"));
+      } else if (c == u'*') {
+        Press(QStringLiteral("cmdOperatorX"));
+      } else if (c == u'/') {
+        Press(QStringLiteral("cmdOperatorDivide"));
+      } else if (c == u'^') {
+        Press(QStringLiteral("cmdPowers"));
+      } else if (c == u'=') {
+        Press(QStringLiteral("cmdEqualSign"));
+      } else if (c == u'~') {
+        Press(QStringLiteral("cmdPlusMinus"));
+      } else if (c == u'<') {
+        Press(QStringLiteral("cmdBackspace"));
+      } else if (c == u'p') {
+        Press(QStringLiteral("Command1(10)"));
+      } else {
+        ADD_FAILURE() << "no key for " << QString(c).toStdString();
+      }
+    }
+  }
+  // A click into an operand field, as the user does to make it current.
+  void ClickInto(int index) { QTest::mouseClick(Operand(index), Qt::LeftButton); }
+
+  // Opens the list of a drop-down box and clicks the item with that text.
+  void Choose(QComboBox* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    const int index = box->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    // The list opens from the keyboard: a list opened by a mouse press ignores a
+    // release that follows within the double-click time.
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_F4);
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QModelIndex item = list->model()->index(index, box->modelColumn(), list->rootIndex());
+    list->scrollTo(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QTRY_VERIFY(!list->window()->isVisible());
+    QApplication::processEvents();
+  }
+
+  // A repaint of the window, and the events that follow it.
+  void Repaint() {
+    window->repaint();
+    QApplication::processEvents();
+    QApplication::processEvents();
+  }
+
+  std::vector<QString> MessageTexts() const {
+    std::vector<QString> texts;
+    for (const ShownMessage& m : fakes.messages.shown) texts.push_back(m.text);
+    return texts;
+  }
+
+  FakeServices fakes;
+  std::unique_ptr<frmNewCalculator1> window;
+};
+
+}  // namespace numbrella::testing
