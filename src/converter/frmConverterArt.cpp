@@ -12,11 +12,17 @@ namespace {
 // The hand pointing right, drawn on a 32 by 32 canvas.
 void DrawHand(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, true);
+  // Drawn on a band 14 pixels high, stretched to fill the height of the picture.
+  painter.translate(0, 16);
+  painter.scale(1.0, 1.6);
+  painter.translate(0, -17.25);
+  QPen outline(QColor(0, 0, 0), 1.0);
+  outline.setCosmetic(true);
   // Cyan bar behind the wrist.
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0, 255, 255));
   painter.drawRect(QRectF(1, 11, 6, 13));
-  painter.setPen(QPen(QColor(0, 0, 0), 1.0));
+  painter.setPen(outline);
   painter.drawRect(QRectF(1.5, 11.5, 5, 12));
 
   QPainterPath hand;

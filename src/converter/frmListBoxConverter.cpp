@@ -37,8 +37,13 @@ QString Q(std::string_view text) {
 }
 std::string S(const QString& text) { return text.toStdString(); }
 
+// The window's face, or the nearest narrow sans serif that the system has: the
+// captions are laid out for its widths.
 QFont WindowFont(qreal points, bool bold) {
   QFont font(QStringLiteral("MS Sans Serif"));
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   font.setBold(bold);
