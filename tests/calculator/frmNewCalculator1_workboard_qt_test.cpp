@@ -1,0 +1,247 @@
+// The workboard beside the worksheet: its font controls, its record of every
+// calculation, and the repaint check that follows the default printer.
+#include "calculator/calculator_window.h"
+
+#include <QFontInfo>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace numbrella::testing {
+namespace {
+
+const QString kUnknownFace = QStringLiteral("What kind of a font face is that?");
+const QString kNoPrinterFonts = QStringLiteral("            No printer or fax fonts");
+
+QString Face(const QFont& font) { return QFontInfo(font).family(); }
+
+QStringList Items(QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+class WorkboardFonts : public CalculatorWindowTest {
+ protected:
+  // A click on a check box's square.
+  void Tick(const QString& name) {
+    QWidget* box = Find(name);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+  }
+};
+
+TEST_F(WorkboardFonts, BoldItalicSizeAndFaceGovernTheWholeText) {
+  Open();
+  Keys("1+1=");
+  Tick("Check1");
+  EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+  EXPECT_FALSE(Workboard()->TextFont().bold());
+  Tick("Check2");
+  EXPECT_TRUE(Workboard()->TextFont().italic());
+  Tick("Check1");
+  EXPECT_TRUE(Workboard()->TextFont().bold());
+
+  Choose(Combo(1), "24");
+  EXPECT_EQ(Workboard()->TextFont().pointSizeF(), 24.0);
+  Choose(Combo(2), "DejaVu Sans");
+  EXPECT_EQ(Face(Workboard()->TextFont()), "DejaVu Sans");
+  // Old and new entries alike.
+  Keys("2+2=");
+  QTextCursor first(Workboard()->document());
+  first.movePosition(QTextCursor::NextBlock);
+  first.movePosition(QTextCursor::NextBlock);
+  first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  ASSERT_EQ(first.selectedText(), "1");
+  EXPECT_EQ(QFontInfo(first.charFormat().font()).pointSizeF(), 24.0);
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(WorkboardFonts, FaceBoxLosingTheFocusGivesTheSelectionItsFace) {
+  Open();
+  Keys("3+4=");
+  Choose(Combo(2), "DejaVu Sans");
+  // Select the entry's first character, then choose a face and leave the box.
+  QTextCursor cursor(Workboard()->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.movePosition(QTextCursor::StartOfBlock);
+  cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  Workboard()->setTextCursor(cursor);
+  ASSERT_EQ(Workboard()->SelectedText(), "3");
+  Choose(Combo(2), "Arial Narrow");
+  EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Narrow");
+  QTest::mouseClick(Find("cmdCopy"), Qt::LeftButton);
+  EXPECT_FALSE(Combo(2)->hasFocus());
+  EXPECT_TRUE(Workboard()->textCursor().charFormat().fontFamilies().toStringList().contains("Arial Narrow"));
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(WorkboardFonts, AFaceTheWorkboardRejects) {
+  fakes.printers.fonts << "Imaginary Grotesk";
+  Open();
+  const QFont before = Workboard()->TextFont();
+  Choose(Combo(2), "Imaginary Grotesk");
+  ASSERT_EQ(fakes.messages.shown.size(), 1u);
+  EXPECT_EQ(fakes.messages.shown[0].text, kUnknownFace);
+  EXPECT_EQ(fakes.messages.shown[0].title, "Numbrella Calculator");
+  EXPECT_EQ(fakes.messages.shown[0].buttons, ui::MessageButtons::Ok);
+  EXPECT_EQ(fakes.messages.shown[0].icon, ui::MessageIcon::None);
+  EXPECT_EQ(Face(Workboard()->TextFont()), Face(before));
+  EXPECT_TRUE(Combo(2)->hasFocus());
+
+  // Leaving the box tries the face on the selection: the same answer, and the focus
+  // comes back to the box.
+  QTest::mouseClick(Find("cmdCopy"), Qt::LeftButton);
+  ASSERT_EQ(fakes.messages.shown.size(), 2u);
+  EXPECT_EQ(fakes.messages.shown[1].text, kUnknownFace);
+  QTRY_VERIFY(Combo(2)->hasFocus());
+}
+
+using WorkboardRecord = CalculatorWindowTest;
+
+TEST_F(WorkboardRecord, EntriesEndAtTheCaretInView) {
+  Open();
+  for (int i = 0; i < 40; ++i) Keys("9*9=");
+  EXPECT_EQ(WorkboardText().count("9  X  9  =  81.00000"), 40);
+  EXPECT_FALSE(WorkboardText().endsWith("\r\n"));
+  EXPECT_TRUE(Workboard()->hasFocus());
+  EXPECT_TRUE(Workboard()->textCursor().atEnd());
+  QScrollBar* bar = Workboard()->verticalScrollBar();
+  EXPECT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(WorkboardRecord, TypingMarksTheWorkboardChanged) {
+  Open();
+  EXPECT_FALSE(Find("Command4")->isVisible());
+  Workboard()->setFocus();
+  QTest::keyClicks(Workboard(), "note");
+  EXPECT_TRUE(Find("Command4")->isVisible());
+  Keys("5*5=");
+  EXPECT_EQ(WorkboardText(), "note\r\n\r\n5  X  5  =  25.00000");
+}
+
+using RepaintCheck = WorkboardFonts;
+
+TEST_F(RepaintCheck, SamePrinterLeavesEverythingAsItWas) {
+  Open();
+  Keys("2+3=");
+  Choose(Combo(1), "20");
+  Choose(Combo(2), "DejaVu Sans");
+  Choose(Combo(4), "2");
+  const QString record = WorkboardText();
+  for (int i = 0; i < 3; ++i) Repaint();
+  EXPECT_EQ(WorkboardText(), record);
+  EXPECT_EQ(Combo(1)->currentText(), "20");
+  EXPECT_EQ(Combo(2)->currentText(), "DejaVu Sans");
+  EXPECT_EQ(Combo(4)->currentText(), "2");
+  EXPECT_EQ(AnswerShown(), "5.00");
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(RepaintCheck, AnotherDefaultPrinterStartsUpAgainAndKeepsTheRecord) {
+  Open();
+  Keys("2+3=");
+  Choose(Combo(1), "20");
+  Choose(Combo(3), "3");
+  Choose(Combo(4), "2");
+  Choose(Combo(2), "DejaVu Sans");
+  Tick("Check1");
+  const QString record = WorkboardText();
+
+  fakes.printers.name = QStringLiteral("Fax");
+  fakes.printers.fonts = {"Arial Narrow", "Fax Mono"};
+  Repaint();
+  EXPECT_TRUE(fakes.messages.shown.empty());
+  EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Fax");
+  EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "2");
+  // The new printer's two fonts took the first two places; the old list's other three
+  // stay.
+  EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial Narrow", "Courier New", "DejaVu Sans",
+                                         "Fax Mono", "Times New Roman"}));
+  EXPECT_EQ(Combo(2)->currentText(), "Arial Narrow");
+  EXPECT_EQ(Combo(1)->currentText(), "14");
+  EXPECT_EQ(Combo(3)->currentText(), "2");
+  EXPECT_EQ(Combo(4)->currentText(), "5");
+  EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Narrow");
+  EXPECT_EQ(Workboard()->TextFont().pointSizeF(), 14.0);
+  EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(255, 255, 0));
+  // The answer shows five places again; the record is the same as before.
+  EXPECT_EQ(AnswerShown(), "5.00000");
+  EXPECT_EQ(Operand1(), "2");
+  EXPECT_EQ(Operand2(), "3");
+  EXPECT_EQ(WorkboardText(), record);
+  EXPECT_TRUE(Find("Command4")->isVisible());
+
+  // Nothing more on the following repaints.
+  Choose(Combo(1), "10");
+  Repaint();
+  EXPECT_EQ(Combo(1)->currentText(), "10");
+}
+
+TEST_F(RepaintCheck, APrinterThatGoesAwayGivesScreenFontsOnce) {
+  Open();
+  Keys("8-1=");
+  const QString record = WorkboardText();
+  fakes.printers.name = std::nullopt;
+  Repaint();
+  EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
+  EXPECT_EQ(Combo(2)->currentText(), "Arial Rounded MT Bold");
+  EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Rounded MT Bold");
+  EXPECT_EQ(WorkboardText(), record);
+  EXPECT_TRUE(fakes.messages.shown.empty());
+
+  // The user's next choice of face stays over further repaints.
+  Choose(Combo(2), "DejaVu Sans");
+  for (int i = 0; i < 3; ++i) Repaint();
+  EXPECT_EQ(Combo(2)->currentText(), "DejaVu Sans");
+  EXPECT_EQ(Face(Workboard()->TextFont()), "DejaVu Sans");
+  EXPECT_TRUE(Find("Command4")->isVisible());
+
+  // A printer that comes back is a new default printer.
+  fakes.printers.name = QStringLiteral("Office");
+  Repaint();
+  EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Office");
+  EXPECT_EQ(Combo(2)->currentText(), "Arial Narrow");
+}
+
+TEST_F(RepaintCheck, WithoutAPrinterRepaintsKeepTheUsersFace) {
+  fakes.printers.name = std::nullopt;
+  Open();
+  ASSERT_EQ(fakes.messages.shown.size(), 1u);
+  Choose(Combo(2), "DejaVu Sans");
+  Keys("1+1=");
+  for (int i = 0; i < 3; ++i) Repaint();
+  EXPECT_EQ(Combo(2)->currentText(), "DejaVu Sans");
+  EXPECT_EQ(fakes.messages.shown.size(), 1u);
+  EXPECT_TRUE(Find("Command4")->isVisible());
+}
+
+TEST_F(RepaintCheck, APrinterLackingArialNarrowAsksOnlyOnce) {
+  fakes.printers.fonts = {"Helvetica", "Courier"};
+  Open();
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoPrinterFonts});
+  for (int i = 0; i < 3; ++i) Repaint();
+  EXPECT_EQ(MessageTexts(), std::vector<QString>{kNoPrinterFonts});
+
+  // Another such printer: one more message, then quiet again.
+  fakes.printers.name = QStringLiteral("Plotter");
+  Repaint();
+  Repaint();
+  EXPECT_EQ(MessageTexts(), (std::vector<QString>{kNoPrinterFonts, kNoPrinterFonts}));
+  EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
+  EXPECT_EQ(Combo(3)->currentText(), "2");
+}
+
+TEST_F(RepaintCheck, AnUnchangedPrinterCostsOnlyTheQuery) {
+  Open();
+  Repaint();
+  const int before = fakes.printers.queries;
+  window->repaint();
+  window->repaint();
+  QApplication::processEvents();
+  const int used = fakes.printers.queries - before;
+  EXPECT_GE(used, 1) << "the check ran after the paint";
+  EXPECT_LE(used, 2) << "one check, asking for the count and the name";
+}
+
+}  // namespace
+}  // namespace numbrella::testing
