@@ -3,12 +3,26 @@
 // formats its whole text with one font, and raises Change() exactly once for every
 // real change of its text.
 //
-// Line breaks: "\r\n", a lone "\r" and a lone "\n" all become one line break inside;
-// Text() and SelectedText() give every line break back as "\r\n".
+// Line breaks: "\r\n", a lone "\r", a lone "\n" and U+2029 all become one line break
+// inside; Text() and SelectedText() give every line break back as "\r\n", so a line
+// break counts two characters in SelectionLength(). U+2028 is kept as it is.
+//
+// Pasted and dropped text is inserted as plain text; copied text is plain text with
+// "\r\n" line breaks. Ctrl+letter keys are left to the window's menu shortcuts first,
+// as menu accelerators come before the control that has the focus; a Ctrl+letter that
+// no shortcut takes still reaches the box (Ctrl+Z undoes, for example).
+//
+// SetText() puts the caret at the start; formatting given to a selection does not
+// survive it. AppendText() leaves the caret where it was, unless it stood at the end.
 #include <QFont>
 #include <QString>
 #include <QTextEdit>
 #include <QtGlobal>
+
+#include <optional>
+
+class QMimeData;
+class QPrinter;
 
 namespace numbrella::ui {
 
@@ -31,8 +45,29 @@ class RichTextBox : public QTextEdit {
   QString SelectedText() const;         // line breaks "\r\n"
   int SelectionLength() const;
   void ReplaceSelection(const QString& text);  // "" deletes the selection; no selection: inserts at the caret
+  // Prints the selection, or all text when nothing is selected, in the box's font to
+  // the target, whatever print range the target was set to; false when it cannot print.
+  bool PrintTo(QPrinter* target) const;
  signals:
   void Change();                        // exactly once for each real change of the text (typing, cut, paste, set, append); never for format changes or an equal text
+
+ protected:
+  bool event(QEvent* event) override;
+  QMimeData* createMimeDataFromSelection() const override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  class Quiet;
+  void OnContentsChange(int position, int removed, int added);
+  QString DocumentRange(int from, int to) const;
+  static std::optional<QString> InstalledFamily(const QString& face);
+
+  // The document's characters as it holds them, paragraph separators included, the
+  // closing one too: the text before each change, so that a change can be told from
+  // a mere format change by comparing only the part that was touched.
+  QString shadow_;
+  int quiet_ = 0;                       // > 0 while the box changes formats or replaces all
+  bool selectionFormatted_ = false;     // some text carries a face of its own
 };
 
 }  // namespace numbrella::ui
