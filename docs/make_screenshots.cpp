@@ -1,0 +1,105 @@
+// Writes the README pictures: the real windows, driven through their controls as a
+// user would, then grabbed to PNG. The start-up message about printer fonts (on a
+// machine without a printer) is answered with OK; every other service is the real one.
+#include "calculator/frmNewCalculator1.h"
+#include "converter/frmListBoxConverter.h"
+#include "reference/frmInfo1.h"
+#include "support/fake_services.h"
+#include "ui/services.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+template <typename T = QWidget>
+T* Find(QWidget* window, const char* name) {
+  T* widget = window->findChild<T*>(QString::fromLatin1(name));
+  if (!widget) {
+    std::fprintf(stderr, "make_screenshots: no control %s\n", name);
+    std::exit(1);
+  }
+  return widget;
+}
+
+void Press(QWidget* window, const char* name) {
+  QWidget* key = Find(window, name);
+  QTest::mousePress(key, Qt::LeftButton);
+  QTest::mouseRelease(key, Qt::LeftButton);
+}
+
+QWidget* TopLevel(const char* className) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && w->inherits(className)) return w;
+  }
+  std::fprintf(stderr, "make_screenshots: no window %s\n", className);
+  std::exit(1);
+}
+
+void Save(QWidget* window, const QString& folder, const char* file) {
+  window->raise();
+  QTest::qWait(200);
+  QString path = folder + "/" + QString::fromLatin1(file);
+  if (!window->grab().save(path)) {
+    std::fprintf(stderr, "make_screenshots: cannot write %s\n", qPrintable(path));
+    std::exit(1);
+  }
+  std::printf("wrote %s\n", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+  QDir().mkpath(folder);
+
+  numbrella::testing::FakeMessageBoxes answers;  // OK on every message
+  numbrella::ui::Services services = numbrella::ui::RealServices();
+  services.messages = &answers;
+
+  numbrella::frmNewCalculator1 calculator(services);
+  calculator.show();
+  if (!QTest::qWaitForWindowExposed(&calculator)) return 1;
+  calculator.activateWindow();
+  QTest::qWait(100);
+  // 12.5 X 4 = , then SR of the answer carried over: two workboard lines.
+  Press(&calculator, "Command1(1)");
+  Press(&calculator, "Command1(2)");
+  Find<QAbstractButton>(&calculator, "cmdDecimal")->click();
+  Press(&calculator, "Command1(5)");
+  Find<QAbstractButton>(&calculator, "cmdOperatorX")->click();
+  Press(&calculator, "Command1(4)");
+  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+  Find<QAbstractButton>(&calculator, "cmdOperatorPlus")->click();
+  Press(&calculator, "Command1(7)");
+  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+  Save(&calculator, folder, "calculator.png");
+
+  numbrella::ShowConversionCalculator(services);
+  QWidget* converter = TopLevel("numbrella::frmListBoxConverter");
+  if (!QTest::qWaitForWindowExposed(converter)) return 1;
+  Find<QAction>(converter, "mnuDistance")->trigger();
+  QListWidget* into = Find<QListWidget>(converter, "lstDistance2");
+  QTest::mouseClick(into->viewport(), Qt::LeftButton, {},
+                    into->visualItemRect(into->item(6)).center());
+  QLineEdit* input = Find<QLineEdit>(converter, "txtIn");
+  input->selectAll();
+  QTest::keyClicks(input, "12");
+  Save(converter, folder, "converter.png");
+
+  numbrella::ShowSIInfoWindow();
+  Save(TopLevel("numbrella::frmInfo1"), folder, "si-info.png");
+  numbrella::ShowSIBaseUnitsWindow();
+  Save(TopLevel("numbrella::frmSIBaseUnits1"), folder, "si-base-units.png");
+  numbrella::ShowSIPrefixesWindow();
+  Save(TopLevel("numbrella::frmSIPrefixes1"), folder, "si-prefixes.png");
+  return 0;
+}
