@@ -1,9 +1,112 @@
 #include "reference/frmInfo1.h"
 
-namespace numbrella {
+#include "reference/frmSIBaseUnits1.h"
+#include "reference/frmSIPrefixes1.h"
+#include "reference/si_texts.h"
+#include "ui/RichTextBox.h"
 
-void ShowSIInfoWindow() {}
-void ShowSIBaseUnitsWindow() {}
-void ShowSIPrefixesWindow() {}
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+
+namespace numbrella {
+namespace {
+
+constexpr int kClientWidth = 8085;  // twips
+constexpr int kClientHeight = 5235;
+
+// A white lower-case i on a dark blue disc.
+QPixmap InfoPixmap(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 139));
+  painter.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+  const double u = size / 32.0;
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QPointF(16.0 * u, 8.5 * u), 2.6 * u, 2.6 * u);  // the dot
+  painter.drawRect(QRectF(13.75 * u, 13.0 * u, 4.5 * u, 12.0 * u));   // the stem
+  painter.drawRect(QRectF(11.5 * u, 13.0 * u, 3.0 * u, 2.5 * u));     // the serif on top
+  painter.drawRect(QRectF(11.5 * u, 23.5 * u, 9.0 * u, 2.5 * u));     // the foot
+  return pixmap;
+}
+
+QIcon InfoIcon() {
+  QIcon icon;
+  icon.addPixmap(InfoPixmap(32));
+  icon.addPixmap(InfoPixmap(16));
+  return icon;
+}
+
+// Shows the one instance of a window: created when none is open, otherwise brought
+// forward. The window has no owner and deletes itself when the user closes it, which
+// clears `open`, so the next showing builds it anew.
+template <typename Window>
+void ShowOnce(QPointer<Window>& open) {
+  if (open == nullptr) {
+    open = new Window();
+    open->setAttribute(Qt::WA_DeleteOnClose);
+    open->show();
+  } else if (open->isMinimized()) {
+    open->showNormal();
+  } else {
+    open->show();
+  }
+  open->raise();
+  open->activateWindow();
+}
+
+}  // namespace
+
+frmInfo1::frmInfo1() : QWidget(nullptr) {
+  setObjectName("frmInfo1");
+  setWindowTitle(" SI Info ");
+  setWindowIcon(InfoIcon());
+  setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
+
+  rtbInfo = new ui::RichTextBox(this);
+  rtbInfo->setObjectName("rtbInfo");
+  rtbInfo->setGeometry(si_tables::Pixels(75), si_tables::Pixels(240), si_tables::Pixels(7935),
+                       si_tables::Pixels(4755));
+  QFont font("System");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(9.75);
+  font.setBold(true);
+  rtbInfo->setFont(font);
+  // The text is for reading only: long paragraphs wrap at the box's width, and the
+  // vertical scroll bar reaches the rest.
+  rtbInfo->setReadOnly(true);
+  rtbInfo->setLineWrapMode(QTextEdit::WidgetWidth);
+  rtbInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rtbInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  rtbInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  Form_Load();
+}
+
+void frmInfo1::Form_Load() {
+  rtbInfo->SetText(QString::fromUtf8(SIInfoText().data(),
+                                     static_cast<qsizetype>(SIInfoText().size())));
+}
+
+void ShowSIInfoWindow() {
+  static QPointer<frmInfo1> open;
+  ShowOnce(open);
+}
+
+void ShowSIBaseUnitsWindow() {
+  static QPointer<frmSIBaseUnits1> open;
+  ShowOnce(open);
+}
+
+void ShowSIPrefixesWindow() {
+  static QPointer<frmSIPrefixes1> open;
+  ShowOnce(open);
+}
 
 }  // namespace numbrella

@@ -1,10 +1,30 @@
 #pragma once
 // The SI reference windows, each shown once, without modality and without an owner.
+// frmInfo1 shows the explanatory text on the International System of Units; the table
+// windows are in frmSIBaseUnits1.h and frmSIPrefixes1.h.
+#include <QWidget>
 
 namespace numbrella {
+
+namespace ui {
+class RichTextBox;
+}
 
 void ShowSIInfoWindow();       // frmInfo1
 void ShowSIBaseUnitsWindow();  // frmSIBaseUnits1
 void ShowSIPrefixesWindow();   // frmSIPrefixes1
+
+class frmInfo1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds and loads the window (Form_Load); not shown yet.
+  frmInfo1();
+
+ private:
+  void Form_Load();
+
+  ui::RichTextBox* rtbInfo;
+};
 
 }  // namespace numbrella

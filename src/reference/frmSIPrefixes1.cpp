@@ -1,0 +1,32 @@
+#include "reference/frmSIPrefixes1.h"
+
+#include "reference/frmSIBaseUnits1.h"
+#include "reference/si_texts.h"
+
+#include <QLabel>
+
+namespace numbrella {
+namespace {
+
+constexpr int kClientWidth = 7605;  // twips
+constexpr int kClientHeight = 7575;
+
+}  // namespace
+
+frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
+  setObjectName("frmSIPrefixes1");
+  setWindowTitle(" SI Prefixes ");
+  setWindowIcon(si_tables::RulersIcon());
+  setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
+
+  const std::vector<SILabel> labels = SIPrefixesLabels();
+  Label2 = si_tables::MakeLabel(this, labels[0]);
+  Label5 = si_tables::MakeLabel(this, labels[1]);
+  Label3 = si_tables::MakeLabel(this, labels[2]);
+  Label4 = si_tables::MakeLabel(this, labels[3]);
+  for (std::size_t i = 0; i < Label1.size(); ++i) {
+    Label1[i] = si_tables::MakeLabel(this, labels[4 + i]);
+  }
+}
+
+}  // namespace numbrella
