@@ -94,54 +94,6 @@ TEST(ConverterModel, HandlersRunNestedInTheWindowsOrder) {
   EXPECT_THAT(runs, ElementsAre("Image1_Click", "Convert", "Image2_Click", "Convert"));
 }
 
-TEST(ConverterModel, ConvertsOnePairInEveryCategory) {
-  struct Case {
-    const char* menu;
-    int left;
-    int right;
-    const char* input;
-    const char* from;
-    const char* into;
-    const char* output;
-  };
-  const Case cases[] = {
-      {"mnuArea", 1, 0, "1", "Sq Feet", "Sq Inches", "144.00"},
-      {"mnuMemory", 1, 0, "2", "Kilobytes (KB)", "Bytes (B)", "2048.00"},
-      {"mnuDistance", 0, 1, "1", "Inches", "Feet", "0.08"},
-      {"mnuEnergy", 6, 5, "1", "Kilowatt-hours", "Joules", "3600000.00"},
-      {"mnuFlowRate", 0, 1, "1", "Gallons/Second", "Gallons/Minute", "60.00"},
-      {"mnuForce", 7, 6, "1", "Pound-force", "Ounce-force", "16.00"},
-      {"mnuLight", 0, 1, "1", "Flame", "Foot-candles", "4.00"},
-      {"mnuMass", 1, 0, "1", "Pounds(avdp)", "Ounces(avdp)", "16.00"},
-      {"mnuPower", 3, 1, "1", "Megawatts", "Watts", "1000000.00"},
-      {"mnuPressure", 1, 0, "1", "Bar", "Millibar", "1000.00"},
-      {"mnuTemp", 0, 1, "100", "Celsius", "Fahrenheit", "212.00"},
-      {"mnuTorque", 3, 2, "1", "Pound-force/foot(Foot pounds)",
-       "Pound-force/inch(Inch pounds)", "12.00"},
-      {"mnuSpeed", 2, 1, "1", "Miles/hour", "Feet/minute", "88.00"},
-      {"mnuVolume", 7, 6, "1", "Gallons", "Quarts", "4.00"},
-  };
-  ConverterModel model = Loaded();
-  model.ChooseDecimalPlaces("2");
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.menu);
-    model.ChooseCategory(Cat(c.menu));
-    EXPECT_EQ(model.Title(), Categories()[Cat(c.menu)].title);
-    model.InputChanged(c.input);
-    Pick(model, c.left, c.right);
-    EXPECT_EQ(model.Label1(), c.from);
-    EXPECT_EQ(model.Label2(), c.into);
-    EXPECT_EQ(model.Output(), c.output);
-  }
-  // Code 690 sits at index 8 of Volume: Cubic inches to Liters and back.
-  model.ChooseCategory(Cat("mnuVolume"));
-  model.ChooseDecimalPlaces("14");
-  model.InputChanged("1");
-  Pick(model, 8, 0);
-  EXPECT_EQ(model.Label1(), "Liters");
-  EXPECT_EQ(model.Output(), "61.02374409000000");
-}
-
 TEST(ConverterModel, CategoryCommandStartsAtTheFirstUnitsAndKeepsTheRest) {
   ConverterModel model = Loaded();
   model.ChooseCategory(Cat("mnuDistance"));
