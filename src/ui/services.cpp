@@ -1,1 +1,138 @@
 #include "ui/services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrinterInfo>
+
+namespace numbrella::ui {
+
+namespace {
+
+QMessageBox::StandardButton StandardButtonFor(MessageAnswer answer) {
+  switch (answer) {
+    case MessageAnswer::Ok:
+      return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+      return QMessageBox::Yes;
+    case MessageAnswer::No:
+      return QMessageBox::No;
+    case MessageAnswer::Cancel:
+      return QMessageBox::Cancel;
+  }
+  return QMessageBox::NoButton;
+}
+
+class RealMessageBoxes final : public MessageBoxes {
+ public:
+  MessageAnswer Show(QWidget* parent, const QString& text, const QString& title,
+                     MessageButtons buttons, MessageIcon icon,
+                     MessageAnswer defaultButton) override {
+    QMessageBox box(parent);
+    box.setTextFormat(Qt::PlainText);  // the texts are the program's words, never markup
+    box.setText(text);
+    box.setWindowTitle(title);
+    box.setIcon(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+
+    // The answer that closing the box without a button (Escape, the close box) gives.
+    MessageAnswer escape = MessageAnswer::Ok;
+    QMessageBox::StandardButtons offered = QMessageBox::Ok;
+    switch (buttons) {
+      case MessageButtons::Ok:
+        offered = QMessageBox::Ok;
+        escape = MessageAnswer::Ok;
+        break;
+      case MessageButtons::YesNo:
+        offered = QMessageBox::Yes | QMessageBox::No;
+        escape = MessageAnswer::No;
+        break;
+      case MessageButtons::YesNoCancel:
+        offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        escape = MessageAnswer::Cancel;
+        break;
+    }
+    box.setStandardButtons(offered);
+    box.setEscapeButton(StandardButtonFor(escape));
+    QMessageBox::StandardButton preferred = StandardButtonFor(defaultButton);
+    if (!offered.testFlag(preferred)) {
+      // A default that the box does not offer falls back to its first button.
+      preferred = buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes;
+    }
+    box.setDefaultButton(preferred);
+
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+      case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+      case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+      case QMessageBox::No:
+        return MessageAnswer::No;
+      case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+      default:
+        return escape;
+    }
+  }
+};
+
+// Qt asks the print system afresh on every call (nothing is cached within the
+// process), so queues added or removed while the program runs are seen at once.
+class RealPrinters final : public Printers {
+ public:
+  int PrinterCount() override {
+    return static_cast<int>(QPrinterInfo::availablePrinterNames().size());
+  }
+  std::optional<QString> DefaultPrinterName() override {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) return std::nullopt;
+    return printer.printerName();
+  }
+  // On this platform a printer prints with the fonts the screen has.
+  std::optional<QStringList> DefaultPrinterFonts() override {
+    if (QPrinterInfo::defaultPrinter().isNull()) return std::nullopt;
+    return PrintableFamilies();
+  }
+
+  static QStringList PrintableFamilies() {
+    QStringList families;
+    const QStringList all = QFontDatabase::families();
+    for (const QString& family : all) {
+      if (!QFontDatabase::isPrivateFamily(family)) families.append(family);
+    }
+    return families;
+  }
+};
+
+class RealScreenFonts final : public ScreenFonts {
+ public:
+  QStringList Families() override { return RealPrinters::PrintableFamilies(); }
+};
+
+class RealClipboard final : public Clipboard {
+ public:
+  void Clear() override { QGuiApplication::clipboard()->clear(); }
+  void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+  QString Text() override { return QGuiApplication::clipboard()->text(); }
+};
+
+class RealBeeper final : public Beeper {
+ public:
+  void Beep() override { QApplication::beep(); }
+};
+
+}  // namespace
+
+Services RealServices() {
+  static RealMessageBoxes messages;
+  static RealPrinters printers;
+  static RealScreenFonts screenFonts;
+  static RealClipboard clipboard;
+  static RealBeeper beeper;
+  return {&messages, &printers, &screenFonts, &clipboard, &beeper};
+}
+
+}  // namespace numbrella::ui

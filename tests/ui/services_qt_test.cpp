@@ -1,0 +1,151 @@
+#include "ui/services.h"
+
+#include "ui/modal_helper.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace numbrella {
+namespace {
+
+using testing::ModalWatchdog;
+using testing::WhenModalShown;
+using ui::MessageAnswer;
+using ui::MessageButtons;
+using ui::MessageIcon;
+
+std::string Str(const QString& text) { return text.toStdString(); }
+
+// What the user saw in a message box.
+struct SeenBox {
+  QString text;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QStringList buttons;
+  QString defaultButton;
+  QString shownText;  // the text of the label in the box
+  Qt::TextFormat shownFormat = Qt::AutoText;
+};
+
+SeenBox Look(QMessageBox* box) {
+  SeenBox seen;
+  seen.text = box->text();
+  seen.title = box->windowTitle();
+  seen.icon = box->icon();
+  for (QAbstractButton* button : box->buttons()) seen.buttons.append(button->text().remove(u'&'));
+  seen.buttons.sort();
+  if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text().remove(u'&');
+  if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
+    seen.shownText = label->text();
+    seen.shownFormat = label->textFormat();
+  }
+  return seen;
+}
+
+// Shows a real box and answers it with `answer` once it is up; returns what was seen.
+SeenBox ShowAndAnswer(MessageButtons buttons, MessageIcon icon, MessageAnswer defaultButton,
+                      const QString& text, const QString& title,
+                      const std::function<void(QMessageBox*)>& answer, MessageAnswer* result) {
+  SeenBox seen;
+  WhenModalShown([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    seen = Look(box);
+    answer(box);
+  });
+  *result = ui::RealServices().messages->Show(nullptr, text, title, buttons, icon, defaultButton);
+  return seen;
+}
+
+void Click(QMessageBox* box, QMessageBox::StandardButton which) {
+  QAbstractButton* button = box->button(which);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(RealMessageBoxesTest, ShowTheGivenBoxAndReturnTheChosenButton) {
+  ModalWatchdog watchdog;
+  MessageAnswer answer = MessageAnswer::Ok;
+
+  SeenBox seen = ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes,
+                               "Would you like to save this document?", "Save Your Work?",
+                               [](QMessageBox* box) { Click(box, QMessageBox::No); }, &answer);
+  EXPECT_EQ(answer, MessageAnswer::No);
+  EXPECT_EQ(Str(seen.text), "Would you like to save this document?");
+  EXPECT_EQ(Str(seen.title), "Save Your Work?");
+  EXPECT_EQ(seen.icon, QMessageBox::Question);
+  EXPECT_EQ(seen.buttons, QStringList({"Cancel", "No", "Yes"}));
+  EXPECT_EQ(Str(seen.defaultButton), "Yes");
+
+  seen = ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No, "Really?",
+                       "Are you sure?", [](QMessageBox* box) { Click(box, QMessageBox::Yes); }, &answer);
+  EXPECT_EQ(answer, MessageAnswer::Yes);
+  EXPECT_EQ(seen.buttons, QStringList({"No", "Yes"}));
+  EXPECT_EQ(Str(seen.defaultButton), "No");
+
+  // Enter takes the default button.
+  ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Cancel, "Enter", "t",
+                [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, &answer);
+  EXPECT_EQ(answer, MessageAnswer::Cancel);
+
+  // A failure message: OK only, no icon, the blanks of the text kept as they are and no
+  // markup read into it.
+  seen = ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok,
+                       "            No printer or fax fonts", "Numbrella Calculator",
+                       [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
+  EXPECT_EQ(answer, MessageAnswer::Ok);
+  EXPECT_EQ(Str(seen.shownText), "            No printer or fax fonts");
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.buttons, QStringList({"OK"}));
+  seen = ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "<b>C:\\a&b.txt</b>", "Error",
+                       [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
+  EXPECT_EQ(Str(seen.shownText), "<b>C:\\a&b.txt</b>");
+  EXPECT_EQ(seen.shownFormat, Qt::PlainText) << "shown as written, not as markup";
+}
+
+TEST(RealMessageBoxesTest, EscapeGivesNoOrCancel) {
+  ModalWatchdog watchdog;
+  MessageAnswer answer = MessageAnswer::Ok;
+  auto escape = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); };
+  ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes, "q", "t", escape, &answer);
+  EXPECT_EQ(answer, MessageAnswer::No);
+  ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes, "q", "t", escape, &answer);
+  EXPECT_EQ(answer, MessageAnswer::Cancel);
+  ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "q", "t", escape, &answer);
+  EXPECT_EQ(answer, MessageAnswer::Ok);
+  // A default button that the box does not have falls back to its first one.
+  SeenBox seen = ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Cancel, "q", "t",
+                               escape, &answer);
+  EXPECT_EQ(Str(seen.defaultButton), "Yes");
+  EXPECT_EQ(answer, MessageAnswer::No);
+}
+
+TEST(RealServicesTest, ClipboardFontsAndBeep) {
+  ui::Services services = ui::RealServices();
+  ASSERT_NE(services.clipboard, nullptr);
+  services.clipboard->SetText("42.00000");
+  EXPECT_EQ(Str(services.clipboard->Text()), "42.00000");
+  services.clipboard->SetText("a\r\nb");
+  EXPECT_EQ(Str(services.clipboard->Text()), "a\r\nb");
+  services.clipboard->Clear();
+  EXPECT_EQ(Str(services.clipboard->Text()), "");
+
+  const QStringList fonts = services.screenFonts->Families();
+  EXPECT_FALSE(fonts.isEmpty());
+  EXPECT_EQ(QStringList(fonts).removeDuplicates(), 0);
+  for (const QString& font : fonts) EXPECT_FALSE(font.isEmpty());
+
+  services.beeper->Beep();  // nothing to see; it must not disturb anything
+  EXPECT_EQ(ui::RealServices().clipboard, services.clipboard) << "one service object for the process";
+}
+
+}  // namespace
+}  // namespace numbrella
