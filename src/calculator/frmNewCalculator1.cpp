@@ -21,7 +21,9 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 #include <string>
@@ -56,6 +58,8 @@ void MakeDisplay(QWidget* widget) {
   }
   widget->setPalette(colours);
   widget->setAutoFillBackground(true);
+  // A flat strip: the black is its own border.
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) field->setFrame(false);
   QFont font(QStringLiteral("Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(18);
@@ -69,6 +73,22 @@ QFont KeyFont() {
   font.setPointSize(12);
   font.setBold(true);
   return font;
+}
+
+// The pictures of the expand and collapse buttons: a small arrow up or down, drawn
+// rather than loaded, so that the window starts without decoding images.
+QIcon ArrowPicture(bool up) {
+  QPixmap picture(16, 16);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 96, 0));
+  const QPointF tip(8, up ? 2 : 14);
+  const double base = up ? 13 : 3;
+  const QPointF arrow[3] = {tip, QPointF(2, base), QPointF(14, base)};
+  painter.drawPolygon(arrow, 3);
+  return QIcon(picture);
 }
 
 bool LeavesTheWindow(Qt::FocusReason reason) {
@@ -304,12 +324,12 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   Command2 = new QPushButton(area);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setToolTip(QStringLiteral(" Expand workboard "));
-  Command2->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+  Command2->setIcon(ArrowPicture(true));
   Command2->setGeometry(Px(11580), Px(4980), Px(435), Px(660));
   Command3 = new QPushButton(area);
   Command3->setObjectName(QStringLiteral("Command3"));
   Command3->setToolTip(QStringLiteral(" Collapse workboard "));
-  Command3->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  Command3->setIcon(ArrowPicture(false));
   Command3->setGeometry(Px(11580), Px(5775), Px(435), Px(660));
 
   // The font group right of the workboard, top to bottom.

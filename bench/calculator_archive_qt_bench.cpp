@@ -1,0 +1,119 @@
+// What the equals key costs, the workboard entry included, on a workboard that already
+// holds 10,000 entries against one that holds 100: an entry is appended, not the whole
+// text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.
+#include "calculator/frmNewCalculator1.h"
+#include "calculator/stand_in_fonts.h"
+#include "support/fake_services.h"
+#include "ui/RichTextBox.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using numbrella::frmNewCalculator1;
+using numbrella::ui::RichTextBox;
+
+numbrella::testing::FakeServices* fakes = nullptr;
+
+// A mouse press and release on a key, as the user gives them.
+void Press(QWidget* key) {
+  const QPointF at(key->width() / 2.0, key->height() / 2.0);
+  QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(key, &down);
+  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton,
+                 Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(key, &up);
+}
+
+// The entry that 7 + 5 = leaves, with the start-up's line spacing of 2.
+const QString kEntry = QStringLiteral("\r\n\r\n7  +  5  =  12.00000");
+
+// The equals key pressed again and again on a workboard of `entries` entries; every 50
+// presses the record goes back to its size, outside the timing.
+void EqualsOnRecordOf(benchmark::State& state, int entries) {
+  frmNewCalculator1 window(fakes->services());
+  window.show();
+  QCoreApplication::processEvents();
+  for (const char* key : {"Command1(7)", "cmdOperatorPlus", "Command1(5)"}) {
+    Press(window.findChild<QWidget*>(QString::fromLatin1(key)));
+  }
+  auto* equals = window.findChild<QPushButton*>(QStringLiteral("cmdEqualSign"));
+  auto* workboard = window.findChild<RichTextBox*>(QStringLiteral("txtArchive1"));
+  const QString record = kEntry.repeated(entries);
+  auto reset = [&] {
+    workboard->SetText(record);
+    workboard->MoveCaretToEnd();  // lays the text out, as it is after the user's work
+    QCoreApplication::processEvents();
+  };
+  reset();
+  int i = 0;
+  for (auto _ : state) {
+    if (i > 0 && i % 50 == 0) {
+      state.PauseTiming();
+      reset();
+      state.ResumeTiming();
+    }
+    equals->click();
+    QCoreApplication::processEvents();  // the repaint that shows the new entry
+    ++i;
+  }
+  if (!workboard->Text().endsWith(kEntry) || fakes->messages.shown.size() != 0) {
+    state.SkipWithError("the equals key did not record its entry");
+  }
+}
+
+void BM_EqualsOn100Entries(benchmark::State& state) { EqualsOnRecordOf(state, 100); }
+void BM_EqualsOn10000Entries(benchmark::State& state) { EqualsOnRecordOf(state, 10000); }
+
+// The ratio compares the processor time of this thread, which other work on the
+// machine does not stretch.
+BENCHMARK(BM_EqualsOn100Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EqualsOn10000Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
+        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
+  numbrella::testing::FakeServices services;
+  services.printers.name = QStringLiteral("Office");
+  services.printers.fonts = {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")};
+  fakes = &services;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double base = reporter.times["BM_EqualsOn100Entries_median"];
+  const double large = reporter.times["BM_EqualsOn10000Entries_median"];
+  if (base > 0 && large > 0) {
+    std::printf("BM_EqualsOn10000Entries / BM_EqualsOn100Entries = %.2f (goal: at most 1.5)\n",
+                large / base);
+  }
+  std::fflush(stdout);
+  benchmark::Shutdown();
+  return 0;
+}

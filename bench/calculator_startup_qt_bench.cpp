@@ -1,0 +1,224 @@
+// Starting the calculator window, from its construction (start-up sequence included)
+// to its first paint, against a bare QMainWindow holding a QTextEdit; and the resident
+// memory after that first paint, against the same bare window.
+//
+// Time: both are built, shown and painted in this process, again and again; the
+// ratio compares the medians of this thread's processor time.
+// Memory: this program runs itself twice more, once per window; each child builds its
+// window, paints it once and reports its resident set from /proc/self/statm, so that
+// neither window inherits the other's heap. For comparison the time of a window with
+// the same number of plain controls is given as well. Three children each, medians compared.
+// Prints the ratios at the end.
+#include "calculator/frmNewCalculator1.h"
+#include "calculator/stand_in_fonts.h"
+#include "support/fake_services.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMainWindow>
+#include <QPaintEvent>
+#include <QProcess>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using numbrella::frmNewCalculator1;
+
+// Tells when a window has been painted for the first time.
+class FirstPaint : public QObject {
+ public:
+  explicit FirstPaint(QWidget* window) { window->installEventFilter(this); }
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+// Shows the window and runs the event loop until it has been painted.
+void ShowAndPaint(QWidget* window) {
+  FirstPaint watch(window);
+  window->show();
+  while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+std::unique_ptr<QWidget> BareWindow() {
+  auto window = std::make_unique<QMainWindow>();
+  window->setCentralWidget(new QTextEdit(window.get()));
+  window->resize(1021, 720);
+  return window;
+}
+
+// For comparison: a window with as many plain controls of the same kinds as the
+// calculator (buttons, fields, labels, lists, check boxes, a text box), in a grid,
+// without fonts, colours or start-up.
+std::unique_ptr<QWidget> SameControlsWindow() {
+  auto window = std::make_unique<QMainWindow>();
+  auto* area = new QWidget(window.get());
+  window->setCentralWidget(area);
+  int n = 0;
+  auto place = [&](QWidget* control) { control->setGeometry(8 + (n % 10) * 100, 8 + (n / 10) * 36, 92, 30); ++n; };
+  for (int i = 0; i < 39; ++i) place(new QPushButton(QStringLiteral("7"), area));
+  for (int i = 0; i < 11; ++i) place(new QLineEdit(area));
+  for (int i = 0; i < 15; ++i) place(new QLabel(QStringLiteral("Operand"), area));
+  for (int i = 0; i < 4; ++i) {
+    auto* list = new QComboBox(area);
+    list->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    place(list);
+  }
+  for (int i = 0; i < 2; ++i) place(new QCheckBox(QStringLiteral("Bold"), area));
+  auto* text = new QTextEdit(area);
+  text->setGeometry(4, 332, 755, 355);
+  window->resize(1021, 720);
+  return window;
+}
+
+numbrella::testing::FakeServices* fakes = nullptr;
+
+std::unique_ptr<QWidget> Calculator() {
+  return std::make_unique<frmNewCalculator1>(fakes->services());
+}
+
+template <typename Make>
+void ToFirstPaint(benchmark::State& state, Make make) {
+  for (auto _ : state) {
+    std::unique_ptr<QWidget> window = make();
+    ShowAndPaint(window.get());
+    state.PauseTiming();
+    window.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
+void BM_BareWindowToFirstPaint(benchmark::State& state) { ToFirstPaint(state, BareWindow); }
+void BM_SameControlsToFirstPaint(benchmark::State& state) {
+  ToFirstPaint(state, SameControlsWindow);
+}
+void BM_CalculatorToFirstPaint(benchmark::State& state) {
+  ToFirstPaint(state, Calculator);
+  if (!fakes->messages.shown.empty()) state.SkipWithError("the start-up showed a message");
+}
+
+BENCHMARK(BM_BareWindowToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SameControlsToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CalculatorToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
+        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0;
+  long resident = 0;
+  statm >> size >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+constexpr const char* kProbe = "--resident-after-first-paint=";
+
+// Median resident bytes of three children that each build one kind of window.
+long MedianResidentBytes(const QString& program, const QString& kind) {
+  std::vector<long> samples;
+  for (int run = 0; run < 3; ++run) {
+    QProcess child;
+    child.start(program, {QString::fromLatin1(kProbe) + kind});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) return 0;
+    samples.push_back(std::atol(child.readAllStandardOutput().constData()));
+  }
+  std::sort(samples.begin(), samples.end());
+  return samples[1];
+}
+
+void PrepareServices(numbrella::testing::FakeServices& services) {
+  // A printer with "Arial Narrow", as on the machine the window is made for.
+  numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
+  services.printers.name = QStringLiteral("Office");
+  services.printers.fonts = QFontDatabase::families();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The offscreen platform warns on every window shown; writing those lines would be
+  // measured with the window, and a desktop platform has none of them.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support"))) {
+      std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+  });
+  // A child: one window, one paint, its resident set on standard output.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], kProbe, std::strlen(kProbe)) != 0) continue;
+    const std::string kind = argv[i] + std::strlen(kProbe);
+    QApplication app(argc, argv);
+    numbrella::testing::FakeServices services;
+    PrepareServices(services);
+    fakes = &services;
+    std::unique_ptr<QWidget> window = kind == "calculator" ? Calculator() : BareWindow();
+    ShowAndPaint(window.get());
+    std::printf("%ld\n", ResidentBytes());
+    return 0;
+  }
+
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  numbrella::testing::FakeServices services;
+  PrepareServices(services);
+  fakes = &services;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double base = reporter.times["BM_BareWindowToFirstPaint_median"];
+  const double calculator = reporter.times["BM_CalculatorToFirstPaint_median"];
+  if (base > 0 && calculator > 0) {
+    std::printf("BM_CalculatorToFirstPaint / BM_BareWindowToFirstPaint = %.2f (goal: at most 1.5)\n",
+                calculator / base);
+  }
+  const double same = reporter.times["BM_SameControlsToFirstPaint_median"];
+  if (same > 0 && calculator > 0) {
+    std::printf("BM_CalculatorToFirstPaint / BM_SameControlsToFirstPaint = %.2f (for comparison)\n",
+                calculator / same);
+  }
+  const QString self = QCoreApplication::applicationFilePath();
+  const long bareBytes = MedianResidentBytes(self, QStringLiteral("bare"));
+  const long calculatorBytes = MedianResidentBytes(self, QStringLiteral("calculator"));
+  if (bareBytes > 0 && calculatorBytes > 0) {
+    std::printf("resident after first paint: calculator %.1f MB / bare window %.1f MB = %.2f "
+                "(goal: at most 1.3)\n",
+                calculatorBytes / 1048576.0, bareBytes / 1048576.0,
+                static_cast<double>(calculatorBytes) / static_cast<double>(bareBytes));
+  }
+  std::fflush(stdout);
+  benchmark::Shutdown();
+  return 0;
+}
