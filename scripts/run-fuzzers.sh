@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs every fuzz target in the given folder for a bounded time each.
 set -euo pipefail
-dir=$1
+dir=$(cd "$1" && pwd)
 seconds=${2:-60}
-corpus_root=$(dirname "$0")/../fuzz/corpus
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+corpus_root=$here/fuzz/corpus
 for target in "$dir"/*_fuzz; do
   name=$(basename "$target")
   corpus=$(mktemp -d)
@@ -11,8 +12,8 @@ for target in "$dir"/*_fuzz; do
   echo "== $name for ${seconds}s"
   log=$(mktemp)
   status=0
-  (cd "$(dirname "$log")" && "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=512 \
-     -artifact_prefix="$PWD/fuzz-$name-" "$corpus") >"$log" 2>&1 || status=$?
+  "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=512 \
+     -artifact_prefix="$here/fuzz-$name-" "$corpus" >"$log" 2>&1 || status=$?
   grep -E 'stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY|Test unit written' "$log" || true
   if [[ $status -ne 0 ]]; then
     tail -n 40 "$log"
