@@ -177,6 +177,40 @@ void AppendExponent(std::string& out, int exponent) {
   out.append(buffer, r.ptr);
 }
 
+// The usual case: a number written without blanks inside it and with no "D"
+// exponent, which from_chars can read straight from the text. False when the text
+// needs the general reading (blanks that may continue the number, "+", "D", a value
+// beyond the double's range).
+bool ReadPlainDecimal(std::string_view text, std::size_t start, double& value) {
+  std::size_t i = start;
+  const std::size_t n = text.size();
+  if (i < n && text[i] == '-') ++i;
+  bool seenPoint = false;
+  bool seenDigit = false;
+  for (; i < n; ++i) {
+    if (IsDigit(text[i])) {
+      seenDigit = true;
+    } else if (text[i] == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (!seenDigit) return false;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t k = i + 1;
+    if (k < n && (text[k] == '+' || text[k] == '-')) ++k;
+    if (k < n && IsSkippedBlank(text[k])) return false;
+    std::size_t digitsStart = k;
+    while (k < n && IsDigit(text[k])) ++k;
+    if (k > digitsStart) i = k;
+  }
+  if (i < n && (IsSkippedBlank(text[i]) || text[i] == 'd' || text[i] == 'D')) return false;
+  auto [end, ec] = std::from_chars(text.data() + start, text.data() + i, value,
+                                   std::chars_format::general);
+  return ec == std::errc() && end == text.data() + i;
+}
+
 }  // namespace
 
 std::optional<double> ReadLeadingNumber(std::string_view text) {
@@ -185,10 +219,13 @@ std::optional<double> ReadLeadingNumber(std::string_view text) {
     while (i < text.size() && IsSkippedBlank(text[i])) ++i;
   };
   skip();
-  if (i + 1 < text.size() && text[i] == '&') {
-    char kind = text[i + 1];
-    if (kind == 'H' || kind == 'h') return ReadRadixNumber(text, i + 2, 16);
-    if (kind == 'O' || kind == 'o') return ReadRadixNumber(text, i + 2, 8);
+  if (double plain = 0; ReadPlainDecimal(text, i, plain)) return plain;
+  if (i < text.size() && text[i] == '&') {
+    ++i;
+    skip();
+    char kind = i < text.size() ? text[i] : '\0';
+    if (kind == 'H' || kind == 'h') return ReadRadixNumber(text, i + 1, 16);
+    if (kind == 'O' || kind == 'o') return ReadRadixNumber(text, i + 1, 8);
     return 0.0;
   }
   std::string number;

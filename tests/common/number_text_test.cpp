@@ -29,6 +29,7 @@ TEST(ReadLeadingNumber, ReadsTheNumberAtTheStartOfAText) {
       {"&X12", 0},       {"&", 0},          {"1 2 . 5", 12.5}, {"1e 2", 100},
       {"1e-400", 0},     {"0.1", 0.1},      {"--5", 0},        {"1\r2", 1},
       {"12.50000", 12.5}, {"1E+15", 1e15},  {"-0.25000", -0.25},
+      {"& H10", 16},     {"& h 1f", 31},    {"&O200000", 65536}, {"&H 10", 16},
   };
   for (const Case& c : cases) {
     std::optional<double> read = ReadLeadingNumber(c.text);
@@ -57,6 +58,8 @@ TEST(ReadStrictNumber, AcceptsOnlyAWholeDecimalNumber) {
   EXPECT_EQ(ReadStrictNumber("144.00000000000000"), 144.0);
   EXPECT_EQ(ReadStrictNumber(".5"), 0.5);
   EXPECT_EQ(ReadStrictNumber("+3."), 3.0);
+  EXPECT_EQ(ReadStrictNumber("1D2"), 100.0);
+  EXPECT_EQ(ReadStrictNumber("-2.5d-1"), -0.25);
   for (const char* bad : {"", " ", "abc", "1,5", "1 000", "12abc", "1e", "1e+", ".", "-", "&H10",
                           "1.2.3", "--1", "1e400"}) {
     EXPECT_FALSE(ReadStrictNumber(bad).has_value()) << '"' << bad << '"';
@@ -79,6 +82,7 @@ TEST(GeneralNumberText, WritesAtMostFifteenSignificantDigits) {
   EXPECT_EQ(GeneralNumberText(1e15), "1E+15");
   EXPECT_EQ(GeneralNumberText(999999999999999.0), "999999999999999");
   EXPECT_EQ(GeneralNumberText(9999999999999999.0), "1E+16");
+  EXPECT_EQ(GeneralNumberText(999999999999999.5), "1E+15");  // rounds up into exponent form
   EXPECT_EQ(GeneralNumberText(-123456789012345678.0), "-1.23456789012346E+17");
   EXPECT_EQ(GeneralNumberText(1e300), "1E+300");
   EXPECT_EQ(GeneralNumberText(5e-324), "4.94065645841247E-324");
