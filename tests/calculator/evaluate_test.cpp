@@ -44,6 +44,7 @@ TEST(Evaluate, OneOperandOperatorsEmptyOperandTwo) {
   EXPECT_EQ(AnswerOf("27", "", "CR"), "3.00000");
   EXPECT_EQ(AnswerOf("4", "", "1/X"), "0.25000");
   EXPECT_TRUE(Evaluate("4", "", "1/X", 5).emptyOperand2);
+  EXPECT_TRUE(Evaluate("-8", "3", "CR", 5).emptyOperand2);
   // Operand 2 is not read for them, so an unreadable operand 2 does not matter.
   EXPECT_EQ(AnswerOf("9", "1e999", "SR"), "3.00000");
 }

@@ -84,6 +84,24 @@ TEST(Catalogue, DescriptionsKeepTheirBlanks) {
   EXPECT_EQ(CategoryNamed("Mass").description,
             "The quantity of matter in a body as measured by its inertia: experimentally it "
             "is found that the gravitational force on an object is proportional to its mass");
+  EXPECT_EQ(CategoryNamed("Distance").description, "The length of a line between two points");
+  EXPECT_EQ(CategoryNamed("Energy").description,
+            "The capacity for doing work - in modern physics, matter and energy are regarded "
+            "as equivalents");
+  EXPECT_EQ(CategoryNamed("Flow Rate").description,
+            "The amount of liquid passing by a fixed point during a prescribed amount of time");
+  EXPECT_EQ(CategoryNamed("Force").description,
+            "The cause, or agent, that puts an object at rest into motion or alters the motion "
+            "of a moving object");
+  EXPECT_EQ(CategoryNamed("Light").description,
+            "The rate of flow of light radiation with respect to the sense of sight");
+  EXPECT_EQ(CategoryNamed("Power").description, "The rate at which work is done");
+  EXPECT_EQ(CategoryNamed("Temperature").description,
+            "A measure of the average kinetic energy per molecule in a body");
+  EXPECT_EQ(CategoryNamed("Torque").description,
+            "Moment of Force (Torque) - A measure of the tendency of a force to rotate the body "
+            "upon which it acts about an axis");
+  EXPECT_EQ(CategoryNamed("Volume").description, "The quantity of space an object occupies");
   for (const UnitCategory& category : Categories()) {
     if (category.title == "Computer Memory / Disk Capacity") continue;
     EXPECT_NE(category.description.front(), ' ') << category.title;
@@ -108,6 +126,20 @@ TEST(Catalogue, UnitsReadAsTheListsShowThem) {
   EXPECT_EQ(UnitTexts(CategoryNamed("Light")), "Flame|Foot-candles|Lux|Meter-candles");
   EXPECT_EQ(UnitTexts(CategoryNamed("Velocity")),
             "Feet/second|Feet/minute|Miles/hour|Meters/second|Meters/minute|Kilometers/hour");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Area")),
+            "Sq Inches|Sq Feet|Sq Yards|Sq Miles|Sq Millimeters|Sq Centimeters|Sq Meters|"
+            "Sq Kilometers");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Flow Rate")),
+            "Gallons/Second|Gallons/Minute|Liters/Second|Liters/Minute");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Power")), "Horsepower|Watts|Kilowatts|Megawatts");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Pressure")), "Millibar|Bar|PSI|Pascal|Kilopascal");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Temperature")), "Celsius|Fahrenheit");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Energy")),
+            "BTU|Calories|Pound-force inches|Pound-force feet|Horsepower-hours|Joules|"
+            "Kilowatt-hours");
+  EXPECT_EQ(UnitTexts(CategoryNamed("Force")),
+            "Dynes|Gram-force|Kilogram-force|Millinewtons|Newtons|Kilonewtons|Ounce-force|"
+            "Pound-force");
 }
 
 TEST(Catalogue, CodesAreUniqueAndKeepToTheirCategoryBlocks) {

@@ -251,8 +251,9 @@ TEST(ConvertValue, ReadsTheNumberAtTheStartOfTheInput) {
   EXPECT_EQ(Convert(0, 0, "", 2), "0.00");
   EXPECT_EQ(Convert(0, 1, "12abc", 2), "1.00");
   EXPECT_EQ(Convert(0, 1, "-", 2), "0.00");
-  // Empty or non-numeric input converts 0: no minus sign on the zero.
+  // Non-numeric input converts 0, which for Fahrenheit to Celsius is below zero.
   EXPECT_EQ(Convert(61, 60, "x", 0), "-18");
+  // A zero result is written without a minus sign.
   EXPECT_EQ(Convert(0, 1, "-0", 2), "0.00");
 }
 
