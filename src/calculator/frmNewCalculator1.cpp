@@ -526,12 +526,11 @@ bool frmNewCalculator1::eventFilter(QObject* watched, QEvent* event) {
       if (watched == Command1[i]) index = static_cast<int>(i);
     }
     if (index >= 0 || watched == cmdBackspace) {
-      // A second press within the double-click time comes as a press followed by a
-      // double-click event: the press is the key stroke, the double click is none.
-      if (type == QEvent::MouseButtonDblClick) return false;
+      // A second press within the double-click time reaches the key as a double-click
+      // event alone: it is a press like any other.
       auto* mouse = static_cast<QMouseEvent*>(event);
       const QPoint at = mouse->position().toPoint();
-      const bool press = type == QEvent::MouseButtonPress;
+      const bool press = type != QEvent::MouseButtonRelease;
       if (index >= 0) {
         if (press) {
           Command1_MouseDown(index, mouse->button(), mouse->modifiers(), at.x(), at.y());

@@ -161,6 +161,8 @@ void RichTextBox::AppendText(const QString& text) {
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
   end.insertText(documentText);  // the change notification comes from the document
+  // Replacing the whole text leaves nothing to undo; neither does an appended entry.
+  document()->clearUndoRedoStacks();
 }
 
 std::optional<QString> RichTextBox::InstalledFamily(const QString& face) {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace numbrella::testing {
 namespace {
@@ -84,14 +85,28 @@ TEST_F(CalculatorEntry, KeysAnswerEveryMouseButtonButNotTheKeyboard) {
   Press(Find("cmdBackspace"), Qt::RightButton);
   EXPECT_EQ(Operand1(), "3");
 
-  // A quick second press comes with a double click: still one digit a press.
-  QWidget* five = Find("Command1(5)");
-  QTest::mousePress(five, Qt::LeftButton);
-  QTest::mouseRelease(five, Qt::LeftButton);
-  QTest::mousePress(five, Qt::LeftButton);
-  QTest::mouseDClick(five, Qt::LeftButton);
-  QTest::mouseRelease(five, Qt::LeftButton);
+  // Two quick clicks, as the window system delivers them: the second press reaches
+  // the key as a double click, and still enters its digit or removes a character.
+  QWindow* handle = window->windowHandle();
+  int time = 1000000;
+  auto quickClick = [&](QWidget* key) {
+    const QPointF at = key->mapTo(window.get(), key->rect().center());
+    const QPointF global = handle->mapToGlobal(at.toPoint());
+    qt_handleMouseEvent(handle, at, global, Qt::LeftButton, Qt::LeftButton,
+                        QEvent::MouseButtonPress, {}, time += 5);
+    QApplication::processEvents();
+    qt_handleMouseEvent(handle, at, global, Qt::NoButton, Qt::LeftButton,
+                        QEvent::MouseButtonRelease, {}, time += 70);
+    QApplication::processEvents();
+    time += 80;
+  };
+  quickClick(Find("Command1(5)"));
+  quickClick(Find("Command1(5)"));
   EXPECT_EQ(Operand1(), "355");
+  quickClick(Find("cmdBackspace"));
+  quickClick(Find("cmdBackspace"));
+  EXPECT_EQ(Operand1(), "3");
+  Keys("55");
 
   // Space or Enter on a focused key does nothing.
   for (const char* name : {"Command1(5)", "Command1(10)", "cmdBackspace"}) {
@@ -239,6 +254,16 @@ TEST_F(CalculatorEntry, ClearAllKeepsPlacesAndWorkboard) {
   EXPECT_EQ(WorkboardText(), record);
   Keys("3+1=");
   EXPECT_EQ(AnswerShown(), "4.00");
+
+  // Backspace on an empty current field only empties the answer.
+  ClickInto(1);
+  Keys("<=");
+  ASSERT_EQ(AnswerShown(), "3.00");
+  ClickInto(1);
+  Keys("<");
+  EXPECT_EQ(AnswerShown(), "");
+  EXPECT_EQ(Operand1(), "3");
+  EXPECT_EQ(Operand2(), "");
 }
 
 TEST_F(CalculatorEntry, EqualsWithoutOperatorOrWithAnEmptyOperand) {
@@ -280,6 +305,43 @@ TEST_F(CalculatorEntry, DivisionByZero) {
   EXPECT_EQ(Operand1(), "");
   EXPECT_EQ(Operand2(), "");
   EXPECT_EQ(OperatorShown(), "1/X");
+}
+
+TEST_F(CalculatorEntry, FailedEvaluationsLeaveTheShownAnswer) {
+  // "/" by zero: a recall with no current field keeps the answer on show, so the
+  // operator key carries nothing over and operand 2 still holds its 0.
+  Keys("5*0=");
+  ASSERT_EQ(AnswerShown(), "0.00000");
+  Press("cmdPasteA(0)");
+  Keys("/=");
+  ExpectOnlyMessage(kDivideByZero, "Numbrella Calculator");
+  EXPECT_EQ(AnswerShown(), "0.00000");
+  EXPECT_EQ(Operand2(), "");
+  EXPECT_TRUE(Operand(1)->hasFocus());
+
+  // "1/X" of 0 and the root of -4 evaluate at once, with the last answer on show.
+  Press("cmdClearAll");
+  Keys("0+5=");
+  const QString record = WorkboardText();
+  Press("cmdInverse");
+  ExpectOnlyMessage(kDivideByZero, "Numbrella Calculator");
+  EXPECT_EQ(AnswerShown(), "5.00000");
+  EXPECT_EQ(Operand1(), "");
+
+  Press("cmdClearAll");
+  Keys("~4+1=");
+  ASSERT_EQ(AnswerShown(), "-3.00000");
+  Press("cmdOperatorSR");
+  ExpectOnlyMessage("This calculator cannot find the square root of a negative number",
+                    "Negative Number");
+  EXPECT_EQ(AnswerShown(), "-3.00000");
+  EXPECT_EQ(Operand1(), "-4");
+  EXPECT_EQ(WorkboardText(), record + "\r\n\r\n-4  +  1  =  -3.00000");
+
+  // The answer still counts as shown: the next digit starts a fresh calculation.
+  Keys("2");
+  EXPECT_EQ(Operand1(), "2");
+  EXPECT_EQ(AnswerShown(), "");
 }
 
 TEST_F(CalculatorEntry, RootsPowersAndFailures) {

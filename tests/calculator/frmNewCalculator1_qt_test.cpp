@@ -1,6 +1,7 @@
 // The calculator window from start-up: its controls, the printer situations it starts
 // in, and a whole calculation with the mouse landing on the workboard.
 #include "calculator/calculator_window.h"
+#include "ui/CommonDialog.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -71,11 +72,30 @@ TEST_F(CalculatorStartup, WithAPrinterThatHasArialNarrow) {
   EXPECT_EQ(window->frameGeometry().top(), screen.top());
   EXPECT_LE(std::abs(window->frameGeometry().center().x() - screen.center().x()), 8);
 
+  // The document dialog has its file types and asks before overwriting.
+  auto* dialog = window->findChild<ui::CommonDialog*>("CommonDialog1");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->Filter,
+            "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|"
+            "Initialization Files(*.ini)|*.ini|All Files(*.*)|*.*");
+  EXPECT_EQ(dialog->Flags, 2);
+
   // The focus is in operand 1, which is current: the first key goes there.
   EXPECT_TRUE(Operand(0)->hasFocus());
   Keys("4");
   EXPECT_EQ(Operand1(), "4");
   EXPECT_EQ(Operand2(), "");
+
+  // Tab leads from operand 1 to operand 2, which becomes current; the printer fields
+  // are not on the way.
+  ClickInto(0);
+  QTest::keyClick(Operand(0), Qt::Key_Tab);
+  EXPECT_TRUE(Operand(1)->hasFocus());
+  Keys("9");
+  EXPECT_EQ(Operand2(), "9");
+  for (const char* name : {"Text2", "Text3"}) {
+    EXPECT_FALSE(Find(name)->focusPolicy() & Qt::TabFocus) << name;
+  }
 }
 
 TEST_F(CalculatorStartup, WithAPrinterThatLacksArialNarrow) {

@@ -117,6 +117,12 @@ TEST_F(WorkboardRecord, TypingMarksTheWorkboardChanged) {
   EXPECT_TRUE(Find("Command4")->isVisible());
   Keys("5*5=");
   EXPECT_EQ(WorkboardText(), "note\r\n\r\n5  X  5  =  25.00000");
+  // An entry replaces the record as a whole: undo in the workboard takes back neither
+  // the entry nor the typing before it.
+  ASSERT_TRUE(Workboard()->hasFocus());
+  QTest::keyClick(Workboard(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(Workboard(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(WorkboardText(), "note\r\n\r\n5  X  5  =  25.00000");
 }
 
 using RepaintCheck = WorkboardFonts;
@@ -201,6 +207,21 @@ TEST_F(RepaintCheck, APrinterThatGoesAwayGivesScreenFontsOnce) {
   Repaint();
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Office");
   EXPECT_EQ(Combo(2)->currentText(), "Arial Narrow");
+}
+
+TEST_F(RepaintCheck, APrinterThatGoesAwayFromAScreenWithoutArialRounded) {
+  fakes.screenFonts.families = {"DejaVu Sans", "DejaVu Serif"};
+  Open();
+  Keys("8-1=");
+  const QString record = WorkboardText();
+  fakes.printers.name = std::nullopt;
+  Repaint();
+  EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
+  EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "2");
+  EXPECT_EQ(Combo(2)->currentIndex(), -1);
+  EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Narrow");
+  EXPECT_EQ(WorkboardText(), record);
+  EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
 TEST_F(RepaintCheck, WithoutAPrinterRepaintsKeepTheUsersFace) {
