@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace numbrella {
@@ -122,6 +123,7 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
   setWindowIcon(ConverterIcon());
   BuildControls();
   BuildMenus();
+  setFixedSize(surface_->width(), surface_->height() + menuBar()->sizeHint().height());
   Form_Load();
 }
 
@@ -202,6 +204,12 @@ void frmListBoxConverter::BuildControls() {
       }
       list->setVisible(i == 0);
       connect(list, &QListWidget::currentRowChanged, this, [this, handler] { (this->*handler)(); });
+      // A list always shows its unit: Ctrl+click on it does not take the selection away.
+      connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+        if (list->selectedItems().isEmpty() && list->currentItem() != nullptr) {
+          list->currentItem()->setSelected(true);
+        }
+      });
       return list;
     };
     leftLists_[i] = makeList(category.leftList, kLeftListPlace, handlers.left);
@@ -221,9 +229,11 @@ void frmListBoxConverter::BuildControls() {
   Label3 = label("Label3", Twips(300, 3060, 555, 315), medium);
   Label3->setText(QStringLiteral("Input:"));
   Label1 = label("Label1", Twips(5940, 3120, 2175, 435), normal);
+  Label1->setWordWrap(true);  // the longest unit names take a second line
   Label4 = label("Label4", Twips(120, 3720, 735, 315), medium);
   Label4->setText(QStringLiteral("Output:"));
   Label2 = label("Label2", Twips(5940, 3780, 2175, 435), normal);
+  Label2->setWordWrap(true);
   Label5 = label("Label5", Twips(1020, 4380, 1635, 315), medium);
   Label5->setText(QStringLiteral("Decimal points"));
   Label5->setToolTip(QStringLiteral("Select number of decimal points"));
@@ -542,6 +552,18 @@ void frmListBoxConverter::mnuPrefixes_Click() { ShowSIPrefixesWindow(); }
 // ---- events --------------------------------------------------------------------------------
 
 bool frmListBoxConverter::eventFilter(QObject* watched, QEvent* event) {
+  if (cmbDP != nullptr && (watched == cmbDP || watched == cmbDP->lineEdit())) {
+    // Typing into the text part of the decimal-places box chooses nothing: neither
+    // Enter nor leaving the box takes a typed item text as the choice.
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    } else if (event->type() == QEvent::FocusOut) {
+      QSignalBlocker quiet(cmbDP->lineEdit());
+      watched->event(event);
+      return true;
+    }
+  }
   switch (event->type()) {
     case QEvent::ShortcutOverride: {
       // Line edits and lists claim some Ctrl keys for themselves; the menu's keys

@@ -194,8 +194,13 @@ TEST_F(ConverterWindow, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndFonts)
   }
   EXPECT_EQ(Find("cmbDP")->geometry().topLeft(), QPoint(16, 289));
   EXPECT_EQ(Find("cmbDP")->width(), 45);
-  // The focus sink hides under the copy button.
+  // The client area keeps its size: the window cannot be resized.
   QWidget* client = window->centralWidget();
+  EXPECT_EQ(client->size(), QSize(541, 332));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  window->resize(800, 600);
+  EXPECT_EQ(client->size(), QSize(541, 332));
+  // The focus sink hides under the copy button.
   EXPECT_EQ(client->childAt(Find("Text1")->geometry().center()), Find("cmdCopy"));
 
   EXPECT_EQ(TextOf("Label3"), "Input:");
@@ -423,6 +428,30 @@ TEST_F(ConverterWindow, CategoryCommandResetsTheUnitsAndKeepsInputPlacesAndDirec
   EXPECT_EQ(Find<QComboBox>("cmbDP")->currentText(), "1");
 }
 
+TEST_F(ConverterWindow, ListsKeepTheirUnitAndLongUnitNamesShowWhole) {
+  Choose("mnuTorque");
+  ClickItem("lstTorque1", 2);
+  ClickItem("lstTorque2", 3);
+  // Ctrl+click on the chosen unit leaves it chosen and shown as chosen.
+  QListWidget* left = List("lstTorque1");
+  QTest::mouseClick(left->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    left->visualItemRect(left->item(2)).center());
+  EXPECT_EQ(left->currentRow(), 2);
+  ASSERT_EQ(left->selectedItems().size(), 1);
+  EXPECT_EQ(left->selectedItems()[0]->text(), "Pound-force/inch(Inch pounds)");
+  // The longest names fit beside the fields, on two lines where they must.
+  ExpectCaptions("Pound-force/inch(Inch pounds)", "Pound-force/foot(Foot pounds)", "Convert:",
+                 "Into:");
+  for (const char* name : {"Label1", "Label2"}) {
+    auto* label = Find<QLabel>(name);
+    const QRect needed = label->fontMetrics().boundingRect(
+        QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+    EXPECT_TRUE(label->wordWrap()) << name;
+    EXPECT_LE(needed.width(), label->width()) << name;
+    EXPECT_LE(needed.height(), label->height()) << name;
+  }
+}
+
 TEST_F(ConverterWindow, TheHandsReverseTheDirectionAndTwoClicksRestoreIt) {
   Choose("mnuDistance");
   ClickItem("lstDistance2", 1);  // Inches into Feet
@@ -526,10 +555,27 @@ TEST_F(ConverterWindow, DecimalPlacesChangeWhenAnItemIsChosenOnly) {
   EXPECT_EQ(TextOf("txtOut"), "0.08");
   ChooseDecimals("0");
   EXPECT_EQ(TextOf("txtOut"), "0");
+  // Typing an item's text and leaving the box, by a click elsewhere, by Tab or by
+  // Enter, chooses nothing.
   QComboBox* combo = Find<QComboBox>("cmbDP");
-  combo->lineEdit()->selectAll();
-  QTest::keyClicks(combo->lineEdit(), "20");
-  EXPECT_EQ(combo->currentText(), "20");
+  auto typeIntoBox = [&](const char* text) {
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(combo->hasFocus() || combo->lineEdit()->hasFocus());
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    EXPECT_EQ(combo->currentText(), text);
+  };
+  typeIntoBox("20");
+  QTest::mouseClick(Find("txtIn"), Qt::LeftButton);
+  EXPECT_EQ(TextOf("txtOut"), "0");
+  typeIntoBox("3");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_FALSE(combo->hasFocus());
+  EXPECT_EQ(TextOf("txtOut"), "0");
+  typeIntoBox("2");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::mouseClick(Find("txtIn"), Qt::LeftButton);
+  EXPECT_EQ(combo->currentText(), "2");
   Type("5");
   EXPECT_EQ(TextOf("txtOut"), "0");
   ChooseDecimals("5");
