@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   if (!QTest::qWaitForWindowExposed(&calculator)) return 1;
   calculator.activateWindow();
   QTest::qWait(100);
-  // 12.5 X 4 = , then SR of the answer carried over: two workboard lines.
+  // 12.5 X 4 = , then + 7 = on the answer carried over: two workboard lines.
   Press(&calculator, "Command1(1)");
   Press(&calculator, "Command1(2)");
   Find<QAbstractButton>(&calculator, "cmdDecimal")->click();
