@@ -3,7 +3,11 @@
 // time as a ratio to it (the counter shows how many baselines one call costs).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <ctime>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace numbrella::bench {
 
@@ -36,6 +40,32 @@ void RunAgainstBaseline(benchmark::State& state, double baselineNanoseconds, Cal
   double perCall = (ThreadNanoseconds() - start) / static_cast<double>(state.iterations());
   state.counters["baseline_ns"] = baselineNanoseconds;
   state.counters["ratio"] = perCall / baselineNanoseconds;
+}
+
+// Keeps the aggregate times of every run (function name "_" aggregate name, e.g.
+// "BM_Check_median", in processor time) so that ratios can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
+        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+// Prints "measured / baseline = ratio" of the two medians, followed by the note.
+inline void PrintRatio(RatioReporter& reporter, const std::string& measured,
+                       const std::string& baseline, const char* note) {
+  const double b = reporter.times[baseline + "_median"];
+  const double m = reporter.times[measured + "_median"];
+  if (b > 0 && m > 0) {
+    std::printf("%s / %s = %.2f%s\n", measured.c_str(), baseline.c_str(), m / b, note);
+  }
 }
 
 }  // namespace numbrella::bench

@@ -1,6 +1,7 @@
 // What the equals key costs, the workboard entry included, on a workboard that already
 // holds 10,000 entries against one that holds 100: an entry is appended, not the whole
 // text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.
+#include "bench_support.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
@@ -80,20 +81,6 @@ void BM_EqualsOn10000Entries(benchmark::State& state) { EqualsOnRecordOf(state, 
 BENCHMARK(BM_EqualsOn100Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EqualsOn10000Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,14 +92,10 @@ int main(int argc, char** argv) {
   services.printers.name = QStringLiteral("Office");
   services.printers.fonts = {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")};
   fakes = &services;
-  RatioReporter reporter;
+  numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double base = reporter.times["BM_EqualsOn100Entries_median"];
-  const double large = reporter.times["BM_EqualsOn10000Entries_median"];
-  if (base > 0 && large > 0) {
-    std::printf("BM_EqualsOn10000Entries / BM_EqualsOn100Entries = %.2f (goal: at most 1.5)\n",
-                large / base);
-  }
+  numbrella::bench::PrintRatio(reporter, "BM_EqualsOn10000Entries", "BM_EqualsOn100Entries",
+                               " (goal: at most 1.5)");
   std::fflush(stdout);
   benchmark::Shutdown();
   return 0;

@@ -8,6 +8,7 @@
 // - the check after a repaint of the whole window, the workboard's drawing included,
 //   for comparison: what grows there is the text box drawing its visible lines.
 // Prints the ratios at the end.
+#include "bench_support.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
@@ -69,27 +70,6 @@ BENCHMARK(BM_Check1MBWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggregatesO
 BENCHMARK(BM_WholeRepaintEmptyWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WholeRepaint1MBWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
-void PrintRatio(RatioReporter& reporter, const std::string& large, const std::string& base,
-                const char* goal) {
-  const double b = reporter.times[base + "_median"];
-  const double l = reporter.times[large + "_median"];
-  if (b > 0 && l > 0) std::printf("%s / %s = %.2f%s\n", large.c_str(), base.c_str(), l / b, goal);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,10 +81,10 @@ int main(int argc, char** argv) {
   services.printers.name = QStringLiteral("Office");
   services.printers.fonts = {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")};
   fakes = &services;
-  RatioReporter reporter;
+  numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard", " (goal: at most 1.2)");
-  PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard", "BM_WholeRepaintEmptyWorkboard",
+  numbrella::bench::PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard", " (goal: at most 1.2)");
+  numbrella::bench::PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard", "BM_WholeRepaintEmptyWorkboard",
              " (for comparison: the text box's own drawing included)");
   std::fflush(stdout);
   benchmark::Shutdown();

@@ -9,6 +9,7 @@
 // neither window inherits the other's heap. For comparison the time of a window with
 // the same number of plain controls is given as well. Three children each, medians compared.
 // Prints the ratios at the end.
+#include "bench_support.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
@@ -122,20 +123,6 @@ BENCHMARK(BM_BareWindowToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggreg
 BENCHMARK(BM_SameControlsToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculatorToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 long ResidentBytes() {
   std::ifstream statm("/proc/self/statm");
   long size = 0;
@@ -196,19 +183,12 @@ int main(int argc, char** argv) {
   numbrella::testing::FakeServices services;
   PrepareServices(services);
   fakes = &services;
-  RatioReporter reporter;
+  numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double base = reporter.times["BM_BareWindowToFirstPaint_median"];
-  const double calculator = reporter.times["BM_CalculatorToFirstPaint_median"];
-  if (base > 0 && calculator > 0) {
-    std::printf("BM_CalculatorToFirstPaint / BM_BareWindowToFirstPaint = %.2f (goal: at most 1.5)\n",
-                calculator / base);
-  }
-  const double same = reporter.times["BM_SameControlsToFirstPaint_median"];
-  if (same > 0 && calculator > 0) {
-    std::printf("BM_CalculatorToFirstPaint / BM_SameControlsToFirstPaint = %.2f (for comparison)\n",
-                calculator / same);
-  }
+  numbrella::bench::PrintRatio(reporter, "BM_CalculatorToFirstPaint", "BM_BareWindowToFirstPaint",
+                               " (goal: at most 1.5)");
+  numbrella::bench::PrintRatio(reporter, "BM_CalculatorToFirstPaint", "BM_SameControlsToFirstPaint",
+                               " (for comparison)");
   const QString self = QCoreApplication::applicationFilePath();
   const long bareBytes = MedianResidentBytes(self, QStringLiteral("bare"));
   const long calculatorBytes = MedianResidentBytes(self, QStringLiteral("calculator"));

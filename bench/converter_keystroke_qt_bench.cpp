@@ -1,6 +1,7 @@
 // What a keystroke in the converter's input field and a category command cost, each
 // against writing the texts they show (the output and the four unit captions) straight
 // into bare widgets. Prints the ratios at the end.
+#include "bench_support.h"
 #include "converter/frmListBoxConverter.h"
 
 #include "support/fake_services.h"
@@ -133,21 +134,6 @@ BENCHMARK(BM_BareWidgetsFiveTexts)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_KeystrokeInInput)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CategoryCommand)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Keeps each run's time per iteration so that the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,25 +157,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   bare = new BareWidgets;
-  RatioReporter reporter;
+  numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   delete bare;
   delete converter;
   // Ratios of the medians of the repetitions, in processor time: the machine may be
   // shared, and waiting for it is no cost of the window.
-  struct Ratio {
-    const char* measured;
-    const char* baseline;
-    const char* goal;
-  };
-  for (Ratio r : {Ratio{"BM_KeystrokeInInput", "BM_BareWidgetsFiveTextsAfterKey", " (goal: at most 2)"},
-                  Ratio{"BM_CategoryCommand", "BM_BareWidgetsFiveTexts", ""}}) {
-    const double measured = reporter.times[std::string(r.measured) + "_median"];
-    const double baseline = reporter.times[std::string(r.baseline) + "_median"];
-    if (measured > 0 && baseline > 0) {
-      std::printf("%s / %s = %.2f%s\n", r.measured, r.baseline, measured / baseline, r.goal);
-    }
-  }
+  numbrella::bench::PrintRatio(reporter, "BM_KeystrokeInInput", "BM_BareWidgetsFiveTextsAfterKey",
+                               " (goal: at most 2)");
+  numbrella::bench::PrintRatio(reporter, "BM_CategoryCommand", "BM_BareWidgetsFiveTexts", "");
   std::fflush(stdout);
   benchmark::Shutdown();
   return 0;

@@ -211,6 +211,69 @@ bool ReadPlainDecimal(std::string_view text, std::size_t start, double& value) {
   return ec == std::errc() && end == text.data() + i;
 }
 
+// A decimal number collected from a text in the form from_chars reads: optional "-",
+// digits with at most one point, optional "e", sign and digits.
+struct CollectedDecimal {
+  std::string number;
+  std::size_t end = 0;              // where the number stopped in the text
+  bool bareExponentLetter = false;  // an E or D stood there without exponent digits
+};
+
+// Collects an optional sign, digits with at most one ".", and an optional exponent
+// (E or D in either case, optional sign, digits) from text at i. With skipBlanks,
+// blanks, tabs and line feeds are passed over wherever they stand. nullopt when no
+// digit comes before the exponent.
+std::optional<CollectedDecimal> CollectDecimal(std::string_view text, std::size_t i,
+                                               bool skipBlanks) {
+  const std::size_t n = text.size();
+  auto skip = [&] {
+    while (skipBlanks && i < n && IsSkippedBlank(text[i])) ++i;
+  };
+  CollectedDecimal out;
+  out.number.reserve(n < 64 ? n + 4 : 64);
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') out.number += '-';
+    ++i;
+  }
+  bool seenPoint = false;
+  bool seenDigit = false;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    if (skipBlanks && IsSkippedBlank(c)) continue;
+    if (IsDigit(c)) {
+      seenDigit = true;
+      out.number += c;
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+      out.number += c;
+    } else {
+      break;
+    }
+  }
+  if (!seenDigit) return std::nullopt;
+  if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    ++i;
+    skip();
+    std::string exponent = "e";
+    if (i < n && (text[i] == '+' || text[i] == '-')) exponent += text[i++];
+    bool expDigits = false;
+    for (; i < n; ++i) {
+      const char c = text[i];
+      if (skipBlanks && IsSkippedBlank(c)) continue;
+      if (!IsDigit(c)) break;
+      expDigits = true;
+      exponent += c;
+    }
+    if (expDigits) {
+      out.number += exponent;
+    } else {
+      out.bareExponentLetter = true;
+    }
+  }
+  out.end = i;
+  return out;
+}
+
 }  // namespace
 
 std::optional<double> ReadLeadingNumber(std::string_view text) {
@@ -228,50 +291,9 @@ std::optional<double> ReadLeadingNumber(std::string_view text) {
     if (kind == 'O' || kind == 'o') return ReadRadixNumber(text, i + 1, 8);
     return 0.0;
   }
-  std::string number;
-  number.reserve(text.size() < 64 ? text.size() + 4 : 64);
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') number += '-';
-    ++i;
-  }
-  bool seenPoint = false;
-  bool seenDigit = false;
-  for (; i < text.size(); ++i) {
-    char c = text[i];
-    if (IsSkippedBlank(c)) continue;
-    if (IsDigit(c)) {
-      seenDigit = true;
-      number += c;
-    } else if (c == '.' && !seenPoint) {
-      seenPoint = true;
-      number += c;
-    } else {
-      break;
-    }
-  }
-  if (!seenDigit) return 0.0;
-  skip();
-  if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-    std::size_t save = i;
-    ++i;
-    skip();
-    std::string exponent = "e";
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      exponent += text[i];
-      ++i;
-    }
-    bool expDigits = false;
-    for (; i < text.size(); ++i) {
-      char c = text[i];
-      if (IsSkippedBlank(c)) continue;
-      if (!IsDigit(c)) break;
-      expDigits = true;
-      exponent += c;
-    }
-    if (expDigits) number += exponent;
-    (void)save;
-  }
-  return DecimalToDouble(number);
+  std::optional<CollectedDecimal> collected = CollectDecimal(text, i, true);
+  if (!collected) return 0.0;
+  return DecimalToDouble(collected->number);
 }
 
 std::optional<double> ReadStrictNumber(std::string_view text) {
@@ -281,40 +303,11 @@ std::optional<double> ReadStrictNumber(std::string_view text) {
   while (begin < end && isBlank(text[begin])) ++begin;
   while (end > begin && isBlank(text[end - 1])) --end;
   std::string_view body = text.substr(begin, end - begin);
-  std::string number;
-  std::size_t i = 0;
-  if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-    if (body[i] == '-') number += '-';
-    ++i;
+  std::optional<CollectedDecimal> collected = CollectDecimal(body, 0, false);
+  if (!collected || collected->bareExponentLetter || collected->end != body.size()) {
+    return std::nullopt;
   }
-  bool seenPoint = false;
-  bool seenDigit = false;
-  for (; i < body.size(); ++i) {
-    char c = body[i];
-    if (IsDigit(c)) {
-      seenDigit = true;
-      number += c;
-    } else if (c == '.' && !seenPoint) {
-      seenPoint = true;
-      number += c;
-    } else {
-      break;
-    }
-  }
-  if (!seenDigit) return std::nullopt;
-  if (i < body.size() && (body[i] == 'E' || body[i] == 'e' || body[i] == 'D' || body[i] == 'd')) {
-    ++i;
-    number += 'e';
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) number += body[i++];
-    bool expDigit = false;
-    for (; i < body.size() && IsDigit(body[i]); ++i) {
-      expDigit = true;
-      number += body[i];
-    }
-    if (!expDigit) return std::nullopt;
-  }
-  if (i != body.size()) return std::nullopt;
-  return DecimalToDouble(number);
+  return DecimalToDouble(collected->number);
 }
 
 std::string GeneralNumberText(double value) {
