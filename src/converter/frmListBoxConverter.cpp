@@ -2,6 +2,7 @@
 
 #include "converter/frmConverterArt.h"
 #include "reference/frmInfo1.h"
+#include "ui/window_font.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -38,18 +39,7 @@ QString Q(std::string_view text) {
 }
 std::string S(const QString& text) { return text.toStdString(); }
 
-// The window's face, or the nearest narrow sans serif that the system has: the
-// captions are laid out for its widths.
-QFont WindowFont(qreal points, bool bold) {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                    QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
+using ui::WindowFont;
 
 constexpr QPoint kLeftListPlace{660, 900};
 constexpr QPoint kRightListPlace{4440, 900};

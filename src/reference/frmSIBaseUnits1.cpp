@@ -1,6 +1,7 @@
 #include "reference/frmSIBaseUnits1.h"
 
 #include "reference/si_texts.h"
+#include "ui/window_font.h"
 
 #include <QColor>
 #include <QLabel>
@@ -63,10 +64,7 @@ QIcon RulersIcon() {
 }
 
 QFont HeadingFont() {
-  QFont font("MS Sans Serif");
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(9.75);
-  font.setBold(true);
+  QFont font = ui::WindowFont(9.75, true);
   font.setUnderline(true);
   return font;
 }
