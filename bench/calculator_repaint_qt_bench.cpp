@@ -9,6 +9,7 @@
 //   for comparison: what grows there is the text box drawing its visible lines.
 // Prints the ratios at the end.
 #include "bench_support.h"
+#include "qt_bench_support.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
@@ -73,13 +74,11 @@ BENCHMARK(BM_WholeRepaint1MBWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggr
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  numbrella::bench::UseQuietOffscreenPlatform();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
   numbrella::testing::FakeServices services;
-  services.printers.name = QStringLiteral("Office");
-  services.printers.fonts = {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")};
+  numbrella::bench::UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
   fakes = &services;
   numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -10,6 +10,7 @@
 // the same number of plain controls is given as well. Three children each, medians compared.
 // Prints the ratios at the end.
 #include "bench_support.h"
+#include "qt_bench_support.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
@@ -147,23 +148,15 @@ long MedianResidentBytes(const QString& program, const QString& kind) {
 }
 
 void PrepareServices(numbrella::testing::FakeServices& services) {
-  // A printer with "Arial Narrow", as on the machine the window is made for.
+  // The printer offers every font the screen has, "Arial Narrow" among them.
   numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
-  services.printers.name = QStringLiteral("Office");
-  services.printers.fonts = QFontDatabase::families();
+  numbrella::bench::UseOfficePrinter(services, QFontDatabase::families());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  // The offscreen platform warns on every window shown; writing those lines would be
-  // measured with the window, and a desktop platform has none of them.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support"))) {
-      std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
-  });
+  numbrella::bench::UseQuietOffscreenPlatform();
   // A child: one window, one paint, its resident set on standard output.
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], kProbe, std::strlen(kProbe)) != 0) continue;

@@ -2,6 +2,7 @@
 // against writing the texts they show (the output and the four unit captions) straight
 // into bare widgets. Prints the ratios at the end.
 #include "bench_support.h"
+#include "qt_bench_support.h"
 #include "converter/frmListBoxConverter.h"
 
 #include "support/fake_services.h"
@@ -137,14 +138,7 @@ BENCHMARK(BM_CategoryCommand)->Repetitions(5)->ReportAggregatesOnly(true);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  // The offscreen platform warns on every list shown or hidden; writing those lines
-  // would be measured with the window, and a desktop platform has none of them.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support"))) {
-      std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
-  });
+  numbrella::bench::UseQuietOffscreenPlatform();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   numbrella::testing::FakeServices fake;
