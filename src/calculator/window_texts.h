@@ -28,6 +28,26 @@ inline constexpr std::string_view kClearConstantsText =
     "Are you sure you want to clear all of the constant values?";
 inline constexpr std::string_view kAreYouSureTitle = "Are you sure?";
 
+// The save questions of the workboard's documents.
+inline constexpr std::string_view kSaveQuestionText = "Would you like to save this document?";
+inline constexpr std::string_view kClearQuestionText = "Do you wish to save your current document?";
+inline constexpr std::string_view kSaveQuestionTitle = "Save Your Work?";
+
+// A document that cannot be read or written: the file's path and why, in the
+// system's words or in one of the reasons below. Titled kProgramTitle.
+std::string OpenFailureText(std::string_view path, std::string_view reason);
+std::string SaveFailureText(std::string_view path, std::string_view reason);
+inline constexpr std::string_view kNotTextReason = "It is not a text file.";
+inline constexpr std::string_view kTooLargeReason =
+    "It is larger than the workboard holds (64 MB).";
+
+// Printing that did not succeed, on the printer or into the file named.
+std::string PrintFailureText(std::string_view printer);
+
+// The print footer's lines; the last one is followed by the maker's address.
+inline constexpr std::string_view kFooterFirstLine = "Executed with the....";
+inline constexpr std::string_view kFooterLastLine = "Visit...";
+
 // The document dialog's file-type list.
 inline constexpr std::string_view kFileFilter =
     "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|"
