@@ -1,8 +1,16 @@
 #pragma once
 // The calculator window: the two-operand worksheet in its upper half, the workboard
-// with its font controls in its lower half.
+// with its font controls in its lower half, and the menus that keep, view, edit and
+// print the workboard.
+//
+// Its definitions are split by concern: frmNewCalculator1.cpp (start-up, the repaint
+// check, menus), frmNewCalculator1Layout.cpp (the controls), ...Worksheet.cpp (entry,
+// operators, answers, constants), ...Workboard.cpp (the record and its fonts),
+// ...View.cpp (view, editing, colour, printing), ...Documents.cpp (the document
+// commands and what the document asks of the window).
 #include "calculator/worksheet.h"
 #include "ui/services.h"
+#include "workboard/document.h"
 #include "workboard/printer_watch.h"
 
 #include <QMainWindow>
@@ -10,6 +18,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class QAction;
@@ -17,6 +26,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -24,12 +34,20 @@ namespace numbrella {
 
 namespace ui {
 class CommonDialog;
+class MenuKeys;
 class RichTextBox;
 }  // namespace ui
 
-class frmNewCalculator1 : public QMainWindow {
+class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   Q_OBJECT
  public:
+  // The window's client area and its heights with and without the workboard, as
+  // laid out, in twips.
+  static constexpr int kClientWidthTwips = 15315;
+  static constexpr int kClientHeightTwips = 10335;
+  static constexpr int kShownHeightTwips = 11115;
+  static constexpr int kHiddenHeightTwips = 5700;
+
   // The window with the real platform services.
   frmNewCalculator1();
   // The window with the given services (they must outlive it). The start-up sequence
@@ -40,11 +58,14 @@ class frmNewCalculator1 : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Layout.
   void CreateControls();
   void CreateWorksheet(QWidget* area);
   void CreateWorkboard(QWidget* area);
+  void CreateMenus();
   QLabel* Caption(QWidget* area, const QString& text, int x, int y, int width, int height);
 
   // Start-up and the repaint check.
@@ -101,7 +122,44 @@ class frmNewCalculator1 : public QMainWindow {
   void ScreenFontsOnly();
   void FillFaceList(const QStringList& names);
 
+  // Documents.
+  void mnuFileNew_Click();
+  void mnuFileOpen_Click();
+  void mnuFileSave_Click();
+  void mnuFileSaveFileAs_Click();
+  void mnuFileExit_Click();
+  void mnuClearWhiteboad_Click();
+  void Command4_Click();
+  void Form_QueryUnload(bool& cancel, int unloadMode);
+
+  // View, editing, colour and printing.
+  void Command2_Click();
+  void Command3_Click();
+  void Command5_Click();
+  void mnuDisplayWork_Click();
+  void mnuEdit_Click();
+  void mnuEditCut_Click();
+  void mnuEditCopy_Click();
+  void mnuEditPaste_Click();
+  void mnuTextBack_Click();
+  void mnuPrintDisplay_Click();
   void mnuConvCalc_Click();
+  void PlaceWorkboard(double topTwips, double heightTwips);
+  void SetWindowHeight(int twips);
+  void CentreHorizontally();
+
+  // What the document asks of the window.
+  SaveAnswer AskToSave(std::string_view question) override;
+  std::optional<std::string> ChooseFileToOpen() override;
+  std::optional<std::string> ChooseFileToSave() override;
+  void ForgetDialogFileName() override;
+  std::string WorkboardText() override;
+  void SetWorkboardText(std::string_view text) override;
+  void SetTitle(std::string_view title) override;
+  void HideClearButton() override;
+  void TellFailure(std::string_view text) override;
+  FileContent ReadFile(const std::string& path) override;
+  std::optional<std::string> WriteFile(const std::string& path, std::string_view bytes) override;
 
   // Helpers.
   void ShowWorksheet();
@@ -112,6 +170,7 @@ class frmNewCalculator1 : public QMainWindow {
 
   ui::Services services_;
   Worksheet sheet_;
+  WorkboardDocument document_;
 
   // Worksheet controls.
   std::array<QLineEdit*, 2> txtOperand{};
@@ -155,17 +214,24 @@ class frmNewCalculator1 : public QMainWindow {
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   ui::CommonDialog* CommonDialog1 = nullptr;
+
+  // Menus.
+  ui::MenuKeys* menuKeys_ = nullptr;
+  QMenu* mnuEdit = nullptr;
+  QAction* mnuFileNew = nullptr;
+  QAction* mnuFileOpen = nullptr;
+  QAction* mnuFileSave = nullptr;
+  QAction* mnuFileSaveFileAs = nullptr;
+  QAction* mnuPrintDisplay = nullptr;
+  QAction* mnuFileExit = nullptr;
+  QAction* mnuEditCut = nullptr;
+  QAction* mnuEditCopy = nullptr;
+  QAction* mnuEditPaste = nullptr;
+  QAction* mnuTextBack = nullptr;
+  QAction* mnuDisplayWork = nullptr;
+  QAction* mnuClearWhiteboad = nullptr;
   QAction* mnuConvCalc = nullptr;
 
-  // Window-level state.
-  QString strPrinterName;
-  bool blnWorkboardChanged = false;
-  QString strFileFilter;
-  QString strFileName;
-  bool blnSaveCancelled = false;
-  int intSaveAnswer = 0;
-  bool blnOpening = false;
-  bool mnuDisplayWorkChecked = true;  // the workboard is displayed
 
   // The printer situation the last start-up or repaint check dealt with.
   PrinterWatch printerWatch_;

@@ -2,6 +2,9 @@
 
 #include "converter/frmConverterArt.h"
 #include "reference/frmInfo1.h"
+#include "ui/menu_keys.h"
+#include "ui/text.h"
+#include "ui/twips.h"
 #include "ui/window_font.h"
 
 #include <QAbstractItemView>
@@ -28,18 +31,11 @@ namespace {
 
 using Handler = void (frmListBoxConverter::*)();
 
-// Positions and sizes are laid out in twips, 15 to a pixel.
-int Px(int twips) { return (twips + 7) / 15; }
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string S(const QString& text) { return text.toStdString(); }
-
+using ui::Px;
+using ui::Q;
+using ui::Twips;
 using ui::WindowFont;
+std::string S(const QString& text) { return ui::Utf8(text); }
 
 constexpr QPoint kLeftListPlace{660, 900};
 constexpr QPoint kRightListPlace{4440, 900};
@@ -106,7 +102,7 @@ int CategoryIndex(std::string_view menuName) {
 }  // namespace
 
 frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
-    : QMainWindow(nullptr), services_(services) {
+    : QMainWindow(nullptr), services_(services), menuKeys_(new ui::MenuKeys(this)) {
   setObjectName(QStringLiteral("frmListBoxConverter"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Q(ConverterModel::kCaption));
@@ -275,23 +271,19 @@ void frmListBoxConverter::BuildControls() {
                            static_cast<QObject*>(Label1), static_cast<QObject*>(Label2)}) {
     watched->installEventFilter(this);
   }
-  // Every control that can hold the focus hands the menu its shortcut keys.
-  for (QWidget* child : surface_->findChildren<QWidget*>()) {
-    if (child->focusPolicy() != Qt::NoFocus) child->installEventFilter(this);
+  for (QObject* watched : {static_cast<QObject*>(txtIn), static_cast<QObject*>(txtOut),
+                           static_cast<QObject*>(cmbDP), static_cast<QObject*>(cmbDP->lineEdit())}) {
+    watched->installEventFilter(this);
   }
-  cmbDP->lineEdit()->installEventFilter(this);
+  menuKeys_->WatchControlsOf(surface_);
+  menuKeys_->Watch(cmbDP->lineEdit());
   txtIn->setFocus(Qt::OtherFocusReason);
 }
 
 QAction* frmListBoxConverter::AddMenuEntry(QMenu* menu, std::string_view name,
                                            std::string_view caption, Qt::Key key,
                                            Handler handler) {
-  QAction* action = menu->addAction(Q(caption));
-  action->setObjectName(Q(name));
-  QKeySequence shortcut(Qt::CTRL | key);
-  action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WindowShortcut);
-  menuKeys_.push_back(shortcut);
+  QAction* action = menuKeys_->AddEntry(menu, name, caption, key);
   connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   return action;
 }
@@ -555,19 +547,6 @@ bool frmListBoxConverter::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-      // Line edits and lists claim some Ctrl keys for themselves; the menu's keys
-      // act whichever control has the focus.
-      auto* key = static_cast<QKeyEvent*>(event);
-      QKeySequence pressed(key->keyCombination());
-      for (const QKeySequence& menuKey : menuKeys_) {
-        if (menuKey == pressed) {
-          key->ignore();
-          return true;
-        }
-      }
-      break;
-    }
     case QEvent::FocusIn: {
       auto* focus = static_cast<QFocusEvent*>(event);
       if (watched == txtIn || watched == txtOut) {

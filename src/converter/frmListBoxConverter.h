@@ -4,7 +4,6 @@
 #include "converter/converter_model.h"
 #include "ui/services.h"
 
-#include <QKeySequence>
 #include <QMainWindow>
 
 #include <array>
@@ -20,6 +19,10 @@ class QMenu;
 class QPushButton;
 
 namespace numbrella {
+
+namespace ui {
+class MenuKeys;
+}  // namespace ui
 
 class frmListBoxConverter : public QMainWindow {
   Q_OBJECT
@@ -155,7 +158,7 @@ class frmListBoxConverter : public QMainWindow {
   QAction* mnuShowInfo = nullptr;
   QAction* mnuSIBaseUnits = nullptr;
   QAction* mnuPrefixes = nullptr;
-  std::vector<QKeySequence> menuKeys_;  // every menu shortcut: the menu wins them
+  ui::MenuKeys* menuKeys_;
 
   // What the controls show, so that only changes are written.
   struct Shown {

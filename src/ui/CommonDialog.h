@@ -5,18 +5,15 @@
 // Properties (public, read and written directly by the window):
 //   Filter      file types as "description|pattern|description|pattern...", patterns
 //               separated by ";" inside one pair; the first pair is preselected.
-//   Flags       option bits: for the file dialogs 2 = ask before overwriting; for the
-//               colour dialog 1 = preselect Color (2 = custom colours open: the colour
-//               chooser always has them); for the print dialog 1 = "Selection"
-//               preselected, 4 = no "Selection" choice, 8 = no page range, 256 = return
-//               the drawing target (always done).
+//   Flags       option bits, named below; each dialog reads its own, so one bit
+//               means different things to different dialogs.
 //   CancelError kept for the caller: every Show reports Cancel by returning false.
 //   FileName    the chosen full path after Open or Save; offered again next time.
 //   Color       the chosen colour as 0x00BBGGRR after the colour dialog.
 //
-// The dialogs themselves are shown by a DialogChoosers object: the real Qt dialogs
-// by default; tests hand the object their own (findChild<CommonDialog*>(name)).
+// The dialogs themselves are shown by the window's services.
 #include "ui/color_number.h"
+#include "ui/services.h"
 
 #include <QColor>
 #include <QObject>
@@ -32,34 +29,19 @@ class QWidget;
 
 namespace numbrella::ui {
 
-// What a file dialog is asked to show.
-struct FileDialogRequest {
-  QStringList nameFilters;     // Qt name filters, "Text Files(*.txt)" and the like
-  QString selectedNameFilter;  // the first of them, or "" when there are none
-  QString fileName;            // the name offered, "" for none
-  bool confirmOverwrite = false;
-};
-
-// What the print dialog is asked to show.
-struct PrintDialogRequest {
-  bool selectionPreselected = false;
-  bool selectionOffered = true;
-  bool pageRangeOffered = true;
-};
-
-class DialogChoosers {
- public:
-  virtual ~DialogChoosers() = default;
-  // Each returns the user's choice, or nullopt / false when the user cancelled.
-  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
-  // Lets the user set up the printer; true when the user chose to print.
-  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) = 0;
-};
-
-// The Qt dialogs (QFileDialog, QColorDialog, QPrintDialog), shown modally.
-DialogChoosers& RealDialogChoosers();
+// The option bits of CommonDialog::Flags.
+namespace dialog_flags {
+// File dialogs.
+inline constexpr int kAskBeforeOverwriting = 2;
+// Colour dialog.
+inline constexpr int kPreselectColor = 1;
+inline constexpr int kCustomColorsOpen = 2;  // the colour chooser always has them
+// Print dialog.
+inline constexpr int kSelectionPreselected = 1;
+inline constexpr int kNoSelectionChoice = 4;
+inline constexpr int kNoPageRange = 8;
+inline constexpr int kReturnDrawingTarget = 256;  // ShowPrinter always returns it
+}  // namespace dialog_flags
 
 // "desc|pattern|desc|pattern" as Qt name filters, one per pair, in order. A pattern
 // list "*.txt;*.text" becomes "*.txt *.text"; "*.*" matches every file, also those
@@ -69,7 +51,7 @@ QStringList FileDialogNameFilters(const QString& filter);
 class CommonDialog : public QObject {
   Q_OBJECT
  public:
-  explicit CommonDialog(QObject* parent = nullptr);
+  explicit CommonDialog(Dialogs& dialogs, QObject* parent = nullptr);
   ~CommonDialog() override;
 
   QString Filter;
@@ -89,12 +71,10 @@ class CommonDialog : public QObject {
   // with its settings for the next time), or null on Cancel.
   QPrinter* ShowPrinter(QWidget* parent = nullptr);
 
-  void SetChoosers(DialogChoosers* choosers);  // null: the real dialogs again
-
  private:
   FileDialogRequest FileRequest(bool confirmOverwrite) const;
 
-  DialogChoosers* choosers_;
+  Dialogs& dialogs_;
   std::unique_ptr<QPrinter> printer_;
 };
 

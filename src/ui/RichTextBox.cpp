@@ -2,11 +2,12 @@
 
 #include "ui/color_number.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
-#include <QEvent>
 #include <QFontDatabase>
-#include <QKeyEvent>
+#include <QMarginsF>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPalette>
 #include <QPrinter>
 #include <QScrollBar>
@@ -14,11 +15,9 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace numbrella::ui {
 
@@ -262,33 +261,21 @@ void RichTextBox::ReplaceSelection(const QString& text) {
   setTextCursor(cursor);
 }
 
-bool RichTextBox::PrintTo(QPrinter* target) const {
+bool PrintText(const QString& text, const QFont& font, QPrinter* target) {
   if (target == nullptr || !target->isValid()) return false;
-  const QTextCursor selection = textCursor();
-  std::unique_ptr<QTextDocument> copy;
-  if (selection.hasSelection()) {
-    copy = std::make_unique<QTextDocument>();
-    QTextCursor(copy.get()).insertFragment(selection.selection());
-  } else {
-    copy.reset(document()->clone());
+  // A printer that reports no margins would print to the paper's edge.
+  if (target->pageLayout().margins(QPageLayout::Millimeter).isNull()) {
+    target->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
   }
-  copy->setDefaultFont(font());
-  // The copy has no selection: it prints whole even when the target was set to print
-  // the selection only.
-  copy->print(target);
+  QTextDocument document;
+  document.setDefaultFont(font);
+  document.setPlainText(ToDocumentText(text));
+  // Laid out for the printer's page, the document prints as it is; left to lay out
+  // its pages itself, it would add page numbers under the footer.
+  document.documentLayout()->setPaintDevice(target);
+  document.setPageSize(target->pageRect(QPrinter::DevicePixel).size());
+  document.print(target);
   return target->printerState() != QPrinter::Error && target->printerState() != QPrinter::Aborted;
-}
-
-bool RichTextBox::event(QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
-      event->ignore();  // the window's shortcut first; without one the key comes back here
-      return true;
-    }
-  }
-  return QTextEdit::event(event);
 }
 
 QMimeData* RichTextBox::createMimeDataFromSelection() const {

@@ -8,9 +8,7 @@
 // break counts two characters in SelectionLength(). U+2028 is kept as it is.
 //
 // Pasted and dropped text is inserted as plain text; copied text is plain text with
-// "\r\n" line breaks. Ctrl+letter keys are left to the window's menu shortcuts first,
-// as menu accelerators come before the control that has the focus; a Ctrl+letter that
-// no shortcut takes still reaches the box (Ctrl+Z undoes, for example).
+// "\r\n" line breaks.
 //
 // SetText() puts the caret at the start; formatting given to a selection does not
 // survive it. AppendText() leaves the caret where it was, unless it stood at the end.
@@ -45,14 +43,10 @@ class RichTextBox : public QTextEdit {
   QString SelectedText() const;         // line breaks "\r\n"
   int SelectionLength() const;
   void ReplaceSelection(const QString& text);  // "" deletes the selection; no selection: inserts at the caret
-  // Prints the selection, or all text when nothing is selected, in the box's font to
-  // the target, whatever print range the target was set to; false when it cannot print.
-  bool PrintTo(QPrinter* target) const;
  signals:
   void Change();                        // exactly once for each real change of the text (typing, cut, paste, set, append); never for format changes or an equal text
 
  protected:
-  bool event(QEvent* event) override;
   QMimeData* createMimeDataFromSelection() const override;
   void insertFromMimeData(const QMimeData* source) override;
 
@@ -69,5 +63,9 @@ class RichTextBox : public QTextEdit {
   int quiet_ = 0;                       // > 0 while the box changes formats or replaces all
   bool selectionFormatted_ = false;     // some text carries a face of its own
 };
+
+// Prints `text` (line breaks as in a box's text) in `font` on the target's pages,
+// whole, whatever print range the target was set to; false when it cannot print.
+bool PrintText(const QString& text, const QFont& font, QPrinter* target);
 
 }  // namespace numbrella::ui

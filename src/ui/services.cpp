@@ -3,10 +3,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
 namespace numbrella::ui {
 
@@ -79,6 +86,76 @@ class RealMessageBoxes final : public MessageBoxes {
   }
 };
 
+void OfferFileName(QFileDialog& dialog, const QString& fileName) {
+  if (fileName.isEmpty()) return;
+  const QFileInfo file(fileName);
+  if (file.isAbsolute()) dialog.setDirectory(file.absolutePath());
+  dialog.selectFile(file.fileName());
+}
+
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+  if (!request.nameFilters.isEmpty()) {
+    dialog.setNameFilters(request.nameFilters);
+    dialog.selectNameFilter(request.selectedNameFilter);
+  }
+  dialog.setDefaultSuffix(QString());
+  OfferFileName(dialog, request.fileName);
+}
+
+std::optional<QString> ChosenFile(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
+  return QFileInfo(files.front()).absoluteFilePath();
+}
+
+class RealDialogs final : public Dialogs {
+ public:
+  std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    PrepareFileDialog(dialog, request);
+    return ChosenFile(dialog);
+  }
+
+  std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    PrepareFileDialog(dialog, request);
+    return ChosenFile(dialog);
+  }
+
+  std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
+    QColorDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor chosen = dialog.selectedColor();
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+  }
+
+  bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) override {
+    printer.setPrintRange(request.selectionPreselected ? QPrinter::Selection : QPrinter::AllPages);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection,
+                     request.selectionOffered || request.selectionPreselected);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageRangeOffered);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (!request.pageRangeOffered) {
+      // Qt's own dialog leaves its page choice open whatever the option says: close
+      // it once the dialog is up.
+      QTimer::singleShot(0, &dialog, [&dialog] {
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+          if (auto* control = dialog.findChild<QWidget*>(name)) control->setEnabled(false);
+        }
+      });
+    }
+    return dialog.exec() == QDialog::Accepted;
+  }
+};
+
 // Qt asks the print system afresh on every call (nothing is cached within the
 // process), so queues added or removed while the program runs are seen at once.
 class RealPrinters final : public Printers {
@@ -128,11 +205,12 @@ class RealBeeper final : public Beeper {
 
 Services RealServices() {
   static RealMessageBoxes messages;
+  static RealDialogs dialogs;
   static RealPrinters printers;
   static RealScreenFonts screenFonts;
   static RealClipboard clipboard;
   static RealBeeper beeper;
-  return {&messages, &printers, &screenFonts, &clipboard, &beeper};
+  return {&messages, &dialogs, &printers, &screenFonts, &clipboard, &beeper};
 }
 
 }  // namespace numbrella::ui

@@ -1,12 +1,15 @@
 #pragma once
-// The platform services the windows use: message boxes, the printer and font lists,
-// the clipboard and the beep. Production code uses RealServices(); tests may hand a
-// window their own where a real one cannot be driven.
+// The platform services the windows use: message boxes, the file, colour and print
+// dialogs, the printer and font lists, the clipboard and the beep. Production code
+// uses RealServices(); tests may hand a window their own where a real one cannot be
+// driven.
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace numbrella::ui {
@@ -22,6 +25,34 @@ class MessageBoxes {
   virtual MessageAnswer Show(QWidget* parent, const QString& text, const QString& title,
                              MessageButtons buttons, MessageIcon icon,
                              MessageAnswer defaultButton) = 0;
+};
+
+// What a file dialog is asked to show.
+struct FileDialogRequest {
+  QStringList nameFilters;     // Qt name filters, "Text Files(*.txt)" and the like
+  QString selectedNameFilter;  // the first of them, or "" when there are none
+  QString fileName;            // the name offered, "" for none
+  bool confirmOverwrite = false;
+};
+
+// What the print dialog is asked to show.
+struct PrintDialogRequest {
+  bool selectionPreselected = false;
+  bool selectionOffered = true;
+  bool pageRangeOffered = true;
+};
+
+// Modal dialogs; each returns the user's choice, or nullopt / false on Cancel.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // The full path of an existing file.
+  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  // A full path; no extension is added to a typed name.
+  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+  // Lets the user set up `printer`; true when the user chose to print.
+  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) = 0;
 };
 
 class Printers {
@@ -58,13 +89,15 @@ class Beeper {
 // The set of services one window works with. Every pointer is non-null.
 struct Services {
   MessageBoxes* messages;
+  Dialogs* dialogs;
   Printers* printers;
   ScreenFonts* screenFonts;
   Clipboard* clipboard;
   Beeper* beeper;
 };
 
-// The real services, calling QMessageBox, QPrinterInfo, QFontDatabase, QClipboard.
+// The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
+// QPrinterInfo, QFontDatabase, QClipboard.
 Services RealServices();
 
 }  // namespace numbrella::ui

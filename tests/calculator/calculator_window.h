@@ -7,11 +7,14 @@
 #include "ui/RichTextBox.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -124,6 +127,35 @@ class CalculatorWindowTest : public ::testing::Test {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
     QTRY_VERIFY(!list->window()->isVisible());
     QApplication::processEvents();
+  }
+
+  // Right-clicks `control` and chooses the entry of the pop-up menu that comes up whose
+  // caption, without its access key mark, starts with `caption`. Returns the entry's
+  // whole text, the key it names included, or "" when there is no such entry.
+  QString ChooseFromPopup(QWidget* control, const QString& caption) {
+    // The right button's press and release, then the request for the pop-up menu
+    // that the window system makes of them.
+    QTest::mouseClick(control, Qt::RightButton);
+    const QPoint at = control->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    EXPECT_NE(menu, nullptr) << "no pop-up menu on " << control->objectName().toStdString();
+    if (menu == nullptr) return QString();
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text().remove(u'&').startsWith(caption)) chosen = action;
+    }
+    if (chosen == nullptr) {
+      menu->close();
+      return QString();
+    }
+    // The menu may be gone once closed: its entry is read and chosen before.
+    const QString text = chosen->text();
+    if (chosen->isEnabled()) chosen->trigger();
+    menu->close();
+    QApplication::processEvents();
+    return text;
   }
 
   // A repaint of the window, and the events that follow it.

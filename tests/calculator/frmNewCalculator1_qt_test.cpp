@@ -236,13 +236,6 @@ TEST_F(CalculatorStartup, ControlsCaptionsAndTooltips) {
     EXPECT_TRUE(captions.contains(caption)) << caption;
   }
 
-  // The menu bar holds the one item that opens the conversion calculator.
-  const QList<QAction*> menus = window->menuBar()->actions();
-  ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->objectName(), "mnuConvCalc");
-  EXPECT_EQ(menus[0]->text(), "&Conversion Calculator");
-  EXPECT_EQ(menus[0]->menu(), nullptr);
-
   // The timers wait, at a quarter of a second.
   for (const char* name : {"tmrNumbers", "tmrBackspace"}) {
     auto* timer = window->findChild<QTimer*>(name);

@@ -1,9 +1,11 @@
 #pragma once
-// Scripted platform services for window tests: message boxes answered from a queue
-// and recorded, a printer situation set by the test, a fixed screen font list and an
-// in-memory clipboard.
+// Scripted platform services for window tests: message boxes and dialogs answered
+// from queues and recorded, a printer situation set by the test, a fixed screen font
+// list and an in-memory clipboard.
 #include "ui/services.h"
 
+#include <QColor>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +38,56 @@ class FakeMessageBoxes : public ui::MessageBoxes {
   }
   std::vector<ShownMessage> shown;
   std::deque<ui::MessageAnswer> answers;  // next answers; empty: the default button
+};
+
+// A dialog that the test did not script is cancelled and counted in `unscripted`.
+class FakeDialogs : public ui::Dialogs {
+ public:
+  std::optional<QString> ChooseOpenFile(QWidget*, const ui::FileDialogRequest& request) override {
+    fileRequests.push_back(request);
+    return Next(openFiles);
+  }
+  std::optional<QString> ChooseSaveFile(QWidget*, const ui::FileDialogRequest& request) override {
+    fileRequests.push_back(request);
+    return Next(saveFiles);
+  }
+  std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
+    colourInitials.push_back(initial);
+    return Next(colours);
+  }
+  // Prints to the PDF file that `printFiles` names next.
+  bool ChoosePrinter(QWidget*, QPrinter& printer, const ui::PrintDialogRequest& request) override {
+    printRequests.push_back(request);
+    const std::optional<QString> file = Next(printFiles);
+    if (!file) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*file);
+    return true;
+  }
+
+  // The next answers; nullopt is Cancel.
+  std::deque<std::optional<QString>> openFiles;
+  std::deque<std::optional<QString>> saveFiles;
+  std::deque<std::optional<QColor>> colours;
+  std::deque<std::optional<QString>> printFiles;
+  std::vector<ui::FileDialogRequest> fileRequests;
+  std::vector<QColor> colourInitials;
+  std::vector<ui::PrintDialogRequest> printRequests;
+  int unscripted = 0;
+
+ private:
+  template <typename T>
+  std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) {
+      ++unscripted;
+      return std::nullopt;
+    }
+    const bool chosen = answers.front().has_value();
+    T answer = chosen ? *answers.front() : T();
+    answers.pop_front();
+    if (!chosen) return std::nullopt;
+    return answer;
+  }
 };
 
 class FakePrinters : public ui::Printers {
@@ -84,12 +136,13 @@ class FakeBeeper : public ui::Beeper {
 
 struct FakeServices {
   FakeMessageBoxes messages;
+  FakeDialogs dialogs;
   FakePrinters printers;
   FakeScreenFonts screenFonts;
   FakeClipboard clipboard;
   FakeBeeper beeper;
   ui::Services services() {
-    return {&messages, &printers, &screenFonts, &clipboard, &beeper};
+    return {&messages, &dialogs, &printers, &screenFonts, &clipboard, &beeper};
   }
 };
 

@@ -94,7 +94,7 @@ class CommonDialogTest : public ::testing::Test {
 
   QTemporaryDir dir;
   ModalWatchdog watchdog;
-  CommonDialog dialog;
+  CommonDialog dialog{*ui::RealServices().dialogs};
 };
 
 TEST_F(CommonDialogTest, SaveOffersTheFileTypesAndAddsNoExtension) {
@@ -275,9 +275,7 @@ TEST_F(CommonDialogTest, PrintOffersTheSelectionAndReturnsTheChosenTarget) {
   EXPECT_TRUE(all);
   EXPECT_EQ(Str(target->outputFileName()), Str(pdf));
 
-  ui::RichTextBox box;
-  box.SetText("12  +  30  =  42");
-  ASSERT_TRUE(box.PrintTo(target));
+  ASSERT_TRUE(ui::PrintText("12  +  30  =  42", QFont(), target));
   QFile printed(pdf);
   ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
   EXPECT_TRUE(printed.readAll().startsWith("%PDF"));

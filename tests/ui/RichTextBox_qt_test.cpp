@@ -1,5 +1,7 @@
 #include "ui/RichTextBox.h"
 
+#include "support/pdf_text.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -471,31 +473,6 @@ TEST(RichTextBoxTest, ReplacingTheSelection) {
   EXPECT_EQ(b.Changes(), 1);
 }
 
-TEST(RichTextBoxTest, WindowShortcutsComeBeforeTheBoxsOwnKeys) {
-  QMainWindow window;
-  auto* box = new RichTextBox;
-  window.setCentralWidget(box);
-  int saves = 0;
-  QAction* save = window.addAction("S&ave");
-  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-  QObject::connect(save, &QAction::triggered, [&] { ++saves; });
-  window.show();
-  window.activateWindow();
-  box->setFocus();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  box->SetText("some text");
-
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(saves, 1);
-  EXPECT_EQ(box->SelectionLength(), 0) << "Ctrl+A went to the menu, not to select-all";
-
-  // A Ctrl key that no menu takes still works in the box.
-  QGuiApplication::clipboard()->setText("!");
-  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Str(box->Text()), "some text!");
-}
-
 int PdfPages(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -504,30 +481,30 @@ int PdfPages(const QString& path) {
                           pdf.count("/Type /Page>") + pdf.count("/Type /Page "));
 }
 
-TEST(RichTextBoxTest, PrintsTheSelectionOrAllTextWhateverTheTargetAskedFor) {
+TEST(PrintTextTest, PrintsAllTheTextOnPagesOfItsOwnWithoutPageNumbers) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  Box b;
-  QString lines;
-  for (int i = 0; i < 150; ++i) lines += QStringLiteral("entry %1\r\n").arg(i);
-  b.box.SetText(lines);
+  QString text;
+  QStringList expected;
+  for (int i = 0; i < 150; ++i) {
+    text += QStringLiteral("entry %1\r\n").arg(i);
+    expected << QStringLiteral("entry %1").arg(i);
+  }
+  text += "last";
+  expected << "last";
 
-  auto printTo = [&](const QString& name, QPrinter::PrintRange range) {
+  auto print = [&](const QString& name, QPrinter::PrintRange range) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(name));
-    printer.setPrintRange(range);
-    EXPECT_TRUE(b.box.PrintTo(&printer)) << Str(name);
-    return PdfPages(dir.filePath(name));
+    printer.setPrintRange(range);  // a target set up for a selection gets everything too
+    EXPECT_TRUE(ui::PrintText(text, QFont("DejaVu Sans", 14), &printer)) << Str(name);
+    EXPECT_GT(PdfPages(dir.filePath(name)), 2);
+    EXPECT_EQ(testing::PdfLines(dir.filePath(name)), expected) << Str(name);
   };
-  const int all = printTo("all.pdf", QPrinter::AllPages);
-  EXPECT_GT(all, 1);
-  // A target set up for the selection, with nothing selected, still gets all the text.
-  EXPECT_EQ(printTo("asked-selection.pdf", QPrinter::Selection), all);
-  b.Select(0, 5);
-  EXPECT_EQ(printTo("selection.pdf", QPrinter::Selection), 1);
-  EXPECT_EQ(Str(b.box.Text()), Str(lines)) << "printing leaves the text alone";
-  EXPECT_FALSE(b.box.PrintTo(nullptr));
+  print("all.pdf", QPrinter::AllPages);
+  print("asked-selection.pdf", QPrinter::Selection);
+  EXPECT_FALSE(ui::PrintText(text, QFont(), nullptr));
 }
 
 }  // namespace

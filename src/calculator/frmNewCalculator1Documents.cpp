@@ -1,0 +1,83 @@
+// The workboard as a document: the File and Workboard commands, the question on
+// closing, and what the document asks of the window.
+#include "calculator/frmNewCalculator1.h"
+
+#include "calculator/window_texts.h"
+#include "ui/CommonDialog.h"
+#include "ui/RichTextBox.h"
+#include "ui/document_files.h"
+#include "ui/text.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace numbrella {
+
+using ui::Q;
+using ui::Utf8;
+
+void frmNewCalculator1::mnuFileNew_Click() { document_.New(); }
+void frmNewCalculator1::mnuFileOpen_Click() { document_.Open(); }
+void frmNewCalculator1::mnuFileSave_Click() { document_.Save(); }
+void frmNewCalculator1::mnuFileSaveFileAs_Click() { document_.SaveAs(); }
+void frmNewCalculator1::mnuClearWhiteboad_Click() { document_.ClearWorkboard(); }
+void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
+void frmNewCalculator1::mnuFileExit_Click() { close(); }
+
+// Every close comes here: the close box, Exit, and the session ending.
+void frmNewCalculator1::closeEvent(QCloseEvent* event) {
+  bool cancel = false;
+  Form_QueryUnload(cancel, 0);
+  event->setAccepted(!cancel);
+}
+
+void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) { cancel = !document_.QueryUnload(); }
+
+SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
+  const ui::MessageAnswer answer = services_.messages->Show(
+      this, Q(question), Q(kSaveQuestionTitle), ui::MessageButtons::YesNoCancel,
+      ui::MessageIcon::Question, ui::MessageAnswer::Yes);
+  switch (answer) {
+    case ui::MessageAnswer::Yes:
+      return SaveAnswer::Yes;
+    case ui::MessageAnswer::No:
+      return SaveAnswer::No;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+std::optional<std::string> frmNewCalculator1::ChooseFileToOpen() {
+  CommonDialog1->CancelError = true;
+  if (!CommonDialog1->ShowOpen(this)) return std::nullopt;
+  return Utf8(CommonDialog1->FileName);
+}
+
+std::optional<std::string> frmNewCalculator1::ChooseFileToSave() {
+  CommonDialog1->CancelError = true;
+  if (!CommonDialog1->ShowSave(this)) return std::nullopt;
+  return Utf8(CommonDialog1->FileName);
+}
+
+void frmNewCalculator1::ForgetDialogFileName() { CommonDialog1->FileName.clear(); }
+
+std::string frmNewCalculator1::WorkboardText() { return Utf8(txtArchive1->Text()); }
+
+void frmNewCalculator1::SetWorkboardText(std::string_view text) { txtArchive1->SetText(Q(text)); }
+
+void frmNewCalculator1::SetTitle(std::string_view title) { setWindowTitle(ui::LiteralTitle(Q(title))); }
+
+void frmNewCalculator1::HideClearButton() { Command4->setVisible(false); }
+
+void frmNewCalculator1::TellFailure(std::string_view text) { ShowFailure(text, kProgramTitle); }
+
+FileContent frmNewCalculator1::ReadFile(const std::string& path) {
+  return ui::ReadDocumentFile(Q(path), kLargestDocument);
+}
+
+std::optional<std::string> frmNewCalculator1::WriteFile(const std::string& path,
+                                                        std::string_view bytes) {
+  return ui::WriteDocumentFile(Q(path), bytes);
+}
+
+}  // namespace numbrella

@@ -1,0 +1,132 @@
+// Looking at and handling the workboard: expand, collapse, hide and show; the Edit
+// menu; the background colour; printing; the conversion calculator.
+#include "calculator/frmNewCalculator1.h"
+
+#include "calculator/window_texts.h"
+#include "converter/frmListBoxConverter.h"
+#include "ui/CommonDialog.h"
+#include "ui/RichTextBox.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+#include "workboard/document_file.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace numbrella {
+
+using ui::Px;
+using ui::Q;
+using ui::Utf8;
+
+namespace {
+
+// The window's heights include its title bar, menu bar and borders, which took this
+// many twips on the desktop the window was laid out for; the client area is the rest.
+constexpr int kFrameTwips = frmNewCalculator1::kShownHeightTwips - frmNewCalculator1::kClientHeightTwips;
+
+}  // namespace
+
+void frmNewCalculator1::Command2_Click() {
+  PlaceWorkboard(0, 10470);
+}
+
+void frmNewCalculator1::Command3_Click() {
+  // The single-precision values nearest to 4967.04 and 5497.06.
+  PlaceWorkboard(static_cast<double>(4967.04f), static_cast<double>(5497.06f));
+}
+
+void frmNewCalculator1::Command5_Click() { mnuDisplayWork_Click(); }
+
+void frmNewCalculator1::mnuDisplayWork_Click() {
+  const bool show = !mnuDisplayWork->isChecked();
+  SetWindowHeight(show ? kShownHeightTwips : kHiddenHeightTwips);
+  CentreHorizontally();
+  mnuDisplayWork->setChecked(show);
+  txtArchive1->setVisible(show);
+  Command5->setText(show ? QStringLiteral("&Hide Workboard") : QStringLiteral("Show W&orkboard"));
+  Command5->setToolTip(show ? QStringLiteral(" Workboard disappears  ")
+                            : QStringLiteral(" Workboard reappears "));
+}
+
+void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {
+  txtArchive1->setGeometry(txtArchive1->x(), Px(topTwips), txtArchive1->width(), Px(heightTwips));
+  txtArchive1->raise();
+}
+
+void frmNewCalculator1::SetWindowHeight(int twips) {
+  setFixedSize(Px(kClientWidthTwips), menuBar()->sizeHint().height() + Px(twips - kFrameTwips));
+}
+
+void frmNewCalculator1::CentreHorizontally() {
+  QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, width(), height());
+  move(area.x() + area.width() / 2 - frameGeometry().width() / 2, y());
+}
+
+// ---------------------------------------------------------------------------------
+// Editing: always the workboard, whichever control has the focus
+
+void frmNewCalculator1::mnuEdit_Click() {
+  mnuEditPaste->setEnabled(!services_.clipboard->Text().isEmpty());
+  const bool selected = txtArchive1->SelectionLength() > 0;
+  mnuEditCopy->setEnabled(selected);
+  mnuEditCut->setEnabled(selected);
+}
+
+void frmNewCalculator1::mnuEditCut_Click() {
+  if (txtArchive1->SelectionLength() == 0) {
+    services_.beeper->Beep();
+    return;
+  }
+  services_.clipboard->SetText(txtArchive1->SelectedText());
+  txtArchive1->ReplaceSelection(QString());
+}
+
+void frmNewCalculator1::mnuEditCopy_Click() {
+  if (txtArchive1->SelectionLength() == 0) {
+    services_.beeper->Beep();
+    return;
+  }
+  services_.clipboard->SetText(txtArchive1->SelectedText());
+}
+
+void frmNewCalculator1::mnuEditPaste_Click() {
+  txtArchive1->ReplaceSelection(services_.clipboard->Text());
+}
+
+// ---------------------------------------------------------------------------------
+// Colour and printing
+
+void frmNewCalculator1::mnuTextBack_Click() {
+  CommonDialog1->Flags = ui::dialog_flags::kPreselectColor | ui::dialog_flags::kCustomColorsOpen;
+  CommonDialog1->CancelError = true;
+  if (!CommonDialog1->ShowColor(this)) return;
+  txtArchive1->SetBackColor(CommonDialog1->Color);
+}
+
+void frmNewCalculator1::mnuPrintDisplay_Click() {
+  using namespace ui::dialog_flags;
+  CommonDialog1->Flags = kReturnDrawingTarget | kNoPageRange |
+                         (txtArchive1->SelectionLength() > 0 ? kSelectionPreselected : 0);
+  CommonDialog1->CancelError = true;
+  QPrinter* target = CommonDialog1->ShowPrinter(this);
+  if (target == nullptr) return;
+  // The page is printed from a copy: the workboard never shows the footer, whatever
+  // happens while printing.
+  const QString page = Q(PrintedPage(Utf8(txtArchive1->Text())));
+  const bool printed = ui::PrintText(page, txtArchive1->TextFont(), target);
+  // Printing puts the page into the workboard and takes it out again.
+  txtArchive1_Change();
+  if (!printed) TellFailure(PrintFailureText(Utf8(target->printerName().isEmpty()
+                                                      ? target->outputFileName()
+                                                      : target->printerName())));
+}
+
+void frmNewCalculator1::mnuConvCalc_Click() { ShowConversionCalculator(services_); }
+
+}  // namespace numbrella

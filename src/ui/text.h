@@ -1,0 +1,22 @@
+#pragma once
+// Texts between the core, which speaks UTF-8, and Qt.
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace numbrella::ui {
+
+inline QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string Utf8(const QString& text) { return text.toStdString(); }
+
+// A window title shown as it is: Qt takes "[*]" for its modified mark unless doubled,
+// and a file's name may hold it.
+inline QString LiteralTitle(QString title) {
+  return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+}  // namespace numbrella::ui

@@ -1,0 +1,455 @@
+// The calculator window's menus, documents, view, editing, colour and printing,
+// driven through its menus, keys and buttons, with files on disk and printing to PDF.
+// The order of the document's steps is shown in the document's own test; these show
+// that the window carries them out.
+#include "calculator/calculator_window.h"
+#include "support/pdf_text.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+
+namespace numbrella::testing {
+namespace {
+
+std::string Str(const QString& text) { return text.toStdString(); }
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
+  return file.readAll();
+}
+
+bool Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+class Documents : public CalculatorWindowTest {
+ protected:
+  void SetUp() override {
+    CalculatorWindowTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+    Open();
+  }
+  void TearDown() override {
+    EXPECT_EQ(fakes.dialogs.unscripted, 0) << "a dialog came up that the test did not expect";
+    CalculatorWindowTest::TearDown();
+  }
+
+  QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+  void Choose(const char* entry) { Find<QAction>(entry)->trigger(); }
+  QString Title() const { return window->windowTitle(); }
+  QString TitleFor(const QString& path) const {
+    return QStringLiteral("  Numbrella Calculator ") + path + QString(12, u' ') + "www.numbrella.example ";
+  }
+  const ShownMessage& LastMessage() const { return fakes.messages.shown.back(); }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(Documents, MenusInTheirOrderWithTheirKeys) {
+  struct Entry {
+    const char* name;  // "" for a separator
+    const char* caption;
+    const char* key;
+  };
+  struct Menu {
+    const char* caption;
+    std::vector<Entry> entries;
+  };
+  const std::vector<Menu> expected = {
+      {"&File",
+       {{"mnuFileNew", "&New", "Ctrl+N"},
+        {"mnuFileOpen", "&Open", "Ctrl+O"},
+        {"mnuFileSave", "S&ave", "Ctrl+A"},
+        {"mnuFileSaveFileAs", "&Save As", "Ctrl+S"},
+        {"", "", ""},
+        {"mnuPrintDisplay", "&Print Workboard", "Ctrl+B"},
+        {"", "", ""},
+        {"mnuFileExit", "E&Xit", "Ctrl+X"}}},
+      {"&Edit",
+       {{"mnuEditCut", "Cu&t", "Ctrl+T"},
+        {"mnuEditCopy", "&Copy", "Ctrl+C"},
+        {"mnuEditPaste", "&Paste", "Ctrl+P"}}},
+      {"&View", {{"mnuTextBack", "Text &Background", "Ctrl+E"}}},
+      {"&Workboard",
+       {{"mnuDisplayWork", "&Display Workboard", "Ctrl+D"},
+        {"mnuClearWhiteboad", "Clear &Workboard", "Ctrl+W"}}},
+  };
+  const QList<QAction*> bar = window->menuBar()->actions();
+  ASSERT_EQ(bar.size(), 5);
+  for (std::size_t m = 0; m < expected.size(); ++m) {
+    QMenu* menu = bar[static_cast<qsizetype>(m)]->menu();
+    ASSERT_NE(menu, nullptr) << m;
+    EXPECT_EQ(Str(menu->title()), expected[m].caption);
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected[m].entries.size())) << expected[m].caption;
+    for (std::size_t i = 0; i < expected[m].entries.size(); ++i) {
+      const Entry& e = expected[m].entries[i];
+      QAction* action = actions[static_cast<qsizetype>(i)];
+      EXPECT_EQ(action->isSeparator(), *e.name == '\0') << e.name;
+      EXPECT_EQ(Str(action->objectName()), e.name);
+      EXPECT_EQ(Str(action->text()), e.caption);
+      EXPECT_EQ(Str(action->shortcut().toString()), e.key);
+    }
+  }
+  EXPECT_EQ(Str(bar[1]->menu()->objectName()), "mnuEdit");
+  EXPECT_TRUE(Find<QAction>("mnuDisplayWork")->isCheckable());
+  EXPECT_TRUE(Find<QAction>("mnuDisplayWork")->isChecked());
+  EXPECT_EQ(Str(bar[4]->objectName()), "mnuConvCalc");
+  EXPECT_EQ(Str(bar[4]->text()), "&Conversion Calculator");
+  EXPECT_EQ(bar[4]->menu(), nullptr);
+  EXPECT_EQ(Str(Title()), "  Numbrella Calculator - Untitled            www.numbrella.example ");
+}
+
+TEST_F(Documents, KeysActWhereverTheFocusIs) {
+  Keys("1+2=");
+  // Ctrl+A is Save, also in a constant slot, where it would select all.
+  QLineEdit* slot = Find<QLineEdit>("txtPaste(0)");
+  QTest::keyClicks(slot, "42");
+  fakes.dialogs.saveFiles = {Path("day.txt")};
+  QTest::keyClick(slot, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Bytes(Path("day.txt")), "\r\n\r\n1  +  2  =  3.00000\r\n");
+  EXPECT_FALSE(slot->hasSelectedText());
+  EXPECT_EQ(Str(Title()), Str(TitleFor(Path("day.txt"))));
+
+  // Ctrl+C in the workboard copies through the Edit menu; Ctrl+X there is Exit, which
+  // finds nothing unsaved.
+  ui::RichTextBox* board = Workboard();
+  board->setFocus();
+  board->selectAll();
+  QTest::keyClick(board, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(Str(fakes.clipboard.text), "\r\n\r\n1  +  2  =  3.00000");
+  QTest::keyClick(board, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Str(board->Text()), "\r\n\r\n1  +  2  =  3.00000") << "Ctrl+X cut nothing";
+}
+
+TEST_F(Documents, OpenAndSaveRealFilesByteForByte) {
+  // Every byte but NUL, in lines ended by CR LF: a file in a single-byte encoding.
+  QByteArray oneByte;
+  for (int b = 1; b < 256; ++b) {
+    if (b == '\r' || b == '\n') continue;
+    oneByte += static_cast<char>(b);
+    if (b % 32 == 0) oneByte += "\r\n";
+  }
+  oneByte += "\r\n";
+  const QByteArray utf8 = "12  +  30  =  42\r\nnotes \xE2\x86\x92 kept\r\n";
+  for (const QByteArray& bytes : {oneByte, utf8}) {
+    ASSERT_TRUE(Write(Path("kept.txt"), bytes));
+    fakes.dialogs.openFiles = {Path("kept.txt")};
+    Choose("mnuFileOpen");
+    EXPECT_EQ(Str(Title()), Str(TitleFor(Path("kept.txt"))));
+    EXPECT_TRUE(Find("Command4")->isVisible());
+    QFile::remove(Path("kept.txt"));
+    Choose("mnuFileSave");
+    EXPECT_EQ(Bytes(Path("kept.txt")).toHex(), bytes.toHex());
+  }
+  EXPECT_TRUE(fakes.messages.shown.empty()) << "an opened document is unchanged: Open asked nothing";
+
+  // The next entry follows after the line spacing; the file gains it and a line break.
+  Keys("1+2=");
+  QTest::keyClick(Operand(0), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Bytes(Path("kept.txt")), utf8 + "\r\n1  +  2  =  3.00000\r\n");
+
+  // Save As always asks, offering the last name; the title follows the new name.
+  fakes.dialogs.saveFiles = {Path("copy.txt")};
+  Choose("mnuFileSaveFileAs");
+  EXPECT_EQ(Str(fakes.dialogs.fileRequests.back().fileName), Str(Path("kept.txt")));
+  EXPECT_TRUE(fakes.dialogs.fileRequests.back().confirmOverwrite);
+  EXPECT_EQ(Bytes(Path("copy.txt")), Bytes(Path("kept.txt")));
+  EXPECT_EQ(Str(Title()), Str(TitleFor(Path("copy.txt"))));
+
+  // New forgets the name: untitled, empty, the Clear button hidden, nothing offered.
+  Choose("mnuFileNew");
+  EXPECT_EQ(Str(WorkboardText()), "");
+  EXPECT_FALSE(Find("Command4")->isVisible());
+  fakes.dialogs.saveFiles = {std::nullopt};
+  Choose("mnuFileSave");
+  EXPECT_EQ(Str(fakes.dialogs.fileRequests.back().fileName), "");
+  EXPECT_EQ(Str(fakes.dialogs.fileRequests.back().selectedNameFilter), "Text Files(*.txt)");
+}
+
+TEST_F(Documents, CloseBoxAsksWithYesNoAndCancel) {
+  Keys("1+2=");
+  fakes.messages.answers = {ui::MessageAnswer::Cancel};
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(fakes.messages.shown.size(), 1u);
+  const ShownMessage& question = LastMessage();
+  EXPECT_EQ(Str(question.text), "Would you like to save this document?");
+  EXPECT_EQ(Str(question.title), "Save Your Work?");
+  EXPECT_EQ(question.icon, ui::MessageIcon::Question);
+  EXPECT_EQ(question.buttons, ui::MessageButtons::YesNoCancel);
+  EXPECT_EQ(question.defaultButton, ui::MessageAnswer::Yes);
+
+  // Yes saves and keeps the window open; the next close goes through unasked.
+  fakes.messages.answers = {ui::MessageAnswer::Yes};
+  fakes.dialogs.saveFiles = {Path("kept.txt")};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(Bytes(Path("kept.txt")), "\r\n\r\n1  +  2  =  3.00000\r\n");
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(fakes.messages.shown.size(), 2u);
+
+  // No lets it close with the work unsaved.
+  window->show();
+  Keys("4+5=");
+  fakes.messages.answers = {ui::MessageAnswer::No};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(Bytes(Path("kept.txt")), "\r\n\r\n1  +  2  =  3.00000\r\n");
+}
+
+TEST_F(Documents, ClearWorkboardAsksItsOwnQuestion) {
+  Keys("1+2=");
+  fakes.messages.answers = {ui::MessageAnswer::No};
+  QTest::mouseClick(Find("Command4"), Qt::LeftButton);  // New, by the button
+  EXPECT_EQ(Str(LastMessage().text), "Would you like to save this document?");
+  EXPECT_EQ(Str(WorkboardText()), "");
+  Keys("1+2=");
+  fakes.messages.answers = {ui::MessageAnswer::No};
+  Choose("mnuClearWhiteboad");
+  EXPECT_EQ(Str(LastMessage().text), "Do you wish to save your current document?");
+  EXPECT_EQ(Str(WorkboardText()), "");
+  EXPECT_TRUE(Find("Command4")->isVisible()) << "only New hides the button";
+}
+
+// The old file is always whole, and the user always hears why, however writing or
+// reading fails. Root ignores permissions: the failures come from the file system.
+class FailingFiles : public Documents {
+ protected:
+  void SetUp() override {
+    Documents::SetUp();
+    ASSERT_TRUE(Write(Path("old.txt"), "old\r\n"));
+    Keys("1+2=");
+  }
+  void ExpectTold(const QString& path, const char* reason) {
+    ASSERT_FALSE(fakes.messages.shown.empty());
+    EXPECT_EQ(Str(LastMessage().title), "Numbrella Calculator");
+    EXPECT_EQ(LastMessage().icon, ui::MessageIcon::None);
+    EXPECT_TRUE(LastMessage().text.contains(path)) << Str(LastMessage().text);
+    EXPECT_TRUE(LastMessage().text.contains(reason)) << Str(LastMessage().text);
+  }
+  void ExpectOldFileWhole() {
+    EXPECT_EQ(Bytes(Path("old.txt")), "old\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.txt"})) << "no leftovers";
+  }
+};
+
+TEST_F(FailingFiles, SavingWhereNoFileCanBe) {
+  for (const QString& target : {Path("missing/day.txt"), Path("folder")}) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("folder"));
+    fakes.dialogs.saveFiles = {target};
+    Choose("mnuFileSaveFileAs");
+    ExpectTold(target, target.endsWith("folder") ? "" : "No such file or directory");
+    ExpectOldFileWhole();
+    EXPECT_TRUE(QFileInfo(Path("folder")).isDir());
+    // Still unsaved: closing asks.
+    fakes.messages.answers = {ui::MessageAnswer::Cancel};
+    EXPECT_FALSE(window->close());
+  }
+}
+
+TEST_F(FailingFiles, SavingOntoAFullDisk) {
+  // Files may grow to 8 bytes only; the signal that would end the program is ignored,
+  // so the write fails as on a full disk.
+  fakes.messages.answers = {ui::MessageAnswer::No};  // not saving the calculation first
+  fakes.dialogs.openFiles = {Path("old.txt")};
+  Choose("mnuFileOpen");
+  Keys("1+2=");
+  rlimit before{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit small = before;
+  small.rlim_cur = 8;
+  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  Choose("mnuFileSave");
+  setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, previous);
+  ExpectTold(Path("old.txt"), "File too large");
+  EXPECT_TRUE(LastMessage().text.contains("The file was not changed."));
+  ExpectOldFileWhole();
+}
+
+TEST_F(FailingFiles, OpeningWhatCannotBeRead) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("folder"));
+  ASSERT_TRUE(QFile::link(Path("gone.txt"), Path("dangling")));
+  ASSERT_TRUE(Write(Path("binary"), QByteArray("12\0" "34", 5)));
+  const QString before = WorkboardText();
+  fakes.dialogs.saveFiles = {Path("day.txt")};
+  Choose("mnuFileSaveFileAs");
+  const std::pair<QString, const char*> cases[] = {
+      {Path("folder"), "It is a folder."},
+      {Path("dangling"), "No such file or directory"},
+      {Path("binary"), "It is not a text file."},
+  };
+  for (const auto& [path, reason] : cases) {
+    fakes.dialogs.openFiles = {path};
+    Choose("mnuFileOpen");
+    ExpectTold(path, reason);
+    EXPECT_EQ(Str(WorkboardText()), Str(before));
+    EXPECT_EQ(Str(Title()), Str(TitleFor(Path("day.txt"))));
+  }
+  QFile::remove(Path("binary"));
+  QFile::remove(Path("dangling"));
+  // The document is still the one it was: Save writes there, never to a failed name.
+  Keys("4+5=");
+  Choose("mnuFileSave");
+  EXPECT_EQ(Bytes(Path("day.txt")), (before + "\r\n\r\n4  +  5  =  9.00000\r\n").toUtf8());
+}
+
+TEST_F(Documents, EditMenuStatesAreSetWhenItOpens) {
+  QMenuBar* bar = window->menuBar();
+  QMenu* edit = Find<QMenu>("mnuEdit");
+  auto open = [&] {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+    QTRY_VERIFY(edit->isVisible());
+    edit->close();
+  };
+  auto enabled = [&](const char* name) { return Find<QAction>(name)->isEnabled(); };
+
+  // Nothing selected, an empty clipboard: all three disabled, and their keys do not
+  // run them (a key that no enabled entry takes goes to the control, as any key).
+  Keys("1+2=");
+  open();
+  EXPECT_FALSE(enabled("mnuEditCut"));
+  EXPECT_FALSE(enabled("mnuEditCopy"));
+  EXPECT_FALSE(enabled("mnuEditPaste"));
+  ui::RichTextBox* board = Workboard();
+  board->setFocus();
+  board->selectAll();
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(board, Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(board, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(Str(fakes.clipboard.text), "");
+  EXPECT_EQ(fakes.beeper.beeps, 0);
+  EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
+
+  // With a selection and a clipboard text, all three; cut and paste act on the
+  // workboard whichever control has the focus.
+  fakes.clipboard.text = "7";
+  open();
+  EXPECT_TRUE(enabled("mnuEditCut"));
+  EXPECT_TRUE(enabled("mnuEditCopy"));
+  EXPECT_TRUE(enabled("mnuEditPaste"));
+  Operand(0)->setFocus();
+  QTest::keyClick(Operand(0), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(Str(WorkboardText()), "7");
+  board->selectAll();
+  QTest::keyClick(Operand(0), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(Str(WorkboardText()), "");
+  EXPECT_EQ(Str(fakes.clipboard.text), "7");
+
+  // Copy and Cut with nothing selected beep.
+  QTest::keyClick(Operand(0), Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(Operand(0), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(fakes.beeper.beeps, 2);
+
+  // The workboard's pop-up menu is the Edit menu, with the same keys.
+  EXPECT_EQ(Str(ChooseFromPopup(board->viewport(), "Paste")), "&Paste");
+  EXPECT_TRUE(Find<QAction>("mnuEditPaste")->isShortcutVisibleInContextMenu());
+  EXPECT_EQ(Str(WorkboardText()), "7");
+  ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(Documents, ExpandCollapseHideAndShow) {
+  ui::RichTextBox* board = Workboard();
+  QPushButton* hide = Find<QPushButton>("Command5");
+  const QRect design = board->geometry();
+  EXPECT_EQ(design, QRect(4, 332, 755, 355));
+  const int shownHeight = window->height();
+
+  QTest::mouseClick(Find("Command2"), Qt::LeftButton);
+  EXPECT_EQ(board->geometry(), QRect(4, 0, 755, 698));
+  EXPECT_EQ(board->parentWidget()->children().last(), board) << "in front of the keys";
+
+  QTest::mouseClick(hide, Qt::LeftButton);
+  EXPECT_FALSE(board->isVisible());
+  EXPECT_FALSE(Find<QAction>("mnuDisplayWork")->isChecked());
+  EXPECT_EQ(Str(hide->text()), "Show W&orkboard");
+  EXPECT_EQ(Str(hide->toolTip()), " Workboard reappears ");
+  EXPECT_EQ(shownHeight - window->height(), 689 - 328);
+  const QRect screen = window->screen()->geometry();
+  EXPECT_LE(std::abs(window->frameGeometry().center().x() - screen.center().x()), 1);
+
+  // An entry still lands on the hidden workboard; the focus stays where it was.
+  Keys("1+2=");
+  EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
+  EXPECT_FALSE(board->hasFocus());
+
+  Choose("mnuDisplayWork");
+  EXPECT_TRUE(board->isVisible());
+  EXPECT_TRUE(Find<QAction>("mnuDisplayWork")->isChecked());
+  EXPECT_EQ(window->height(), shownHeight);
+  EXPECT_EQ(Str(hide->text()), "&Hide Workboard");
+  EXPECT_EQ(Str(hide->toolTip()), " Workboard disappears  ");
+  EXPECT_EQ(board->geometry(), QRect(4, 0, 755, 698)) << "still expanded";
+
+  // Collapsed is a little above the design place, and taller.
+  QTest::mouseClick(Find("Command3"), Qt::LeftButton);
+  EXPECT_EQ(board->geometry(), QRect(4, 331, 755, 366));
+}
+
+TEST_F(Documents, BackgroundColourFromTheDialog) {
+  fakes.dialogs.colours = {QColor(0x12, 0x34, 0x56), std::nullopt};
+  Choose("mnuTextBack");
+  EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+  Choose("mnuTextBack");
+  EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56)) << "Cancel";
+  ASSERT_EQ(fakes.dialogs.colourInitials.size(), 2u);
+  EXPECT_EQ(fakes.dialogs.colourInitials[1], QColor(0x12, 0x34, 0x56)) << "the last chosen";
+}
+
+TEST_F(Documents, PrintsTheWholeWorkboardWithItsFooter) {
+  Keys("12+30=");
+  Keys("7*6=");
+  ASSERT_TRUE(Write(Path("day.txt"), ""));
+  fakes.dialogs.saveFiles = {Path("day.txt")};
+  Choose("mnuFileSave");
+  const QString text = WorkboardText();
+  // With a selection the dialog preselects it, yet everything is printed.
+  Workboard()->setFocus();
+  QTextCursor cursor = Workboard()->textCursor();
+  cursor.setPosition(4);
+  cursor.setPosition(8, QTextCursor::KeepAnchor);
+  Workboard()->setTextCursor(cursor);
+  fakes.dialogs.printFiles = {std::nullopt, Path("page.pdf")};
+  Choose("mnuPrintDisplay");
+  EXPECT_FALSE(QFile::exists(Path("page.pdf"))) << "Cancel prints nothing";
+  Choose("mnuPrintDisplay");
+  ASSERT_EQ(fakes.dialogs.printRequests.size(), 2u);
+  EXPECT_TRUE(fakes.dialogs.printRequests[1].selectionPreselected);
+  EXPECT_FALSE(fakes.dialogs.printRequests[1].pageRangeOffered);
+
+  EXPECT_EQ(PdfLines(Path("page.pdf")), QStringList({"12 + 30 = 42.00000", "7 X 6 = 42.00000", "Executed with the....",
+                                "Numbrella Calculator", "Visit...www.numbrella.example"}));
+
+  // The workboard shows what it showed, and counts as changed.
+  EXPECT_EQ(Str(WorkboardText()), Str(text));
+  fakes.messages.answers = {ui::MessageAnswer::Cancel};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(Str(LastMessage().text), "Would you like to save this document?");
+}
+
+TEST_F(Documents, PrintingThatFailsSaysSo) {
+  Keys("1+2=");
+  fakes.dialogs.printFiles = {Path("missing/page.pdf")};
+  Choose("mnuPrintDisplay");
+  ASSERT_FALSE(fakes.messages.shown.empty());
+  EXPECT_TRUE(LastMessage().text.contains(Path("missing/page.pdf"))) << Str(LastMessage().text);
+  EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
+}
+
+}  // namespace
+}  // namespace numbrella::testing
