@@ -1,0 +1,113 @@
+// Printing the workboard as a user does, through the real print dialog: to a printer
+// of a print scheduler that the test starts itself, whose spool keeps the submitted
+// job, and to a PDF file by the dialog's own choice. It runs as its own executable, so
+// that the scheduler's address is set before anything in the process asks for
+// printers.
+#include "calculator/frmNewCalculator1.h"
+#include "calculator/stand_in_fonts.h"
+#include "support/fake_services.h"
+#include "support/pdf_text.h"
+#include "support/private_scheduler.h"
+#include "ui/modal_helper.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace numbrella::testing {
+namespace {
+
+std::string Str(const QString& text) { return text.toStdString(); }
+
+void Press(QWidget* window, const char* name) {
+  auto* key = window->findChild<QWidget*>(QString::fromLatin1(name));
+  ASSERT_NE(key, nullptr) << name;
+  QTest::mousePress(key, Qt::LeftButton);
+  QTest::mouseRelease(key, Qt::LeftButton);
+}
+
+// In the dialog that comes up: the printer chosen by its name, or the dialog's print to
+// a PDF file with the file's name typed in; then Print.
+void AnswerPrintDialog(QWidget* modal, const QString& printer, const QString& pdf) {
+  auto* dialog = qobject_cast<QPrintDialog*>(modal);
+  ASSERT_NE(dialog, nullptr);
+  auto* printers = dialog->findChild<QComboBox*>("printers");
+  ASSERT_NE(printers, nullptr);
+  const int index = pdf.isEmpty() ? printers->findText(printer) : printers->count() - 1;
+  ASSERT_GE(index, 0) << Str(printer);
+  printers->setCurrentIndex(index);
+  if (!pdf.isEmpty()) {
+    auto* file = dialog->findChild<QLineEdit*>("filename");
+    ASSERT_NE(file, nullptr);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::mouseClick(file, Qt::LeftButton);
+    file->selectAll();
+    QTest::keyClicks(file, pdf);
+  }
+  auto* buttons = dialog->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
+  PrivateScheduler scheduler;
+  if (const std::optional<QString> failure = scheduler.Start()) {
+    GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+  }
+  ASSERT_EQ(scheduler.AddQueue("numbrella-office"), std::nullopt);
+  ASSERT_EQ(scheduler.Admin({"-d", "numbrella-office"}), std::nullopt);
+  ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ModalWatchdog watchdog(60000);
+
+  // The real printers and dialogs; the messages are answered by the test.
+  FakeMessageBoxes messages;
+  ui::Services services = ui::RealServices();
+  services.messages = &messages;
+  auto window = std::make_unique<frmNewCalculator1>(services);
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_TRUE(messages.shown.empty()) << "the printer's fonts were found";
+  for (const char* key : {"Command1(1)", "Command1(2)", "cmdOperatorPlus", "Command1(3)",
+                          "Command1(0)", "cmdEqualSign"}) {
+    Press(window.get(), key);
+  }
+  const QStringList printed = {"12 + 30 = 42.00000", "Executed with the....", "Numbrella Calculator",
+                               "Visit...www.numbrella.example"};
+  auto* print = window->findChild<QAction*>("mnuPrintDisplay");
+  ASSERT_NE(print, nullptr);
+
+  WhenModalShown([](QWidget* modal) { AnswerPrintDialog(modal, "numbrella-office", QString()); });
+  print->trigger();
+  QStringList jobs;
+  for (int i = 0; i < 300 && jobs.isEmpty(); ++i) {
+    QTest::qWait(100);
+    jobs = scheduler.JobFiles();
+  }
+  ASSERT_EQ(jobs.size(), 1) << "the job reached the printer's spool";
+  EXPECT_EQ(PdfLines(jobs.front()), printed);
+
+  const QString pdf = dir.filePath("workboard.pdf");
+  WhenModalShown([pdf](QWidget* modal) { AnswerPrintDialog(modal, QString(), pdf); });
+  print->trigger();
+  EXPECT_EQ(PdfLines(pdf), printed);
+  EXPECT_EQ(scheduler.JobFiles().size(), 1) << "the file was no job for the printer";
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace numbrella::testing
