@@ -1,11 +1,12 @@
 #include "workboard/document_file.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 namespace numbrella {
@@ -151,9 +152,13 @@ bool EndsWithLineBreak(std::string_view s) {
 
 bool IsLineBreak(unsigned char c) { return c == '\r' || c == '\n'; }
 
-// The bytes copied as they are, every line break as CR LF. When `strictUtf8`, gives
-// up at the first byte that is not strict UTF-8.
-std::optional<std::string> CopyWithCrLf(std::string_view s, bool strictUtf8) {
+// The bytes with every line break as CR LF. Bytes of 0x80 and above are copied as they
+// are unless `high` is given: then `high(i, runStart, out)` deals with the one at `i`,
+// writing what stands for it after the run of bytes copied so far (or leaving it in
+// the run), and gives the index after it, or nullopt to give the whole copy up.
+template <typename High>
+std::optional<std::string> CopyWithCrLf(std::string_view s, High high) {
+  constexpr bool highStops = !std::is_same_v<High, std::nullptr_t>;
   std::string out;
   out.reserve(ExpectedSize(s.size()));
   std::size_t runStart = 0;
@@ -161,66 +166,54 @@ std::optional<std::string> CopyWithCrLf(std::string_view s, bool strictUtf8) {
   while (i < s.size()) {
     unsigned char c = static_cast<unsigned char>(s[i]);
     if (IsLineBreak(c)) {
-      i = PassLineBreak(s, i, strictUtf8, runStart, out);
-    } else if (c >= 0x80 && strictUtf8) {
-      std::size_t length = DecodeUtf8(s, i).length;
-      if (length == 0) return std::nullopt;
-      i += length;
+      i = PassLineBreak(s, i, highStops, runStart, out);
+    } else if constexpr (highStops) {
+      if (c >= 0x80) {
+        std::optional<std::size_t> next = high(i, runStart, out);
+        if (!next) return std::nullopt;
+        i = *next;
+      } else {
+        i = NextStop(s, i + 1, true);
+      }
     } else {
-      i = NextStop(s, i + 1, strictUtf8);
+      i = NextStop(s, i + 1, false);
     }
   }
   out.append(s.data() + runStart, s.size() - runStart);
   return out;
 }
 
+// nullopt when the bytes are not strict UTF-8.
+std::optional<std::string> Utf8WithCrLf(std::string_view s) {
+  return CopyWithCrLf(s, [s](std::size_t i, std::size_t&, std::string&) -> std::optional<std::size_t> {
+    std::size_t length = DecodeUtf8(s, i).length;
+    if (length == 0) return std::nullopt;
+    return i + length;
+  });
+}
+
 std::string Windows1252ToUtf8WithCrLf(std::string_view s) {
-  std::string out;
-  out.reserve(ExpectedSize(s.size()));
-  std::size_t runStart = 0;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    if (IsLineBreak(c)) {
-      i = PassLineBreak(s, i, true, runStart, out);
-    } else if (c >= 0x80) {
-      out.append(s.data() + runStart, i - runStart);
-      const EncodedCharacter& encoded = kHighHalf[c - 0x80];
-      out.append(encoded.bytes.data(), encoded.size);
-      runStart = ++i;
-    } else {
-      i = NextStop(s, i + 1, true);
-    }
-  }
-  out.append(s.data() + runStart, s.size() - runStart);
-  return out;
+  return *CopyWithCrLf(s, [s](std::size_t i, std::size_t& runStart, std::string& out) {
+    out.append(s.data() + runStart, i - runStart);
+    const EncodedCharacter& encoded = kHighHalf[static_cast<unsigned char>(s[i]) - 0x80];
+    out.append(encoded.bytes.data(), encoded.size);
+    return std::optional<std::size_t>(runStart = i + 1);
+  });
 }
 
 // nullopt when the text holds a character Windows-1252 has no byte for, or bytes
 // that are not UTF-8.
 std::optional<std::string> Utf8ToWindows1252WithCrLf(std::string_view s) {
-  std::string out;
-  out.reserve(ExpectedSize(s.size()));
-  std::size_t runStart = 0;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    if (IsLineBreak(c)) {
-      i = PassLineBreak(s, i, true, runStart, out);
-    } else if (c >= 0x80) {
-      out.append(s.data() + runStart, i - runStart);
-      Decoded decoded = DecodeUtf8(s, i);
-      if (decoded.length == 0) return std::nullopt;
-      std::optional<char> byte = Windows1252Byte(decoded.character);
-      if (!byte) return std::nullopt;
-      out += *byte;
-      i = runStart = i + decoded.length;
-    } else {
-      i = NextStop(s, i + 1, true);
-    }
-  }
-  out.append(s.data() + runStart, s.size() - runStart);
-  return out;
+  return CopyWithCrLf(
+      s, [s](std::size_t i, std::size_t& runStart, std::string& out) -> std::optional<std::size_t> {
+        out.append(s.data() + runStart, i - runStart);
+        Decoded decoded = DecodeUtf8(s, i);
+        if (decoded.length == 0) return std::nullopt;
+        std::optional<char> byte = Windows1252Byte(decoded.character);
+        if (!byte) return std::nullopt;
+        out += *byte;
+        return runStart = i + decoded.length;
+      });
 }
 
 }  // namespace
@@ -236,7 +229,7 @@ DocumentReading ReadDocument(std::string_view bytes) {
     return reading;
   }
   OpenedDocument document;
-  if (std::optional<std::string> utf8 = CopyWithCrLf(bytes, true)) {
+  if (std::optional<std::string> utf8 = Utf8WithCrLf(bytes)) {
     document.text = std::move(*utf8);
     document.encoding = TextEncoding::Utf8;
   } else {
@@ -259,7 +252,7 @@ DocumentBytes WriteDocument(std::string_view text, TextEncoding encoding) {
   }
   if (result.encoding == TextEncoding::Utf8) {
     // Copied as they are, so that bytes that are not UTF-8 are not lost either.
-    result.bytes = std::move(*CopyWithCrLf(text, false));
+    result.bytes = std::move(*CopyWithCrLf(text, nullptr));
   }
   result.bytes += kCrLf;
   return result;
