@@ -1,7 +1,7 @@
 // The calculator window: construction, the menus, start-up and the repaint check.
 #include "calculator/frmNewCalculator1.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/menu_keys.h"
@@ -38,6 +38,7 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
   CreateControls();
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
+  WatchSessionEnd();
   Form_Load();
   // The first control in the tab order has the focus when the window is first shown.
   txtOperand[0]->setFocus(Qt::OtherFocusReason);

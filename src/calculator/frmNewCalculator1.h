@@ -131,6 +131,9 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void mnuClearWhiteboad_Click();
   void Command4_Click();
   void Form_QueryUnload(bool& cancel, int unloadMode);
+  void WatchSessionEnd();
+  static constexpr int kClosedByUser = 0;
+  static constexpr int kSessionEnding = 2;
 
   // View, editing, colour and printing.
   void Command2_Click();

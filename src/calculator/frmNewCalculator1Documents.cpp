@@ -2,14 +2,16 @@
 // closing, and what the document asks of the window.
 #include "calculator/frmNewCalculator1.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/document_files.h"
 #include "ui/text.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QSessionManager>
 
 namespace numbrella {
 
@@ -24,14 +26,26 @@ void frmNewCalculator1::mnuClearWhiteboad_Click() { document_.ClearWorkboard(); 
 void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
 void frmNewCalculator1::mnuFileExit_Click() { close(); }
 
-// Every close comes here: the close box, Exit, and the session ending.
+// Every close comes here: the close box and Exit.
 void frmNewCalculator1::closeEvent(QCloseEvent* event) {
   bool cancel = false;
-  Form_QueryUnload(cancel, 0);
+  Form_QueryUnload(cancel, kClosedByUser);
   event->setAccepted(!cancel);
 }
 
 void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) { cancel = !document_.QueryUnload(); }
+
+// The session ending closes no window of its own accord: the window asks as it does
+// on closing, and refusing to close holds the session's end up.
+void frmNewCalculator1::WatchSessionEnd() {
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (!document_.Changed() || !manager.allowsInteraction()) return;
+    bool cancel = false;
+    Form_QueryUnload(cancel, kSessionEnding);
+    manager.release();
+    if (cancel) manager.cancel();
+  });
+}
 
 SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
   const ui::MessageAnswer answer = services_.messages->Show(
@@ -54,6 +68,9 @@ std::optional<std::string> frmNewCalculator1::ChooseFileToOpen() {
 }
 
 std::optional<std::string> frmNewCalculator1::ChooseFileToSave() {
+  // The colour and print dialogs set flags of their own on the shared dialog: without
+  // this one, a Save after printing would overwrite a file unasked.
+  CommonDialog1->Flags = ui::dialog_flags::kAskBeforeOverwriting;
   CommonDialog1->CancelError = true;
   if (!CommonDialog1->ShowSave(this)) return std::nullopt;
   return Utf8(CommonDialog1->FileName);

@@ -2,7 +2,7 @@
 // menu; the background colour; printing; the conversion calculator.
 #include "calculator/frmNewCalculator1.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "converter/frmListBoxConverter.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"

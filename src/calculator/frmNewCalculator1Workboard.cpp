@@ -2,7 +2,7 @@
 // font controls and the face list.
 #include "calculator/frmNewCalculator1.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "common/number_text.h"
 #include "ui/RichTextBox.h"
 #include "ui/text.h"

@@ -2,7 +2,7 @@
 // evaluation, the answer copy and the constant slots.
 #include "calculator/frmNewCalculator1.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "common/number_text.h"
 #include "ui/text.h"
 

@@ -1,4 +1,4 @@
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 
 namespace numbrella {
 

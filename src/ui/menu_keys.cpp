@@ -33,16 +33,20 @@ void MenuKeys::WatchControlsOf(QWidget* area) {
 }
 
 bool MenuKeys::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
     for (const QKeySequence& menuKey : keys_) {
-      if (menuKey == pressed) {
-        // Not overridden: the shortcut takes the key, even from a disabled entry,
-        // which then does nothing.
+      if (menuKey != pressed) continue;
+      if (type == QEvent::ShortcutOverride) {
+        // Not overridden: the window's shortcut takes the key.
         key->ignore();
         return true;
       }
+      // A key press comes only when no enabled entry took the key: that of a
+      // disabled entry, which does nothing, not even the control's own command.
+      return true;
     }
   }
   return QObject::eventFilter(watched, event);

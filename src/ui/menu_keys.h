@@ -2,7 +2,8 @@
 // A window's menu keys act whichever of its controls has the focus. Fields and lists
 // claim some Ctrl keys for themselves (select all, copy, cut...), so every control
 // that can take the focus hands the menu's keys to the window's shortcuts first. A
-// key that no menu entry has still reaches the control (Ctrl+Z undoes, Ctrl+V pastes).
+// key that no menu entry has still reaches the control (Ctrl+Z undoes, Ctrl+V pastes);
+// the key of a disabled entry reaches nothing.
 // The controls' own pop-up menus name no keys then: theirs would do something else.
 #include <QKeySequence>
 #include <QObject>

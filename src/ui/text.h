@@ -1,14 +1,18 @@
 #pragma once
 // Texts between the core, which speaks UTF-8, and Qt.
 #include <QString>
+#include <QStringDecoder>
 
 #include <string>
 #include <string_view>
 
 namespace numbrella::ui {
 
+// Every character, a leading U+FEFF too (the signature of a UTF-8 file, which
+// QString::fromUtf8 would drop and a saved document would lose).
 inline QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  return decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 inline std::string Utf8(const QString& text) { return text.toStdString(); }

@@ -1,6 +1,6 @@
 #include "workboard/document.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 
 #include <optional>
 #include <string>

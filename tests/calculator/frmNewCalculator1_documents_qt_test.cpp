@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QWindow>
 
 #include <sys/resource.h>
 
@@ -147,7 +148,8 @@ TEST_F(Documents, OpenAndSaveRealFilesByteForByte) {
   }
   oneByte += "\r\n";
   const QByteArray utf8 = "12  +  30  =  42\r\nnotes \xE2\x86\x92 kept\r\n";
-  for (const QByteArray& bytes : {oneByte, utf8}) {
+  const QByteArray signature = "\xEF\xBB\xBF" + utf8;
+  for (const QByteArray& bytes : {oneByte, signature, utf8}) {
     ASSERT_TRUE(Write(Path("kept.txt"), bytes));
     fakes.dialogs.openFiles = {Path("kept.txt")};
     Choose("mnuFileOpen");
@@ -211,6 +213,15 @@ TEST_F(Documents, CloseBoxAsksWithYesNoAndCancel) {
   EXPECT_EQ(Bytes(Path("kept.txt")), "\r\n\r\n1  +  2  =  3.00000\r\n");
 }
 
+TEST_F(Documents, TitleShowsAFileNameAsItIs) {
+  // Qt would take "[*]" for its mark of unsaved changes and drop it.
+  const QString odd = Path("odd [*] name.txt");
+  fakes.dialogs.saveFiles = {odd};
+  Choose("mnuFileSave");
+  QApplication::processEvents();
+  EXPECT_EQ(Str(window->windowHandle()->title()), Str(TitleFor(odd)));
+}
+
 TEST_F(Documents, ClearWorkboardAsksItsOwnQuestion) {
   Keys("1+2=");
   fakes.messages.answers = {ui::MessageAnswer::No};
@@ -254,7 +265,9 @@ TEST_F(FailingFiles, SavingWhereNoFileCanBe) {
     Choose("mnuFileSaveFileAs");
     ExpectTold(target, target.endsWith("folder") ? "" : "No such file or directory");
     ExpectOldFileWhole();
+    EXPECT_FALSE(QFileInfo::exists(Path("missing")));
     EXPECT_TRUE(QFileInfo(Path("folder")).isDir());
+    EXPECT_TRUE(QDir(Path("folder")).isEmpty());
     // Still unsaved: closing asks.
     fakes.messages.answers = {ui::MessageAnswer::Cancel};
     EXPECT_FALSE(window->close());
@@ -319,8 +332,8 @@ TEST_F(Documents, EditMenuStatesAreSetWhenItOpens) {
   };
   auto enabled = [&](const char* name) { return Find<QAction>(name)->isEnabled(); };
 
-  // Nothing selected, an empty clipboard: all three disabled, and their keys do not
-  // run them (a key that no enabled entry takes goes to the control, as any key).
+  // Nothing selected, an empty clipboard: all three disabled, and their keys do
+  // nothing.
   Keys("1+2=");
   open();
   EXPECT_FALSE(enabled("mnuEditCut"));
@@ -333,6 +346,7 @@ TEST_F(Documents, EditMenuStatesAreSetWhenItOpens) {
   QTest::keyClick(board, Qt::Key_C, Qt::ControlModifier);
   QTest::keyClick(board, Qt::Key_T, Qt::ControlModifier);
   EXPECT_EQ(Str(fakes.clipboard.text), "");
+  EXPECT_EQ(Str(QGuiApplication::clipboard()->text()), "") << "not even the workboard's own copy";
   EXPECT_EQ(fakes.beeper.beeps, 0);
   EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
 
@@ -437,6 +451,11 @@ TEST_F(Documents, PrintsTheWholeWorkboardWithItsFooter) {
 
   // The workboard shows what it showed, and counts as changed.
   EXPECT_EQ(Str(WorkboardText()), Str(text));
+  // The print dialog's flags do not keep the Save dialog from asking before it
+  // overwrites a file.
+  fakes.dialogs.saveFiles = {std::nullopt};
+  Choose("mnuFileSaveFileAs");
+  EXPECT_TRUE(fakes.dialogs.fileRequests.back().confirmOverwrite);
   fakes.messages.answers = {ui::MessageAnswer::Cancel};
   EXPECT_FALSE(window->close());
   EXPECT_EQ(Str(LastMessage().text), "Would you like to save this document?");

@@ -2,7 +2,7 @@
 // with an in-memory file system.
 #include "workboard/document.h"
 
-#include "calculator/window_texts.h"
+#include "common/window_texts.h"
 #include "workboard/archive.h"
 
 #include <gtest/gtest.h>
