@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -82,6 +85,22 @@ int main(int argc, char** argv) {
   Press(&calculator, "Command1(7)");
   Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
   Save(&calculator, folder, "calculator.png");
+
+  // The File menu open over the record: grabbed from the screen, where the menu is a
+  // window of its own.
+  QMenuBar* bar = calculator.menuBar();
+  QMenu* file = bar->actions().front()->menu();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+  QTest::qWait(300);
+  const QRect frame = calculator.frameGeometry();
+  const QString menuPicture = folder + "/calculator-file-menu.png";
+  if (!calculator.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+           .save(menuPicture)) {
+    std::fprintf(stderr, "make_screenshots: cannot write %s\n", qPrintable(menuPicture));
+    return 1;
+  }
+  std::printf("wrote %s\n", qPrintable(menuPicture));
+  file->close();
 
   numbrella::ShowConversionCalculator(services);
   QWidget* converter = TopLevel("numbrella::frmListBoxConverter");
