@@ -58,10 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The bytes as a text, which may hold anything, bytes that are no UTF-8 included:
   // nothing of it is lost, and a fallback to UTF-8 writes exactly what UTF-8 would.
-  DocumentBytes utf8 = WriteDocument(bytes, TextEncoding::Utf8);
+  DocumentBytes utf8 = WriteDocument(std::string(bytes), TextEncoding::Utf8);
   Require(utf8.encoding == TextEncoding::Utf8);
   Require(utf8.bytes == WithCrLf(bytes) + "\r\n");
-  DocumentBytes single = WriteDocument(bytes, TextEncoding::Windows1252);
+  DocumentBytes single = WriteDocument(std::string(bytes), TextEncoding::Windows1252);
   if (single.encoding == TextEncoding::Utf8) Require(single.bytes == utf8.bytes);
   for (const DocumentBytes* written : {&utf8, &single}) {
     if (!HoldsNul(written->bytes)) Require(ReadDocument(written->bytes).document.has_value());

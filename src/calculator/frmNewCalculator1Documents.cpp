@@ -78,7 +78,7 @@ std::optional<std::string> frmNewCalculator1::ChooseFileToSave() {
 
 void frmNewCalculator1::ForgetDialogFileName() { CommonDialog1->FileName.clear(); }
 
-std::string frmNewCalculator1::WorkboardText() { return Utf8(txtArchive1->Text()); }
+std::string frmNewCalculator1::WorkboardText() { return txtArchive1->Utf8Text(); }
 
 void frmNewCalculator1::SetWorkboardText(std::string_view text) { txtArchive1->SetText(Q(text)); }
 

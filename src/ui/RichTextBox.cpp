@@ -1,6 +1,7 @@
 #include "ui/RichTextBox.h"
 
 #include "ui/color_number.h"
+#include "ui/text.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <string_view>
 
 namespace numbrella::ui {
 
@@ -32,38 +35,40 @@ constexpr double kLargestPoints = 1638.0;
 // frame markers U+FDD0 and U+FDD1 would split paragraphs unseen and become the
 // replacement character.
 QString ToDocumentText(const QString& text) {
-  QString result;
-  result.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
+  // Written through a pointer: a text of megabytes is converted in one pass.
+  QString result(text.size(), Qt::Uninitialized);
+  QChar* out = result.data();
+  const QChar* in = text.constData();
+  const QChar* end = in + text.size();
+  for (; in != end; ++in) {
+    const QChar c = *in;
     if (c == u'\r') {
-      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      result += u'\n';
+      if (in + 1 != end && in[1] == u'\n') ++in;
+      *out++ = u'\n';
     } else if (c == kParagraph) {
-      result += u'\n';
+      *out++ = u'\n';
     } else if (c == QChar(0xFDD0) || c == QChar(0xFDD1)) {
-      result += QChar::ReplacementCharacter;
+      *out++ = QChar::ReplacementCharacter;
     } else {
-      result += c;
+      *out++ = c;
     }
   }
+  result.truncate(out - result.constData());
   return result;
 }
 
 // The document's characters as the program's text: paragraph separators as "\r\n".
 QString ToProgramText(QStringView raw) {
-  const qsizetype breaks = raw.count(kParagraph);
-  QString result;
-  result.reserve(raw.size() + breaks);
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < raw.size(); ++i) {
-    if (raw[i] == kParagraph) {
-      result += raw.mid(start, i - start);
-      result += u"\r\n";
-      start = i + 1;
+  QString result(raw.size() + raw.count(kParagraph), Qt::Uninitialized);
+  QChar* out = result.data();
+  for (const QChar c : raw) {
+    if (c == kParagraph) {
+      *out++ = u'\r';
+      *out++ = u'\n';
+    } else {
+      *out++ = c;
     }
   }
-  result += raw.mid(start);
   return result;
 }
 
@@ -138,17 +143,46 @@ QString RichTextBox::Text() const {
   return ToProgramText(QStringView(shadow_).first(shadow_.size() - 1));
 }
 
+std::string RichTextBox::Utf8Text() const {
+  // The characters converted once, then each paragraph separator's UTF-8 made "\r\n"
+  // in place: a text of megabytes is saved without a copy in between.
+  std::string bytes = Utf8(QStringView(shadow_).first(shadow_.size() - 1));
+  constexpr std::string_view kSeparator = "\xE2\x80\xA9";
+  std::size_t found = bytes.find(kSeparator);
+  if (found == std::string::npos) return bytes;
+  std::size_t out = found;
+  while (found != std::string::npos) {
+    bytes[out++] = '\r';
+    bytes[out++] = '\n';
+    const std::size_t from = found + kSeparator.size();
+    found = bytes.find(kSeparator, from);
+    const std::size_t to = found == std::string::npos ? bytes.size() : found;
+    std::memmove(bytes.data() + out, bytes.data() + from, to - from);
+    out += to - from;
+  }
+  bytes.resize(out);
+  return bytes;
+}
+
 void RichTextBox::SetText(const QString& text) {
   const QString documentText = ToDocumentText(text);
   if (ToDocumentCharacters(documentText) == shadow_) return;
   {
     Quiet quiet(this);
-    document()->setPlainText(documentText);
-    setTextCursor(QTextCursor(document()));
+    // The box's own setPlainText leaves the caret at the start and lays out only what
+    // is shown; moving a caret through the document would lay all of it out at once.
+    setPlainText(documentText);
+    if (selectionFormatted_) {
+      // The new text took the format at the caret, which may carry a face of its own.
+      QTextCursor all(document());
+      all.select(QTextCursor::Document);
+      all.setCharFormat(QTextCharFormat());
+      document()->clearUndoRedoStacks();
+      selectionFormatted_ = false;
+    }
     setCurrentCharFormat(QTextCharFormat());
-    selectionFormatted_ = false;
   }
-  QString now = DocumentRange(0, document()->characterCount());
+  QString now = document()->toRawText() + kParagraph;
   const bool changed = now != shadow_;
   shadow_ = std::move(now);
   if (changed) emit Change();

@@ -15,7 +15,10 @@ inline QString Q(std::string_view text) {
   return decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-inline std::string Utf8(const QString& text) { return text.toStdString(); }
+inline std::string Utf8(QStringView text) {
+  const QByteArray bytes = text.toUtf8();
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
 
 // A window title shown as it is: Qt takes "[*]" for its modified mark unless doubled,
 // and a file's name may hold it.

@@ -146,6 +146,13 @@ std::size_t PassLineBreak(std::string_view s, std::size_t i, bool highStops, std
   return runStart = i + 1;
 }
 
+bool HasLoneLineBreak(std::string_view s) {
+  for (std::size_t i = NextStop(s, 0, false); i < s.size(); i = NextStop(s, i + 2, false)) {
+    if (s[i] == '\n' || i + 1 == s.size() || s[i + 1] != '\n') return true;
+  }
+  return false;
+}
+
 bool EndsWithLineBreak(std::string_view s) {
   return !s.empty() && (s.back() == '\r' || s.back() == '\n');
 }
@@ -242,7 +249,7 @@ DocumentReading ReadDocument(std::string_view bytes) {
   return reading;
 }
 
-DocumentBytes WriteDocument(std::string_view text, TextEncoding encoding) {
+DocumentBytes WriteDocument(std::string text, TextEncoding encoding) {
   DocumentBytes result;
   if (encoding == TextEncoding::Windows1252) {
     if (std::optional<std::string> single = Utf8ToWindows1252WithCrLf(text)) {
@@ -251,8 +258,14 @@ DocumentBytes WriteDocument(std::string_view text, TextEncoding encoding) {
     }
   }
   if (result.encoding == TextEncoding::Utf8) {
-    // Copied as they are, so that bytes that are not UTF-8 are not lost either.
-    result.bytes = std::move(*CopyWithCrLf(text, nullptr));
+    // The bytes as they are, so that bytes that are not UTF-8 are not lost either; a
+    // text whose line breaks are all CR LF already is the file (a text of megabytes
+    // is not copied).
+    if (HasLoneLineBreak(text)) {
+      result.bytes = std::move(*CopyWithCrLf(text, nullptr));
+    } else {
+      result.bytes = std::move(text);
+    }
   }
   result.bytes += kCrLf;
   return result;

@@ -51,7 +51,7 @@ struct DocumentBytes {
 // every line break as "\r\n" (a lone CR or LF in the text becomes one), in `encoding`.
 // When the text holds a character that `encoding` cannot write, the whole file is
 // written in UTF-8 instead, and `encoding` of the result says so.
-DocumentBytes WriteDocument(std::string_view text, TextEncoding encoding);
+DocumentBytes WriteDocument(std::string text, TextEncoding encoding);
 
 // What is printed for the workboard text: two line breaks, the text, two line breaks
 // and the three lines of the footer, "Executed with the....", "Numbrella Calculator"

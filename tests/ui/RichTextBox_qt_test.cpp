@@ -132,6 +132,13 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   b.box.SetText("\r\n\r\nx\r\n\r\n");
   EXPECT_EQ(Str(b.box.Text()), "\r\n\r\nx\r\n\r\n");
 
+  // The text in UTF-8 is the same text, signature and other characters included.
+  for (const QString& text : {QStringLiteral("\r\n\r\nx\r\n\r\n"), QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
+                              QString()}) {
+    b.box.SetText(text);
+    EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
+  }
+
   // A line separator stays what it was; the document's own frame markers cannot get in.
   const QString kept = QStringLiteral("p") + QChar(0x2028) + "q";
   b.box.SetText(kept);
