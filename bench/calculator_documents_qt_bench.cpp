@@ -31,7 +31,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -51,6 +50,9 @@
 namespace {
 
 using numbrella::frmNewCalculator1;
+using numbrella::bench::PaintWatch;
+using numbrella::bench::ShowAndPaint;
+using numbrella::bench::WaitForPaint;
 using numbrella::ui::RichTextBox;
 
 numbrella::testing::FakeServices* fakes = nullptr;
@@ -101,37 +103,6 @@ class Entries {
  private:
   std::mt19937 random_{20240611};
 };
-
-// Tells when a widget has been painted since it was last reset.
-class PaintWatch : public QObject {
- public:
-  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
-
-// Runs the event loop until the widget has been painted; false when it never is.
-bool WaitForPaint(PaintWatch& watch) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!watch.painted) {
-    if (waited.elapsed() > 60000) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  watch.painted = false;
-  return true;
-}
-
-void ShowAndPaint(QWidget* window) {
-  PaintWatch watch(window);
-  window->show();
-  WaitForPaint(watch);
-}
 
 template <typename T>
 T* Find(QWidget& window, const char* name) {

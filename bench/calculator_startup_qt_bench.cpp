@@ -42,25 +42,7 @@ namespace {
 
 using numbrella::frmNewCalculator1;
 
-// Tells when a window has been painted for the first time.
-class FirstPaint : public QObject {
- public:
-  explicit FirstPaint(QWidget* window) { window->installEventFilter(this); }
-  bool painted = false;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted = true;
-    return false;
-  }
-};
-
-// Shows the window and runs the event loop until it has been painted.
-void ShowAndPaint(QWidget* window) {
-  FirstPaint watch(window);
-  window->show();
-  while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
+using numbrella::bench::ShowAndPaint;
 
 std::unique_ptr<QWidget> BareWindow() {
   auto window = std::make_unique<QMainWindow>();

@@ -1,10 +1,15 @@
 #pragma once
-// What the window benchmarks share: the platform they run on and the printer the
-// calculator finds.
+// What the window benchmarks share: the platform they run on, the printer the
+// calculator finds, and waiting for a window's paint.
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QObject>
 #include <QString>
+#include <QWidget>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -31,6 +36,38 @@ inline void UseOfficePrinter(numbrella::testing::FakeServices& services, const Q
   numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
   services.printers.name = QStringLiteral("Office");
   services.printers.fonts = fonts;
+}
+
+// Tells when a widget has been painted since it was last reset.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+// Runs the event loop until the widget has been painted; false when it never is.
+inline bool WaitForPaint(PaintWatch& watch) {
+  QElapsedTimer waited;
+  waited.start();
+  while (!watch.painted) {
+    if (waited.elapsed() > 60000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  watch.painted = false;
+  return true;
+}
+
+// Shows the window and runs the event loop until it has been painted.
+inline void ShowAndPaint(QWidget* window) {
+  PaintWatch watch(window);
+  window->show();
+  WaitForPaint(watch);
 }
 
 }  // namespace numbrella::bench
