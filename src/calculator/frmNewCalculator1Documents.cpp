@@ -62,7 +62,6 @@ SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
 }
 
 std::optional<std::string> frmNewCalculator1::ChooseFileToOpen() {
-  CommonDialog1->CancelError = true;
   if (!CommonDialog1->ShowOpen(this)) return std::nullopt;
   return Utf8(CommonDialog1->FileName);
 }
@@ -71,7 +70,6 @@ std::optional<std::string> frmNewCalculator1::ChooseFileToSave() {
   // The colour and print dialogs set flags of their own on the shared dialog: without
   // this one, a Save after printing would overwrite a file unasked.
   CommonDialog1->Flags = ui::dialog_flags::kAskBeforeOverwriting;
-  CommonDialog1->CancelError = true;
   if (!CommonDialog1->ShowSave(this)) return std::nullopt;
   return Utf8(CommonDialog1->FileName);
 }

@@ -104,7 +104,6 @@ void frmNewCalculator1::mnuEditPaste_Click() {
 
 void frmNewCalculator1::mnuTextBack_Click() {
   CommonDialog1->Flags = ui::dialog_flags::kPreselectColor | ui::dialog_flags::kCustomColorsOpen;
-  CommonDialog1->CancelError = true;
   if (!CommonDialog1->ShowColor(this)) return;
   txtArchive1->SetBackColor(CommonDialog1->Color);
 }
@@ -113,18 +112,18 @@ void frmNewCalculator1::mnuPrintDisplay_Click() {
   using namespace ui::dialog_flags;
   CommonDialog1->Flags = kReturnDrawingTarget | kNoPageRange |
                          (txtArchive1->SelectionLength() > 0 ? kSelectionPreselected : 0);
-  CommonDialog1->CancelError = true;
   QPrinter* target = CommonDialog1->ShowPrinter(this);
   if (target == nullptr) return;
   // The page is printed from a copy: the workboard never shows the footer, whatever
   // happens while printing.
-  const QString page = Q(PrintedPage(Utf8(txtArchive1->Text())));
+  const QString page = Q(PrintedPage(txtArchive1->Utf8Text()));
   const bool printed = ui::PrintText(page, txtArchive1->TextFont(), target);
   // Printing puts the page into the workboard and takes it out again.
   txtArchive1_Change();
-  if (!printed) TellFailure(PrintFailureText(Utf8(target->printerName().isEmpty()
-                                                      ? target->outputFileName()
-                                                      : target->printerName())));
+  if (printed) return;
+  // Printing into a file keeps the printer's name too: the file is what failed.
+  const QString file = target->outputFileName();
+  TellFailure(PrintFailureText(Utf8(file.isEmpty() ? target->printerName() : file)));
 }
 
 void frmNewCalculator1::mnuConvCalc_Click() { ShowConversionCalculator(services_); }

@@ -7,9 +7,9 @@
 //               separated by ";" inside one pair; the first pair is preselected.
 //   Flags       option bits, named below; each dialog reads its own, so one bit
 //               means different things to different dialogs.
-//   CancelError kept for the caller: every Show reports Cancel by returning false.
 //   FileName    the chosen full path after Open or Save; offered again next time.
 //   Color       the chosen colour as 0x00BBGGRR after the colour dialog.
+// Every Show reports Cancel by returning false.
 //
 // The dialogs themselves are shown by the window's services.
 #include "ui/color_number.h"
@@ -56,7 +56,6 @@ class CommonDialog : public QObject {
 
   QString Filter;
   int Flags = 0;
-  bool CancelError = false;
   QString FileName;
   quint32 Color = 0;
 

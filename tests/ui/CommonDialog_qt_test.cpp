@@ -100,7 +100,6 @@ class CommonDialogTest : public ::testing::Test {
 TEST_F(CommonDialogTest, SaveOffersTheFileTypesAndAddsNoExtension) {
   dialog.Filter = kProgramFilter;
   dialog.Flags = 2;
-  dialog.CancelError = true;
   dialog.FileName = Path("first.txt");
   QStringList filters;
   QString selectedFilter;
