@@ -43,26 +43,32 @@ void RunAgainstBaseline(benchmark::State& state, double baselineNanoseconds, Cal
 }
 
 // Keeps the aggregate times of every run (function name "_" aggregate name, e.g.
-// "BM_Check_median", in processor time) so that ratios can be printed at the end.
+// "BM_Check_median"), in processor time and in wall-clock time, so that ratios can be
+// printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   RatioReporter() : ConsoleReporter(OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        times[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedCPUTime();
+        const std::string name = run.run_name.function_name + "_" + run.aggregate_name;
+        times[name] = run.GetAdjustedCPUTime();
+        wallTimes[name] = run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
   }
   std::map<std::string, double> times;
+  std::map<std::string, double> wallTimes;
 };
 
-// Prints "measured / baseline = ratio" of the two medians, followed by the note.
+// Prints "measured / baseline = ratio" of the two medians, followed by the note; in
+// processor time unless `wallClock`.
 inline void PrintRatio(RatioReporter& reporter, const std::string& measured,
-                       const std::string& baseline, const char* note) {
-  const double b = reporter.times[baseline + "_median"];
-  const double m = reporter.times[measured + "_median"];
+                       const std::string& baseline, const char* note, bool wallClock = false) {
+  std::map<std::string, double>& medians = wallClock ? reporter.wallTimes : reporter.times;
+  const double b = medians[baseline + "_median"];
+  const double m = medians[measured + "_median"];
   if (b > 0 && m > 0) {
     std::printf("%s / %s = %.2f%s\n", measured.c_str(), baseline.c_str(), m / b, note);
   }

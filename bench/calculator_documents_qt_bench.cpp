@@ -246,29 +246,6 @@ BENCHMARK(BM_SaveThroughWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->I
 BENCHMARK(BM_PrintTextDocument)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PrintThroughWindow)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Keeps the wall-clock medians as well as the processor-time ones.
-class WallAndProcessorReporter : public numbrella::bench::RatioReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && !run.error_occurred) {
-        wallTimes[run.run_name.function_name + "_" + run.aggregate_name] = run.GetAdjustedRealTime();
-      }
-    }
-    RatioReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> wallTimes;
-};
-
-void PrintWallRatio(WallAndProcessorReporter& reporter, const std::string& measured,
-                    const std::string& baseline, const char* note) {
-  const double b = reporter.wallTimes[baseline + "_median"];
-  const double m = reporter.wallTimes[measured + "_median"];
-  if (b > 0 && m > 0) {
-    std::printf("%s / %s = %.2f%s\n", measured.c_str(), baseline.c_str(), m / b, note);
-  }
-}
-
 bool PrepareFiles() {
   Entries entries;
   std::string bytes;
@@ -312,14 +289,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   MeasureWorkboard();
-  WallAndProcessorReporter reporter;
+  numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintWallRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
-                 " (wall clock; goal: at most 1.2)");
+  numbrella::bench::PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
+                               " (wall clock; goal: at most 1.2)", true);
   numbrella::bench::PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
                                " (processor time, for comparison)");
-  PrintWallRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
-                 " (wall clock; goal: at most 1.2)");
+  numbrella::bench::PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
+                               " (wall clock; goal: at most 1.2)", true);
   numbrella::bench::PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
                                " (processor time, for comparison)");
   numbrella::bench::PrintRatio(reporter, "BM_PrintThroughWindow", "BM_PrintTextDocument",
