@@ -42,10 +42,8 @@
 
 #include <charconv>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
