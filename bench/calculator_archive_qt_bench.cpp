@@ -85,12 +85,8 @@ BENCHMARK(BM_EqualsOn10000Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregat
 }  // namespace
 
 int main(int argc, char** argv) {
-  numbrella::bench::UseQuietOffscreenPlatform();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  numbrella::testing::FakeServices services;
-  numbrella::bench::UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
-  fakes = &services;
+  numbrella::bench::CalculatorBenchRun run(argc, argv);
+  fakes = &run.services;
   numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   numbrella::bench::PrintRatio(reporter, "BM_EqualsOn10000Entries", "BM_EqualsOn100Entries",

@@ -273,12 +273,8 @@ void MeasureWorkboard() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  numbrella::bench::UseQuietOffscreenPlatform();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  numbrella::testing::FakeServices services;
-  numbrella::bench::UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
-  fakes = &services;
+  numbrella::bench::CalculatorBenchRun run(argc, argv);
+  fakes = &run.services;
   QTemporaryDir temporary(QCoreApplication::applicationDirPath() +
                           QStringLiteral("/calculator_documents-XXXXXX"));
   folder = temporary.path();

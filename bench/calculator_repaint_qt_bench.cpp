@@ -74,12 +74,8 @@ BENCHMARK(BM_WholeRepaint1MBWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggr
 }  // namespace
 
 int main(int argc, char** argv) {
-  numbrella::bench::UseQuietOffscreenPlatform();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  numbrella::testing::FakeServices services;
-  numbrella::bench::UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
-  fakes = &services;
+  numbrella::bench::CalculatorBenchRun run(argc, argv);
+  fakes = &run.services;
   numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   numbrella::bench::PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard", " (goal: at most 1.2)");

@@ -4,6 +4,7 @@
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <QStringList>
 #include <QtGlobal>
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +39,19 @@ inline void UseOfficePrinter(numbrella::testing::FakeServices& services, const Q
   services.printers.name = QStringLiteral("Office");
   services.printers.fonts = fonts;
 }
+
+// What a calculator benchmark's main sets up first: the quiet platform, the
+// application, the benchmark's own arguments and the office printer among the
+// services. It lives as long as main.
+struct CalculatorBenchRun {
+  CalculatorBenchRun(int& argc, char** argv) : app((UseQuietOffscreenPlatform(), argc), argv) {
+    benchmark::Initialize(&argc, argv);
+    UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
+  }
+
+  QApplication app;  // before the services, which use its fonts
+  numbrella::testing::FakeServices services;
+};
 
 // Tells when a widget has been painted since it was last reset.
 class PaintWatch : public QObject {
