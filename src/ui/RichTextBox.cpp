@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
+#include <QKeyEvent>
 #include <QFontDatabase>
 #include <QMarginsF>
 #include <QMimeData>
@@ -13,6 +14,8 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QStringView>
+#include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,6 +24,7 @@
 #include <cmath>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace numbrella::ui {
 
@@ -78,6 +82,70 @@ QString ToDocumentCharacters(const QString& documentText) {
   raw.replace(u'\n', kParagraph);
   raw += kParagraph;
   return raw;
+}
+
+// A paragraph that continues the line before it, after a break of the box's own.
+constexpr int kContinuesLine = QTextFormat::UserProperty + 1;
+
+bool ContinuesLine(const QTextBlock& block) {
+  return block.isValid() && block.blockFormat().boolProperty(kContinuesLine);
+}
+
+void SetContinuesLine(const QTextBlock& block, bool continues) {
+  QTextBlockFormat format = block.blockFormat();
+  if (continues) {
+    format.setProperty(kContinuesLine, true);
+  } else {
+    format.clearProperty(kContinuesLine);
+  }
+  QTextCursor(block).setBlockFormat(format);
+}
+
+// A document text with breaks put into its long lines, and the numbers of the
+// paragraphs after those breaks, counted from the text's first paragraph (0).
+struct ShownText {
+  QString text;
+  std::vector<int> continuing;
+};
+
+ShownText WithShownBreaks(const QString& documentText) {
+  constexpr qsizetype kLongest = RichTextBox::kLongestShownLine;
+  // A break stands after a blank when one is this near, so that words stay whole.
+  constexpr qsizetype kLookBack = 256;
+  ShownText shown;
+  const QChar* text = documentText.constData();
+  const qsizetype size = documentText.size();
+  qsizetype copied = 0;
+  qsizetype lineStart = 0;
+  int paragraph = 0;
+  for (qsizetype i = 0; i < size; ++i) {
+    if (text[i] == u'\n') {
+      ++paragraph;
+      lineStart = i + 1;
+      continue;
+    }
+    if (i - lineStart < kLongest) continue;
+    qsizetype cut = i;
+    for (qsizetype j = i; j > i - kLookBack; --j) {
+      if (text[j - 1] == u' ') {
+        cut = j;
+        break;
+      }
+    }
+    if (text[cut - 1].isHighSurrogate()) --cut;
+    if (shown.continuing.empty()) shown.text.reserve(size + size / (kLongest - kLookBack) + 1);
+    shown.text.append(QStringView(text + copied, cut - copied));
+    shown.text += u'\n';
+    copied = cut;
+    lineStart = cut;
+    shown.continuing.push_back(++paragraph);
+  }
+  if (shown.continuing.empty()) {
+    shown.text = documentText;
+  } else {
+    shown.text.append(QStringView(text + copied, size - copied));
+  }
+  return shown;
 }
 
 }  // namespace
@@ -139,11 +207,29 @@ void RichTextBox::OnContentsChange(int position, int removed, int added) {
   if (changed) emit Change();
 }
 
+QString RichTextBox::TextRange(int from, int to) const {
+  QString result;
+  for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+       block = block.next()) {
+    const int start = block.position();
+    const QString text = block.text();
+    const int first = std::max(from, start) - start;
+    const int last = std::min(to - start, static_cast<int>(text.size()));
+    if (last > first) result += QStringView(text).mid(first, last - first);
+    const int separator = start + static_cast<int>(text.size());
+    const QTextBlock next = block.next();
+    if (separator >= from && separator < to && next.isValid() && !ContinuesLine(next)) result += u"\r\n";
+  }
+  return result;
+}
+
 QString RichTextBox::Text() const {
+  if (shownBreaks_) return TextRange(0, document()->characterCount() - 1);
   return ToProgramText(QStringView(shadow_).first(shadow_.size() - 1));
 }
 
 std::string RichTextBox::Utf8Text() const {
+  if (shownBreaks_) return Utf8(Text());
   // The characters converted once, then each paragraph separator's UTF-8 made "\r\n"
   // in place: a text of megabytes is saved without a copy in between.
   std::string bytes = Utf8(QStringView(shadow_).first(shadow_.size() - 1));
@@ -165,13 +251,31 @@ std::string RichTextBox::Utf8Text() const {
 }
 
 void RichTextBox::SetText(const QString& text) {
-  const QString documentText = ToDocumentText(text);
-  if (ToDocumentCharacters(documentText) == shadow_) return;
+  const ShownText shown = WithShownBreaks(ToDocumentText(text));
+  // With the box's own breaks on either side, the texts are compared as the program's.
+  std::optional<QString> before;
+  if (shownBreaks_ || !shown.continuing.empty()) {
+    before = Text();
+    QString wanted = ToDocumentText(text);
+    if (wanted.replace(QChar(u'\n'), QStringLiteral("\r\n")) == *before) return;
+  } else if (ToDocumentCharacters(shown.text) == shadow_) {
+    return;
+  }
   {
     Quiet quiet(this);
     // The box's own setPlainText leaves the caret at the start and lays out only what
     // is shown; moving a caret through the document would lay all of it out at once.
-    setPlainText(documentText);
+    setPlainText(shown.text);
+    shownBreaks_ = !shown.continuing.empty();
+    if (shownBreaks_) {
+      QTextCursor batch(document());
+      batch.beginEditBlock();  // laid out again once, not once for each paragraph
+      for (const int paragraph : shown.continuing) {
+        SetContinuesLine(document()->findBlockByNumber(paragraph), true);
+      }
+      batch.endEditBlock();
+      document()->clearUndoRedoStacks();
+    }
     if (selectionFormatted_) {
       // The new text took the format at the caret, which may carry a face of its own.
       QTextCursor all(document());
@@ -183,9 +287,30 @@ void RichTextBox::SetText(const QString& text) {
     setCurrentCharFormat(QTextCharFormat());
   }
   QString now = document()->toRawText() + kParagraph;
-  const bool changed = now != shadow_;
+  bool changed = now != shadow_;
   shadow_ = std::move(now);
+  if (before) changed = Text() != *before;
   if (changed) emit Change();
+}
+
+void RichTextBox::Insert(QTextCursor& cursor, const QString& documentText) {
+  const ShownText shown = WithShownBreaks(documentText);
+  cursor.beginEditBlock();  // one change, one step to undo
+  cursor.removeSelectedText();
+  const QTextBlock first = cursor.block();
+  cursor.insertText(shown.text);
+  // New paragraphs took the format of the one the text went into; only those after
+  // the box's own breaks continue a line.
+  auto continuing = shown.continuing.begin();
+  int paragraph = 1;
+  for (QTextBlock block = first.next(); block.isValid() && block.position() <= cursor.position();
+       block = block.next(), ++paragraph) {
+    const bool continues = continuing != shown.continuing.end() && *continuing == paragraph;
+    if (continues) ++continuing;
+    if (ContinuesLine(block) != continues) SetContinuesLine(block, continues);
+  }
+  cursor.endEditBlock();
+  if (!shown.continuing.empty()) shownBreaks_ = true;
 }
 
 void RichTextBox::AppendText(const QString& text) {
@@ -193,7 +318,7 @@ void RichTextBox::AppendText(const QString& text) {
   if (documentText.isEmpty()) return;
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
-  end.insertText(documentText);  // the change notification comes from the document
+  Insert(end, documentText);  // the change notification comes from the document
   // Replacing the whole text leaves nothing to undo; neither does an appended entry.
   document()->clearUndoRedoStacks();
 }
@@ -279,7 +404,11 @@ void RichTextBox::MoveCaretToEnd() {
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-QString RichTextBox::SelectedText() const { return ToProgramText(textCursor().selectedText()); }
+QString RichTextBox::SelectedText() const {
+  const QTextCursor cursor = textCursor();
+  if (shownBreaks_) return TextRange(cursor.selectionStart(), cursor.selectionEnd());
+  return ToProgramText(cursor.selectedText());
+}
 
 int RichTextBox::SelectionLength() const { return static_cast<int>(SelectedText().size()); }
 
@@ -290,7 +419,7 @@ void RichTextBox::ReplaceSelection(const QString& text) {
     if (!cursor.hasSelection()) return;
     cursor.removeSelectedText();
   } else {
-    cursor.insertText(documentText);
+    Insert(cursor, documentText);
   }
   setTextCursor(cursor);
 }
@@ -303,7 +432,7 @@ bool PrintText(const QString& text, const QFont& font, QPrinter* target) {
   }
   QTextDocument document;
   document.setDefaultFont(font);
-  document.setPlainText(ToDocumentText(text));
+  document.setPlainText(WithShownBreaks(ToDocumentText(text)).text);
   // Laid out for the printer's page, the document prints as it is; left to lay out
   // its pages itself, it would add page numbers under the footer.
   document.documentLayout()->setPaintDevice(target);
@@ -321,9 +450,61 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
   if (source == nullptr || !source->hasText()) return;
   QTextCursor cursor = textCursor();
-  cursor.insertText(ToDocumentText(source->text()));
+  Insert(cursor, ToDocumentText(source->text()));
   setTextCursor(cursor);
   ensureCursorVisible();
+}
+
+bool RichTextBox::DeleteAcrossShownBreak(bool backwards) {
+  const QTextCursor caret = textCursor();
+  if (caret.hasSelection()) return false;
+  QTextBlock block = caret.block();
+  int at = caret.position();
+  if (backwards) {
+    while (at == block.position() && ContinuesLine(block)) {
+      block = block.previous();
+      at = block.position() + block.length() - 1;
+    }
+  } else {
+    while (at == block.position() + block.length() - 1 && ContinuesLine(block.next())) {
+      block = block.next();
+      at = block.position();
+    }
+  }
+  if (at == caret.position()) return false;
+  QTextCursor target(document());
+  target.setPosition(at);
+  if (backwards) {
+    target.deletePreviousChar();
+  } else {
+    target.deleteChar();
+  }
+  ensureCursorVisible();
+  return true;
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+  // At the box's own breaks the keys act on the text: a line break typed there starts
+  // a line of its own, and deleting reaches the character on the other side.
+  if (shownBreaks_ && !isReadOnly() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      QTextCursor cursor = textCursor();
+      cursor.beginEditBlock();
+      cursor.removeSelectedText();
+      QTextBlockFormat format = cursor.blockFormat();
+      format.clearProperty(kContinuesLine);
+      cursor.insertBlock(format);
+      cursor.endEditBlock();
+      setTextCursor(cursor);
+      ensureCursorVisible();
+      return;
+    }
+    if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) && DeleteAcrossShownBreak(key == Qt::Key_Backspace)) {
+      return;
+    }
+  }
+  QTextEdit::keyPressEvent(event);
 }
 
 }  // namespace numbrella::ui

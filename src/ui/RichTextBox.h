@@ -12,6 +12,11 @@
 //
 // SetText() puts the caret at the start; formatting given to a selection does not
 // survive it. AppendText() leaves the caret where it was, unless it stood at the end.
+//
+// Long lines: the text edit lays out a whole paragraph again on every change in it, so a
+// line of megabytes would take seconds for each key. A line longer than
+// kLongestShownLine is shown as several paragraphs; the breaks between them are the
+// box's own, never part of the text, and keys at them act on the text's characters.
 #include <QFont>
 #include <QString>
 #include <QTextEdit>
@@ -20,6 +25,7 @@
 #include <optional>
 #include <string>
 
+class QKeyEvent;
 class QMimeData;
 class QPrinter;
 
@@ -28,6 +34,8 @@ namespace numbrella::ui {
 class RichTextBox : public QTextEdit {
   Q_OBJECT
  public:
+  static constexpr int kLongestShownLine = 8192;
+
   explicit RichTextBox(QWidget* parent = nullptr);
   QString Text() const;                 // whole text, line breaks as "\r\n"
   std::string Utf8Text() const;         // the same in UTF-8, made without the QString between
@@ -51,11 +59,15 @@ class RichTextBox : public QTextEdit {
  protected:
   QMimeData* createMimeDataFromSelection() const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   class Quiet;
   void OnContentsChange(int position, int removed, int added);
   QString DocumentRange(int from, int to) const;
+  QString TextRange(int from, int to) const;  // line breaks "\r\n", the box's own breaks left out
+  void Insert(QTextCursor& cursor, const QString& documentText);
+  bool DeleteAcrossShownBreak(bool backwards);
   static std::optional<QString> InstalledFamily(const QString& face);
 
   // The document's characters as it holds them, paragraph separators included, the
@@ -64,6 +76,7 @@ class RichTextBox : public QTextEdit {
   QString shadow_;
   int quiet_ = 0;                       // > 0 while the box changes formats or replaces all
   bool selectionFormatted_ = false;     // some text carries a face of its own
+  bool shownBreaks_ = false;            // some paragraph may continue the line before it
 };
 
 // Prints `text` (line breaks as in a box's text) in `font` on the target's pages,
