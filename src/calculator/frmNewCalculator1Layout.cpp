@@ -4,6 +4,7 @@
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/text.h"
+#include "ui/text_field.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -116,7 +117,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   Caption(area, QStringLiteral("Operator"), 266, 6, 92, 16)->setAlignment(Qt::AlignHCenter);
   Caption(area, QStringLiteral("Operand 2"), 364, 6, 252, 16);
   for (int i = 0; i < 2; ++i) {
-    auto* field = new QLineEdit(area);
+    auto* field = ui::TextField(area);
     field->setObjectName(QStringLiteral("txtOperand(%1)").arg(i));
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::StrongFocus);
@@ -248,7 +249,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
                          QStringLiteral(" Copy your answer "), 640, y, 36, 36);
     cmdPasteA[slot] = key(QStringLiteral("cmdPasteA(%1)").arg(i), QStringLiteral("P"),
                           QStringLiteral(" Paste this value "), 680, y, 36, 36);
-    auto* field = new QLineEdit(area);
+    auto* field = ui::TextField(area);
     field->setObjectName(QStringLiteral("txtPaste(%1)").arg(i));
     field->setGeometry(722, y, 291, 36);
     MakeDisplay(field);
@@ -334,13 +335,13 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   Combo3->setGeometry(x, 526, 80, 26);
 
   Caption(area, QStringLiteral("Default printer/fax program:"), x, 558, width, 16);
-  Text3 = new QLineEdit(area);
+  Text3 = ui::TextField(area);
   Text3->setObjectName(QStringLiteral("Text3"));
   Text3->setReadOnly(true);
   Text3->setFocusPolicy(Qt::ClickFocus);
   Text3->setGeometry(x, 574, width, 24);
   Caption(area, QStringLiteral("Font count:"), x, 604, width, 16);
-  Text2 = new QLineEdit(area);
+  Text2 = ui::TextField(area);
   Text2->setObjectName(QStringLiteral("Text2"));
   Text2->setReadOnly(true);
   Text2->setFocusPolicy(Qt::ClickFocus);

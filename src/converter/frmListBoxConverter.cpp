@@ -4,6 +4,7 @@
 #include "reference/frmInfo1.h"
 #include "ui/menu_keys.h"
 #include "ui/text.h"
+#include "ui/text_field.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
@@ -139,13 +140,13 @@ void frmListBoxConverter::BuildControls() {
   const QFont large = WindowFont(12, true);
 
   // Fields first: the input field is first in the focus order.
-  txtIn = new QLineEdit(surface_);
+  txtIn = ui::TextField(surface_);
   txtIn->setObjectName(QStringLiteral("txtIn"));
   txtIn->setGeometry(Twips(900, 2940, 4935, 435));
   txtIn->setFont(large);
   txtIn->setToolTip(QStringLiteral("Input your data here"));
 
-  txtOut = new QLineEdit(surface_);
+  txtOut = ui::TextField(surface_);
   txtOut->setObjectName(QStringLiteral("txtOut"));
   txtOut->setGeometry(Twips(900, 3600, 4935, 435));
   txtOut->setFont(large);
@@ -232,7 +233,7 @@ void frmListBoxConverter::BuildControls() {
   cmdSwap1->setAutoDefault(false);
 
   // The focus sink lies under the copy button: it takes the focus unseen.
-  Text1 = new QLineEdit(surface_);
+  Text1 = ui::TextField(surface_);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setGeometry(Twips(6900, 4380, 435, 285));
 

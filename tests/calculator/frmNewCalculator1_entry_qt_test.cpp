@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <limits>
+
 namespace numbrella::testing {
 namespace {
 
@@ -501,6 +503,18 @@ TEST_F(CalculatorEntry, StoringIntoASlot) {
   Press("cmdCopyA(2)");
   EXPECT_EQ(Slot(2)->text(), "");
   EXPECT_EQ(Operand1(), "12.50000");
+}
+
+TEST_F(CalculatorEntry, FieldsHoldTextsOfAnyLength) {
+  const QString digits(40000, u'7');
+  QGuiApplication::clipboard()->setText(digits);
+  Slot(0)->setFocus();
+  QTest::keyClick(Slot(0), Qt::Key_Insert, Qt::ShiftModifier);  // Ctrl+V pastes into the workboard
+  EXPECT_EQ(Slot(0)->text().size(), digits.size());
+  // The operand fields are written by the window, however long the worksheet's text.
+  for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+    EXPECT_EQ(field->maxLength(), std::numeric_limits<int>::max()) << field->objectName().toStdString();
+  }
 }
 
 TEST_F(CalculatorEntry, RecallingASlot) {

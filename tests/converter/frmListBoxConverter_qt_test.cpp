@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,6 +338,15 @@ TEST_F(ConverterWindow, OutputFollowsEveryKeystrokeAndReadsTheLeadingNumber) {
   EXPECT_EQ(TextOf("txtIn"), "1e300");
   EXPECT_EQ(TextOf("txtOut"), last);
   ExpectCaptions("Sq Kilometers", "Sq Millimeters", "Convert:", "Into:");
+}
+
+TEST_F(ConverterWindow, InputHoldsTextsOfAnyLength) {
+  QGuiApplication::clipboard()->setText("2" + QString(40000, u' '));
+  Field("txtIn")->selectAll();
+  QTest::keyClick(Field("txtIn"), Qt::Key_Insert, Qt::ShiftModifier);  // Ctrl+V is a menu key here
+  QTest::keyClicks(Field("txtIn"), "5");
+  EXPECT_EQ(TextOf("txtIn").size(), 40002);
+  EXPECT_EQ(TextOf("txtOut"), "25.00000000000000") << "blanks inside the number are skipped";
 }
 
 TEST_F(ConverterWindow, ConvertsInEveryCategoryChosenByMenuShortcutOrPopup) {
