@@ -59,6 +59,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   // Layout.
@@ -88,6 +90,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void cmdBackspace_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void cmdBackspace_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void tmrBackspace_Timer();
+  void StopRepeating();
   void cmdClearAll_Click();
 
   // Operators and evaluation.

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <string>
 
 namespace numbrella {
@@ -60,6 +61,10 @@ bool frmNewCalculator1::eventFilter(QObject* watched, QEvent* event) {
       }
       return false;
     }
+  } else if ((type == QEvent::Hide || type == QEvent::EnabledChange) &&
+             (watched == cmdBackspace ||
+              std::find(Command1.begin(), Command1.end(), watched) != Command1.end())) {
+    StopRepeating();  // the press was cancelled: no release will come
   } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     for (std::size_t i = 0; i < txtOperand.size(); ++i) {
@@ -122,6 +127,22 @@ void frmNewCalculator1::cmdBackspace_MouseUp(Qt::MouseButton, Qt::KeyboardModifi
 void frmNewCalculator1::tmrBackspace_Timer() {
   sheet_.BackspaceTick();
   ShowWorksheet();
+}
+
+// A held key stops when its window loses the mouse, as when the key is let go.
+void frmNewCalculator1::StopRepeating() {
+  tmrNumbers->stop();
+  if (tmrBackspace->isActive()) cmdBackspace_MouseUp(Qt::LeftButton, Qt::NoModifier, 0, 0);
+}
+
+void frmNewCalculator1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) StopRepeating();
+  QMainWindow::changeEvent(event);
+}
+
+void frmNewCalculator1::hideEvent(QHideEvent* event) {
+  StopRepeating();
+  QMainWindow::hideEvent(event);
 }
 
 void frmNewCalculator1::cmdClearAll_Click() {

@@ -80,6 +80,31 @@ TEST_F(CalculatorEntry, RepeatTimerTicksEnterTheHeldDigit) {
   EXPECT_EQ(Operand1(), "4");
 }
 
+TEST_F(CalculatorEntry, HeldKeysStopWhenTheWindowLosesTheMouse) {
+  auto* numbers = window->findChild<QTimer*>("tmrNumbers");
+  auto* backspace = window->findChild<QTimer*>("tmrBackspace");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::mousePress(Find("cmdBackspace"), Qt::LeftButton);
+  {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isActiveWindow(); }));
+    EXPECT_FALSE(backspace->isActive()) << "another window took the keyboard and mouse";
+  }
+
+  QTest::mousePress(Find("Command1(4)"), Qt::LeftButton);
+  window->hide();
+  EXPECT_FALSE(numbers->isActive()) << "hidden";
+  window->show();
+
+  QTest::mousePress(Find("Command1(5)"), Qt::LeftButton);
+  Find("Command1(5)")->setEnabled(false);
+  EXPECT_FALSE(numbers->isActive()) << "the press was cancelled";
+  Find("Command1(5)")->setEnabled(true);
+  EXPECT_EQ(Operand1(), "45") << "each press entered once and nothing repeated";
+}
+
 TEST_F(CalculatorEntry, KeysAnswerEveryMouseButtonButNotTheKeyboard) {
   Press(Find("Command1(3)"), Qt::RightButton);
   Press(Find("Command1(2)"), Qt::MiddleButton);
