@@ -38,7 +38,7 @@ install_and_validate() {
   need appstreamcli appstream
   rm -rf "$root"
   DESTDIR=$root "$cmake" --install "$build" --prefix /usr >/dev/null
-  diff -u <(expected_files) <(cd "$root/usr" && find . -type f -printf '%P\n' | LC_ALL=C sort) ||
+  diff -u <(expected_files | sed 's|^|usr/|') <(cd "$root" && find . ! -type d -printf '%P\n' | LC_ALL=C sort) ||
     fail "cmake --install put other files than expected"
   desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
   # The tree check also matches the metainfo to its desktop entry and icons.
