@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build test run sanitize bench fuzz screenshots clean
+.PHONY: all deps build test run package sanitize bench fuzz screenshots clean
 
 all: build
 
@@ -20,6 +20,10 @@ test: build
 
 run: build
 	@QT_QPA_PLATFORM= scripts/run.sh $(BUILD)/numbrella
+
+# The Debian package of the program, $(BUILD)/numbrella_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNUMBRELLA_SANITIZE=address,undefined $(CMAKE_ARGS)

@@ -1,5 +1,6 @@
 // Numbrella: shows the calculator window and runs until the last window has closed.
 #include "calculator/frmNewCalculator1.h"
+#include "ui/application_identity.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
+  numbrella::ui::SetApplicationIdentity();
 
   numbrella::frmNewCalculator1 window;
   window.show();

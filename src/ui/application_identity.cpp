@@ -1,0 +1,22 @@
+#include "ui/application_identity.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QString>
+
+// The icons are compiled into the static UI library, whose resource object the linker
+// would leave out unless something names it.
+static void InitIconResources() { Q_INIT_RESOURCE(numbrella); }
+
+namespace numbrella::ui {
+
+void SetApplicationIdentity() {
+  InitIconResources();
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/icons/numbrella-48.png"));
+  icon.addFile(QStringLiteral(":/icons/numbrella-128.png"));
+  QApplication::setWindowIcon(icon);
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
+
+}  // namespace numbrella::ui

@@ -1,0 +1,15 @@
+#pragma once
+// How the desktop knows the program: its icon and its desktop entry.
+
+namespace numbrella::ui {
+
+// The id of the desktop entry, the metainfo and the icons: the maker's address
+// reversed, then the program's name.
+inline constexpr char kApplicationId[] = "example.numbrella.Numbrella";
+
+// Gives the application the calculator icon, which every window without an icon of
+// its own shows, and names the desktop entry, so that the taskbar groups the windows
+// under it. Needs the QApplication.
+void SetApplicationIdentity();
+
+}  // namespace numbrella::ui
