@@ -2,6 +2,7 @@
 
 #include "ui/color_number.h"
 #include "ui/text.h"
+#include "workboard/face_list.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
@@ -325,9 +326,12 @@ void RichTextBox::AppendText(const QString& text) {
 
 std::optional<QString> RichTextBox::InstalledFamily(const QString& face) {
   if (face.isEmpty()) return std::nullopt;
+  // The face list shows families by their plain names, which the font system takes
+  // for a family of any foundry.
   const QStringList families = QFontDatabase::families();
   for (const QString& family : families) {
-    if (family.compare(face, Qt::CaseInsensitive) == 0) return family;
+    const QString plain = Q(PlainFamilyName(Utf8(family)));
+    if (plain.compare(face, Qt::CaseInsensitive) == 0) return plain;
   }
   return std::nullopt;
 }

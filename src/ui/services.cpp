@@ -1,5 +1,8 @@
 #include "ui/services.h"
 
+#include "ui/text.h"
+#include "workboard/face_list.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -175,12 +178,14 @@ class RealPrinters final : public Printers {
   }
 
   static QStringList PrintableFamilies() {
-    QStringList families;
+    std::vector<std::string> families;
     const QStringList all = QFontDatabase::families();
     for (const QString& family : all) {
-      if (!QFontDatabase::isPrivateFamily(family)) families.append(family);
+      if (!QFontDatabase::isPrivateFamily(family)) families.push_back(Utf8(family));
     }
-    return families;
+    QStringList names;
+    for (const std::string& name : PlainFamilyNames(families)) names.append(Q(name));
+    return names;
   }
 };
 

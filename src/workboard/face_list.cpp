@@ -1,6 +1,7 @@
 #include "workboard/face_list.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace numbrella {
 
@@ -28,6 +29,24 @@ std::vector<std::string> RefilledFaceList(const std::vector<std::string>& curren
   for (std::size_t i = names.size(); i < current.size(); ++i) list.push_back(current[i]);
   std::stable_sort(list.begin(), list.end(), FaceNameBefore);
   return list;
+}
+
+std::string PlainFamilyName(const std::string& family) {
+  if (family.size() < 4 || family.back() != ']') return family;
+  const std::size_t open = family.rfind(" [");
+  if (open == std::string::npos || open == 0 || open + 3 > family.size() - 1) return family;
+  return family.substr(0, open);
+}
+
+std::vector<std::string> PlainFamilyNames(const std::vector<std::string>& families) {
+  std::vector<std::string> names;
+  names.reserve(families.size());
+  std::unordered_set<std::string> seen;
+  for (const std::string& family : families) {
+    std::string name = PlainFamilyName(family);
+    if (seen.insert(name).second) names.push_back(std::move(name));
+  }
+  return names;
 }
 
 }  // namespace numbrella

@@ -15,4 +15,12 @@ bool FaceNameBefore(const std::string& a, const std::string& b);
 std::vector<std::string> RefilledFaceList(const std::vector<std::string>& current,
                                           const std::vector<std::string>& names);
 
+// A family's name as the user knows it. When several foundries make fonts of one
+// family, the font system names each "Family [foundry]"; the list shows the family
+// once, by its plain name, and the font system takes that name for any of them.
+std::string PlainFamilyName(const std::string& family);
+
+// The families once each, by plain name, in the order of their first appearance.
+std::vector<std::string> PlainFamilyNames(const std::vector<std::string>& families);
+
 }  // namespace numbrella

@@ -1,4 +1,5 @@
 #include "ui/services.h"
+#include "ui/RichTextBox.h"
 
 #include "ui/modal_helper.h"
 
@@ -141,7 +142,12 @@ TEST(RealServicesTest, ClipboardFontsAndBeep) {
   const QStringList fonts = services.screenFonts->Families();
   EXPECT_FALSE(fonts.isEmpty());
   EXPECT_EQ(QStringList(fonts).removeDuplicates(), 0);
-  for (const QString& font : fonts) EXPECT_FALSE(font.isEmpty());
+  ui::RichTextBox box;
+  for (const QString& font : fonts) {
+    EXPECT_FALSE(font.isEmpty());
+    EXPECT_FALSE(font.endsWith(u']')) << "no foundry tags: " << Str(font);
+    EXPECT_TRUE(box.SetFontName(font)) << "each family can be chosen: " << Str(font);
+  }
 
   services.beeper->Beep();  // nothing to see; it must not disturb anything
   EXPECT_EQ(ui::RealServices().clipboard, services.clipboard) << "one service object for the process";

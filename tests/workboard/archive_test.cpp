@@ -60,6 +60,16 @@ TEST(FaceList, OrderIgnoresCaseFirst) {
   EXPECT_NE(FaceNameBefore("ARIAL", "arial"), FaceNameBefore("arial", "ARIAL"));
 }
 
+TEST(FaceList, FamiliesShowOnceByTheirPlainNames) {
+  EXPECT_EQ(PlainFamilyNames({"Nimbus Sans [urw]", "DejaVu Sans", "Nimbus Sans [UKWN]", "Nimbus Sans",
+                              "Symbol [x] [y]", "DejaVu Sans"}),
+            (std::vector<std::string>{"Nimbus Sans", "DejaVu Sans", "Symbol [x]"}));
+  // Brackets that are no foundry tag stay.
+  for (const char* kept : {"[urw]", "Odd [", "Odd []", "Odd[x]", "Fira Code]"}) {
+    EXPECT_EQ(PlainFamilyName(kept), kept);
+  }
+}
+
 TEST(PrinterWatch, ActsOnlyOnAChangedSituation) {
   PrinterWatch watch;
   watch.Remember(std::string("Office"));
