@@ -114,7 +114,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
 
   // Captions and the display strip.
   Caption(area, QStringLiteral("Operand 1"), 8, 6, 252, 16);
-  Caption(area, QStringLiteral("Operator"), 266, 6, 92, 16)->setAlignment(Qt::AlignHCenter);
+  Caption(area, QStringLiteral("Operator"), 266, 6, 92, 16)->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   Caption(area, QStringLiteral("Operand 2"), 364, 6, 252, 16);
   for (int i = 0; i < 2; ++i) {
     auto* field = ui::TextField(area);

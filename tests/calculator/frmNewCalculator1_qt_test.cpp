@@ -254,6 +254,23 @@ TEST_F(CalculatorStartup, ArrangementOfTheWorksheet) {
   EXPECT_LT(at("lblOperator").right(), at("txtOperand(1)").left());
   EXPECT_EQ(at("txtOperand(0)").top(), at("lblOperator").top());
   EXPECT_EQ(at("txtOperand(1)").top(), at("lblOperator").top());
+  // The three captions stand on one line: the descender of their "p" ends on one row.
+  auto inkBottom = [&](const char* caption) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->text() != QLatin1String(caption)) continue;
+      const QImage image = label->grab().toImage();
+      const QColor ground = image.pixelColor(0, 0);
+      for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (image.pixelColor(x, y) != ground) return label->y() + y;
+        }
+      }
+    }
+    ADD_FAILURE() << "no ink for " << caption;
+    return -1;
+  };
+  EXPECT_EQ(inkBottom("Operator"), inkBottom("Operand 1"));
+  EXPECT_EQ(inkBottom("Operand 2"), inkBottom("Operand 1"));
   // The answer as wide as the display row, below it; the keys below that.
   EXPECT_GT(at("lblAnswer").top(), at("lblOperator").bottom());
   EXPECT_EQ(at("lblAnswer").left(), at("txtOperand(0)").left());
