@@ -276,6 +276,7 @@ void frmListBoxConverter::BuildControls() {
                            static_cast<QObject*>(cmbDP), static_cast<QObject*>(cmbDP->lineEdit())}) {
     watched->installEventFilter(this);
   }
+  cmbDP->view()->installEventFilter(this);
   menuKeys_->WatchControlsOf(surface_);
   menuKeys_->Watch(cmbDP->lineEdit());
   txtIn->setFocus(Qt::OtherFocusReason);
@@ -535,6 +536,17 @@ void frmListBoxConverter::mnuPrefixes_Click() { ShowSIPrefixesWindow(); }
 // ---- events --------------------------------------------------------------------------------
 
 bool frmListBoxConverter::eventFilter(QObject* watched, QEvent* event) {
+  if (cmbDP != nullptr && watched == cmbDP->view() && event->type() == QEvent::Show) {
+    // The box shows the number of places without choosing an item; its list opens
+    // at that number all the same.
+    const int shown = cmbDP->findText(cmbDP->currentText());
+    if (shown >= 0) {
+      const QModelIndex item = cmbDP->model()->index(shown, 0);
+      cmbDP->view()->setCurrentIndex(item);
+      cmbDP->view()->scrollTo(item, QAbstractItemView::PositionAtCenter);
+    }
+    return false;
+  }
   if (cmbDP != nullptr && (watched == cmbDP || watched == cmbDP->lineEdit())) {
     // Typing into the text part of the decimal-places box chooses nothing: neither
     // Enter nor leaving the box takes a typed item text as the choice.

@@ -592,6 +592,20 @@ TEST_F(ConverterWindow, DecimalPlacesChangeWhenAnItemIsChosenOnly) {
   EXPECT_EQ(TextOf("txtOut"), "0.41667");
 }
 
+TEST_F(ConverterWindow, DecimalPlacesListOpensAtTheShownNumber) {
+  QComboBox* combo = Find<QComboBox>("cmbDP");
+  for (const char* places : {"14", "2", "15"}) {
+    if (std::string(places) != "14") ChooseDecimals(places);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex current = view->currentIndex();
+    EXPECT_EQ(current.data().toString(), places);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(current))) << places;
+    combo->hidePopup();
+    Reactivate();
+  }
+}
+
 TEST_F(ConverterWindow, HiddenResetAndCredit) {
   ChooseDecimals("15");
   Type("Zederu Dizira");
