@@ -1,9 +1,11 @@
 // Writes the README pictures: the real windows, driven through their controls as a
-// user would, then grabbed to PNG. The start-up message about printer fonts (on a
-// machine without a printer) is answered with OK; every other service is the real one.
+// user would, then grabbed to PNG. The printer is a stand-in "Office" printer with the
+// screen's fonts and a stand-in "Arial Narrow", as in the tests, so that the pictures
+// do not depend on this machine's printers; every other service is the real one.
 #include "calculator/frmNewCalculator1.h"
 #include "converter/frmListBoxConverter.h"
 #include "reference/frmInfo1.h"
+#include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/services.h"
 
@@ -64,9 +66,14 @@ int main(int argc, char** argv) {
   QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
   QDir().mkpath(folder);
 
+  numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
   numbrella::testing::FakeMessageBoxes answers;  // OK on every message
+  numbrella::testing::FakePrinters office;
   numbrella::ui::Services services = numbrella::ui::RealServices();
+  office.name = QStringLiteral("Office");
+  office.fonts = services.screenFonts->Families();
   services.messages = &answers;
+  services.printers = &office;
 
   numbrella::frmNewCalculator1 calculator(services);
   calculator.show();
