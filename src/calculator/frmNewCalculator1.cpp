@@ -4,6 +4,7 @@
 #include "common/window_texts.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
+#include "ui/screen_fit.h"
 #include "ui/menu_keys.h"
 #include "ui/text.h"
 
@@ -119,8 +120,7 @@ void frmNewCalculator1::CreateMenus() {
 
 void frmNewCalculator1::Form_Load() {
   // 1. Top of the screen, centred horizontally.
-  move(x(), 0);
-  CentreHorizontally();
+  ui::PlaceAtTopCentre(*this);
   // 2.
   sheet_.ResetFlags();
   // 3. The document dialog's file types; ask before overwriting.

@@ -152,7 +152,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void mnuConvCalc_Click();
   void PlaceWorkboard(double topTwips, double heightTwips);
   void SetWindowHeight(int twips);
-  void CentreHorizontally();
 
   // What the document asks of the window.
   SaveAnswer AskToSave(std::string_view question) override;

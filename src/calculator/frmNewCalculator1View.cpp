@@ -6,6 +6,7 @@
 #include "converter/frmListBoxConverter.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
+#include "ui/screen_fit.h"
 #include "ui/text.h"
 #include "ui/twips.h"
 #include "workboard/document_file.h"
@@ -45,7 +46,7 @@ void frmNewCalculator1::Command5_Click() { mnuDisplayWork_Click(); }
 void frmNewCalculator1::mnuDisplayWork_Click() {
   const bool show = !mnuDisplayWork->isChecked();
   SetWindowHeight(show ? kShownHeightTwips : kHiddenHeightTwips);
-  CentreHorizontally();
+  ui::CentreAcrossScreen(*this);
   mnuDisplayWork->setChecked(show);
   txtArchive1->setVisible(show);
   Command5->setText(show ? QStringLiteral("&Hide Workboard") : QStringLiteral("Show W&orkboard"));
@@ -59,13 +60,7 @@ void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {
 }
 
 void frmNewCalculator1::SetWindowHeight(int twips) {
-  setFixedSize(Px(kClientWidthTwips), menuBar()->sizeHint().height() + Px(twips - kFrameTwips));
-}
-
-void frmNewCalculator1::CentreHorizontally() {
-  QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, width(), height());
-  move(area.x() + area.width() / 2 - frameGeometry().width() / 2, y());
+  ui::FitToScreen(*this, QSize(Px(kClientWidthTwips), Px(twips - kFrameTwips)));
 }
 
 // ---------------------------------------------------------------------------------

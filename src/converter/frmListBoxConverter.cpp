@@ -3,6 +3,7 @@
 #include "converter/frmConverterArt.h"
 #include "reference/frmInfo1.h"
 #include "ui/menu_keys.h"
+#include "ui/screen_fit.h"
 #include "ui/text.h"
 #include "ui/text_field.h"
 #include "ui/twips.h"
@@ -110,7 +111,7 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
   setWindowIcon(ConverterIcon());
   BuildControls();
   BuildMenus();
-  setFixedSize(surface_->width(), surface_->height() + menuBar()->sizeHint().height());
+  ui::FitToScreen(*this, surface_->size());
   Form_Load();
 }
 
