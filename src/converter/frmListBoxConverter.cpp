@@ -109,6 +109,7 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
   setWindowIcon(ConverterIcon());
   BuildControls();
   BuildMenus();
+  MakeAccessible();
   setFixedSize(surface_->width(), surface_->height() + menuBar()->sizeHint().height());
   Form_Load();
 }
@@ -374,6 +375,7 @@ void frmListBoxConverter::ShowModel() {
   caption(Label2, shown_.label2, m.Label2());
   caption(Label6, shown_.label6, m.Label6());
   caption(Label7, shown_.label7, m.Label7());
+  NameLists();
 }
 
 // ---- start-up and the window background ----------------------------------------------
