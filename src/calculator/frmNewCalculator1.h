@@ -8,7 +8,7 @@
 // operators, answers, constants), ...Workboard.cpp (the record and its fonts),
 // ...View.cpp (view, editing, colour, printing), ...Documents.cpp (the document
 // commands and what the document asks of the window), ...Keyboard.cpp (names for
-// screen readers).
+// screen readers, the Tab chain, the focus mark).
 #include "calculator/worksheet.h"
 #include "ui/services.h"
 #include "workboard/document.h"
@@ -60,6 +60,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // Layout.
