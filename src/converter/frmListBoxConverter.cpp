@@ -248,13 +248,6 @@ void frmListBoxConverter::BuildControls() {
   shown_.label6 = S(Label6->text());
   shown_.label7 = S(Label7->text());
 
-  // Focus order: the input field first.
-  QWidget::setTabOrder(txtIn, txtOut);
-  QWidget::setTabOrder(txtOut, cmbDP);
-  QWidget::setTabOrder(cmbDP, cmdSwap1);
-  QWidget::setTabOrder(cmdSwap1, cmdCopy);
-  QWidget::setTabOrder(cmdCopy, Text1);
-
   connect(txtIn, &QLineEdit::textChanged, this, &frmListBoxConverter::txtIn_Change);
   connect(txtOut, &QLineEdit::textEdited, this, [this](const QString& text) {
     shown_.output = S(text);

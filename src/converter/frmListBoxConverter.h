@@ -122,7 +122,7 @@ class frmListBoxConverter : public QMainWindow {
 
   void BuildControls();
   void BuildMenus();
-  // Names for screen readers.
+  // Names for screen readers, the Tab chain, the focus marks.
   void MakeAccessible();
   // The unit lists are named after the captions above them and their categories.
   void NameLists();

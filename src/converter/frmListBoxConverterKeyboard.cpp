@@ -1,4 +1,5 @@
-// The conversion calculator for screen-reader users: the names of its controls.
+// The conversion calculator for keyboard and screen-reader users: the names of its
+// controls, the Tab chain, and the focus mark on the unit lists.
 #include "converter/frmListBoxConverter.h"
 
 #include "ui/accessibility.h"
@@ -9,8 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 namespace numbrella {
+
+namespace {
+
+constexpr int kListFrameWidth = 2;
+
+}  // namespace
 
 void frmListBoxConverter::MakeAccessible() {
   ui::NameAfter(Label3, txtIn);
@@ -24,6 +32,25 @@ void frmListBoxConverter::MakeAccessible() {
   // focus from a click on the window background, and the menu keys still act there.
   Text1->setFocusPolicy(Qt::NoFocus);
   menuKeys_->Watch(Text1);
+
+  // Which list has the focus shows on its frame, whatever the style draws.
+  for (auto* lists : {&leftLists_, &rightLists_}) {
+    for (QListWidget* list : *lists) {
+      ui::MarkFocus(list, QStringLiteral("palette(mid)"), QStringLiteral("palette(highlight)"),
+                    kListFrameWidth);
+    }
+  }
+
+  // The input first, then the units from left to right, then the output and the
+  // controls under it. Only the shown pair of lists is on the way.
+  QWidget* before = txtIn;
+  for (auto* lists : {&leftLists_, &rightLists_}) {
+    for (QListWidget* list : *lists) {
+      QWidget::setTabOrder(before, list);
+      before = list;
+    }
+  }
+  ui::SetTabOrder({before, txtOut, cmbDP, cmdSwap1, cmdCopy});
 }
 
 void frmListBoxConverter::NameLists() {
