@@ -86,7 +86,7 @@ TEST_F(CalculatorKeyboard, TabLeavesTheWorkboardAndItsMenuKeysStillWork) {
   EXPECT_EQ(fakes.clipboard.text, "12  +  30  =  42.00000");
 }
 
-TEST_F(CalculatorKeyboard, TabPassesOverTheKeysUnderTheExpandedWorkboard) {
+TEST_F(CalculatorKeyboard, TabPassesOverWhatTheWorkboardCoversOrTakesAway) {
   Open();
   Press("Command2");  // expand: the workboard lies over the worksheet
   const QStringList expanded = TabChain(Workboard());
@@ -100,6 +100,13 @@ TEST_F(CalculatorKeyboard, TabPassesOverTheKeysUnderTheExpandedWorkboard) {
   }
   Press("Command3");  // collapse: the worksheet is back
   EXPECT_EQ(TabChain(Operand(0)), kReadingOrder);
+
+  // Hidden, the workboard takes the window's lower half with it, and Tab the controls
+  // that stood there, below the window's edge now.
+  Press("Command5");
+  QStringList shortened = kReadingOrder;
+  shortened.erase(shortened.begin() + shortened.indexOf("txtArchive1"), shortened.end());
+  EXPECT_EQ(TabChain(Operand(0)), shortened);
 }
 
 TEST_F(CalculatorKeyboard, TheFocusedDisplayShowsAWhiteFrameOnTheBlack) {
