@@ -37,6 +37,7 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
   setObjectName(QStringLiteral("frmNewCalculator1"));
   SetTitle(UntitledWindowTitle());
   CreateControls();
+  MakeAccessible();
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
   WatchSessionEnd();

@@ -7,7 +7,8 @@
 // check, menus), frmNewCalculator1Layout.cpp (the controls), ...Worksheet.cpp (entry,
 // operators, answers, constants), ...Workboard.cpp (the record and its fonts),
 // ...View.cpp (view, editing, colour, printing), ...Documents.cpp (the document
-// commands and what the document asks of the window).
+// commands and what the document asks of the window), ...Keyboard.cpp (names for
+// screen readers, the Tab chain, the focus mark).
 #include "calculator/worksheet.h"
 #include "ui/services.h"
 #include "workboard/document.h"
@@ -61,6 +62,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // Layout.
@@ -69,6 +71,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateWorkboard(QWidget* area);
   void CreateMenus();
   QLabel* Caption(QWidget* area, const QString& text, int x, int y, int width, int height);
+  void MakeAccessible();
 
   // Start-up and the repaint check.
   void Form_Load();

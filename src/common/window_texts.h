@@ -1,5 +1,6 @@
 #pragma once
-// The calculator window's fixed texts: its title and its messages.
+// The calculator window's fixed texts: its title, its messages and the names screen
+// readers give its controls.
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,46 @@ std::string PrintFailureText(std::string_view printer);
 // The print footer's lines; the last one is followed by the maker's address.
 inline constexpr std::string_view kFooterFirstLine = "Executed with the....";
 inline constexpr std::string_view kFooterLastLine = "Visit...";
+
+// What screen readers say for the calculator's controls whose captions are symbols,
+// or say too little; the other controls are named after their captions.
+struct SpokenName {
+  std::string_view control;  // the control's name on the window
+  std::string_view name;
+};
+inline constexpr SpokenName kSpokenNames[] = {
+    {"cmdDecimal", "Decimal point"},
+    {"cmdEqualSign", "Equals"},
+    {"cmdOperatorX", "Multiply"},
+    {"cmdOperatorDivide", "Divide"},
+    {"cmdOperatorPlus", "Add"},
+    {"cmdOperatorMinus", "Subtract"},
+    {"cmdOperatorSR", "Square root"},
+    {"cmdCubeRoot", "Cube root"},
+    {"cmdInverse", "Reciprocal"},
+    {"cmdPowers", "Power"},
+    {"cmdPlusMinus", "Change sign"},
+    {"cmdBackspace", "Backspace"},
+    {"Command7", "Clear constants"},
+    {"cmdCopyA(0)", "Copy answer to constant 1"},
+    {"cmdCopyA(1)", "Copy answer to constant 2"},
+    {"cmdCopyA(2)", "Copy answer to constant 3"},
+    {"cmdCopyA(3)", "Copy answer to constant 4"},
+    {"cmdCopyA(4)", "Copy answer to constant 5"},
+    {"cmdPasteA(0)", "Paste constant 1"},
+    {"cmdPasteA(1)", "Paste constant 2"},
+    {"cmdPasteA(2)", "Paste constant 3"},
+    {"cmdPasteA(3)", "Paste constant 4"},
+    {"cmdPasteA(4)", "Paste constant 5"},
+    {"txtPaste(0)", "Constant 1"},
+    {"txtPaste(1)", "Constant 2"},
+    {"txtPaste(2)", "Constant 3"},
+    {"txtPaste(3)", "Constant 4"},
+    {"txtPaste(4)", "Constant 5"},
+    {"txtArchive1", "Workboard"},
+    {"Command2", "Expand workboard"},
+    {"Command3", "Collapse workboard"},
+};
 
 // The document dialog's file-type list.
 inline constexpr std::string_view kFileFilter =

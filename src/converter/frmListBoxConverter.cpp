@@ -111,6 +111,7 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
   setWindowIcon(ConverterIcon());
   BuildControls();
   BuildMenus();
+  MakeAccessible();
   ui::FitToScreen(*this, surface_->size());
   Form_Load();
 }
@@ -249,13 +250,6 @@ void frmListBoxConverter::BuildControls() {
   shown_.label6 = S(Label6->text());
   shown_.label7 = S(Label7->text());
 
-  // Focus order: the input field first.
-  QWidget::setTabOrder(txtIn, txtOut);
-  QWidget::setTabOrder(txtOut, cmbDP);
-  QWidget::setTabOrder(cmbDP, cmdSwap1);
-  QWidget::setTabOrder(cmdSwap1, cmdCopy);
-  QWidget::setTabOrder(cmdCopy, Text1);
-
   connect(txtIn, &QLineEdit::textChanged, this, &frmListBoxConverter::txtIn_Change);
   connect(txtOut, &QLineEdit::textEdited, this, [this](const QString& text) {
     shown_.output = S(text);
@@ -377,6 +371,7 @@ void frmListBoxConverter::ShowModel() {
   caption(Label2, shown_.label2, m.Label2());
   caption(Label6, shown_.label6, m.Label6());
   caption(Label7, shown_.label7, m.Label7());
+  NameLists();
 }
 
 // ---- start-up and the window background ----------------------------------------------

@@ -122,6 +122,10 @@ class frmListBoxConverter : public QMainWindow {
 
   void BuildControls();
   void BuildMenus();
+  // Names for screen readers, the Tab chain, the focus marks.
+  void MakeAccessible();
+  // The unit lists are named after the captions above them and their categories.
+  void NameLists();
   QAction* AddMenuEntry(QMenu* menu, std::string_view name, std::string_view caption,
                         Qt::Key key, void (frmListBoxConverter::*handler)());
   using Handler = void (frmListBoxConverter::*)();

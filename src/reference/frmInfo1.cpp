@@ -4,6 +4,7 @@
 #include "reference/frmSIPrefixes1.h"
 #include "reference/si_texts.h"
 #include "ui/RichTextBox.h"
+#include "ui/accessibility.h"
 
 #include <QColor>
 #include <QFont>
@@ -66,11 +67,13 @@ void ShowOnce(QPointer<Window>& open) {
 frmInfo1::frmInfo1() : QWidget(nullptr) {
   setObjectName("frmInfo1");
   setWindowTitle(" SI Info ");
+  ui::AnnounceAsWindow(this);
   setWindowIcon(InfoIcon());
   setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
 
   rtbInfo = new ui::RichTextBox(this);
   rtbInfo->setObjectName("rtbInfo");
+  rtbInfo->setAccessibleName(windowTitle().trimmed());
   rtbInfo->setGeometry(si_tables::Pixels(75), si_tables::Pixels(240), si_tables::Pixels(7935),
                        si_tables::Pixels(4755));
   QFont font("System");

@@ -1,6 +1,7 @@
 #include "reference/frmSIBaseUnits1.h"
 
 #include "reference/si_texts.h"
+#include "ui/accessibility.h"
 #include "ui/window_font.h"
 
 #include <QColor>
@@ -97,6 +98,7 @@ QLabel* MakeLabel(QWidget* parent, const SILabel& label) {
 frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
   setObjectName("frmSIBaseUnits1");
   setWindowTitle(" SI Base Units ");
+  ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
   setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
 

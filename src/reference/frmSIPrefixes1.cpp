@@ -2,6 +2,7 @@
 
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/si_texts.h"
+#include "ui/accessibility.h"
 
 #include <QLabel>
 
@@ -16,6 +17,7 @@ constexpr int kClientHeight = 7575;
 frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
   setObjectName("frmSIPrefixes1");
   setWindowTitle(" SI Prefixes ");
+  ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
   setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
 

@@ -1,0 +1,90 @@
+// The calculator window for keyboard and screen-reader users: the names of its
+// controls, the Tab chain in reading order, and the focus mark on the display strip.
+#include "calculator/frmNewCalculator1.h"
+
+#include "common/window_texts.h"
+#include "ui/RichTextBox.h"
+#include "ui/accessibility.h"
+#include "ui/text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace numbrella {
+
+namespace {
+
+// The focus mark on the black strip: a white frame, as wide as a thick caret.
+constexpr int kFocusFrameWidth = 3;
+
+}  // namespace
+
+void frmNewCalculator1::MakeAccessible() {
+  QWidget* area = centralWidget();
+  auto caption = [area](const char* text) -> QLabel* {
+    for (QLabel* label : area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      if (label->text() == QLatin1String(text)) return label;
+    }
+    return nullptr;
+  };
+  auto nameAfter = [&caption](const char* text, QWidget* control) {
+    if (QLabel* label = caption(text)) ui::NameAfter(label, control);
+  };
+  nameAfter("Operand 1", txtOperand[0]);
+  nameAfter("Operand 2", txtOperand[1]);
+  nameAfter("Decimal Places In Answer", Combo4);
+  nameAfter("Font face:", Combo2);
+  nameAfter("Size:", Combo1);
+  nameAfter("Line Spacing", Combo3);
+  nameAfter("Default printer/fax program:", Text3);
+  nameAfter("Font count:", Text2);
+  if (QLabel* label = caption("Operator")) ui::LabelDisplay(label, lblOperator);
+  if (QLabel* label = caption("Answer")) ui::LabelDisplay(label, lblAnswer);
+  for (const SpokenName& spoken : kSpokenNames) {
+    if (auto* control = area->findChild<QWidget*>(ui::Q(spoken.control))) {
+      control->setAccessibleName(ui::Q(spoken.name));
+    }
+  }
+
+  // The answer is read from the keyboard like the operands; the mouse leaves the
+  // focus where it is.
+  lblAnswer->setFocusPolicy(Qt::TabFocus);
+  for (QWidget* display : {static_cast<QWidget*>(txtOperand[0]), static_cast<QWidget*>(txtOperand[1]),
+                           static_cast<QWidget*>(lblAnswer)}) {
+    ui::MarkFocus(display, QStringLiteral("black"), QStringLiteral("white"), kFocusFrameWidth);
+  }
+  for (QLineEdit* slot : txtPaste) {
+    ui::MarkFocus(slot, QStringLiteral("black"), QStringLiteral("white"), kFocusFrameWidth);
+  }
+  // Tab leaves the workboard; a tab character cannot be typed into the record.
+  txtArchive1->setTabChangesFocus(true);
+
+  // Reading order: the display strip, the keypad row by row, the function keys row by
+  // row, the decimal places, the constants slot by slot, then the workboard with its
+  // buttons above it and its font controls beside it.
+  ui::SetTabOrder({txtOperand[0], txtOperand[1], lblAnswer,
+                   Command1[7], Command1[8], Command1[9],
+                   Command1[4], Command1[5], Command1[6],
+                   Command1[1], Command1[2], Command1[3],
+                   Command1[0], cmdDecimal, cmdEqualSign,
+                   cmdOperatorX, cmdOperatorDivide, cmdOperatorPlus, cmdOperatorMinus,
+                   cmdOperatorSR, cmdCubeRoot, cmdInverse, cmdPowers,
+                   cmdPlusMinus, Command1[Worksheet::kPiKey], cmdCopy, cmdPaste,
+                   cmdBackspace, cmdClearAll,
+                   Combo4, Command7,
+                   cmdCopyA[0], cmdPasteA[0], txtPaste[0],
+                   cmdCopyA[1], cmdPasteA[1], txtPaste[1],
+                   cmdCopyA[2], cmdPasteA[2], txtPaste[2],
+                   cmdCopyA[3], cmdPasteA[3], txtPaste[3],
+                   cmdCopyA[4], cmdPasteA[4], txtPaste[4],
+                   Command5, Command4, txtArchive1, Command2, Command3,
+                   Check1, Check2, Combo2, Combo1, Combo3});
+}
+
+// The expanded workboard lies over the worksheet: Tab passes over the keys under it.
+bool frmNewCalculator1::focusNextPrevChild(bool next) { return ui::FocusNextSeen(this, next); }
+
+}  // namespace numbrella

@@ -1,0 +1,135 @@
+#include "ui/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRegion>
+#include <QWidget>
+
+namespace numbrella::ui {
+
+namespace {
+
+constexpr char kWindowProperty[] = "numbrellaAnnouncedAsWindow";
+
+QAccessibleInterface* WindowInterface(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr || !widget->isWindow() || !widget->property(kWindowProperty).toBool()) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+// Where `widget` lies, in the coordinates of its window.
+QRect InWindow(const QWidget* widget) {
+  return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+// A Tab stop as Qt takes it: one that takes the focus by Tab itself, not through another.
+bool TakesTab(const QWidget* widget, const QWidget* window) {
+  return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
+         widget->focusProxy() == nullptr && widget->window() == window &&
+         widget->isVisibleTo(window);
+}
+
+}  // namespace
+
+QString SpokenCaption(const QString& caption) {
+  QString spoken;
+  spoken.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&') {
+      if (++i >= caption.size()) break;
+    }
+    spoken += caption[i];
+  }
+  spoken = spoken.trimmed();
+  if (spoken.endsWith(u':')) spoken.chop(1);
+  return spoken.trimmed();
+}
+
+void NameAfter(QLabel* caption, QWidget* control) {
+  const QString name = SpokenCaption(caption->text());
+  caption->setBuddy(control);
+  caption->setAccessibleName(name);
+  control->setAccessibleName(name);
+  if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->lineEdit() != nullptr) {
+    box->lineEdit()->setAccessibleName(name);
+  }
+}
+
+void LabelDisplay(QLabel* caption, QLabel* display) {
+  caption->setBuddy(display);
+  caption->setAccessibleName(SpokenCaption(caption->text()));
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> chain) {
+  QWidget* before = nullptr;
+  for (QWidget* control : chain) {
+    if (before != nullptr) QWidget::setTabOrder(before, control);
+    before = control;
+  }
+}
+
+bool IsSeen(const QWidget* control) {
+  if (!control->isVisible() || control->width() <= 0 || control->height() <= 0) return false;
+  QRegion seen(InWindow(control));
+  for (const QWidget* inner = control; !inner->isWindow(); inner = inner->parentWidget()) {
+    const QWidget* parent = inner->parentWidget();
+    seen &= InWindow(parent);
+    // Children later in the list are stacked above the earlier ones.
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(inner)) + 1; i < siblings.size();
+         ++i) {
+      const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+      if (above == nullptr || above->isWindow() || !above->isVisible()) continue;
+      seen -= InWindow(above);
+    }
+    if (seen.isEmpty()) return false;
+  }
+  return true;
+}
+
+bool FocusNextSeen(QWidget* window, bool next) {
+  QWidget* start = window->focusWidget();
+  if (start == nullptr) start = window;
+  QWidget* candidate = start;
+  do {
+    candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+    if (candidate != start && TakesTab(candidate, window) && IsSeen(candidate)) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (candidate != start);
+  return false;
+}
+
+void MarkFocus(QWidget* control, const QString& rest, const QString& focused, int width) {
+  // Qt writes the "::" of a class in a namespace as "--" in style sheets.
+  const QString type = QString::fromLatin1(control->metaObject()->className())
+                           .replace(QStringLiteral("::"), QStringLiteral("--"));
+  // A style sheet draws the whole control: it keeps the colours the control has now.
+  const QPalette& palette = control->palette();
+  const QString colours = QStringLiteral("background-color: %1; color: %2;")
+                              .arg(palette.color(control->backgroundRole()).name(),
+                                   palette.color(control->foregroundRole()).name());
+  control->setStyleSheet(
+      QStringLiteral("%1 { border: %2px solid %3; %4 } %1:focus { border-color: %5; }")
+          .arg(type)
+          .arg(width)
+          .arg(rest, colours, focused));
+}
+
+void AnnounceAsWindow(QWidget* window) {
+  static const bool installed = [] {
+    QAccessible::installFactory(&WindowInterface);
+    return true;
+  }();
+  (void)installed;
+  window->setProperty(kWindowProperty, true);
+}
+
+}  // namespace numbrella::ui

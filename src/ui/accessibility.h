@@ -1,0 +1,52 @@
+#pragma once
+// What screen readers and keyboard users need from a window's controls: names taken
+// from the captions beside them, a Tab chain that passes over what the user cannot
+// see, and a focus mark that shows on any background.
+#include <QString>
+
+#include <initializer_list>
+
+class QLabel;
+class QWidget;
+
+namespace numbrella::ui {
+
+// A caption as a screen reader should say it: without its access-key marks ("&&"
+// stays one "&"), without a trailing colon and without surrounding blanks.
+QString SpokenCaption(const QString& caption);
+
+// Names `control` after `caption`, the label that stands beside it. The label becomes
+// its buddy: screen readers on Linux name a drop-down list by that relation alone,
+// since the list reports its chosen item as its name. Both the label and the control
+// carry the spoken caption as their names; so does the text part of an editable
+// drop-down list.
+void NameAfter(QLabel* caption, QWidget* control);
+
+// For a display label whose text is its value: `caption` labels it through the buddy
+// relation only, so that the value is still what the display itself reads.
+void LabelDisplay(QLabel* caption, QLabel* display);
+
+// Tab and Shift+Tab go through `chain` in this order.
+void SetTabOrder(std::initializer_list<QWidget*> chain);
+
+// True when some part of `control` is on screen: shown, of some size, and not wholly
+// under the controls stacked above it or outside its parents.
+bool IsSeen(const QWidget* control);
+
+// Moves the focus in `window` as Tab (`next`) or Shift+Tab does, passing over the
+// controls that are not seen; false when no other control takes it. For windows whose
+// controls can be covered, from their focusNextPrevChild.
+bool FocusNextSeen(QWidget* window, bool next);
+
+// A frame of `width` pixels drawn inside `control`: in `rest` colour, and in `focused`
+// colour while the control has the focus. Colours are written as in style sheets
+// ("black", "palette(highlight)"). The frame's width never changes, so the content
+// does not move when the focus comes or goes. The control keeps the background and
+// text colours its palette has when this is called.
+void MarkFocus(QWidget* control, const QString& rest, const QString& focused, int width);
+
+// Screen readers announce `window`, a plain top-level widget, as a window named by its
+// title (they would take it for a mere pane otherwise).
+void AnnounceAsWindow(QWidget* window);
+
+}  // namespace numbrella::ui

@@ -1,0 +1,107 @@
+// The conversion calculator from the keyboard: the Tab chain through the shown pair of
+// unit lists, units chosen with the arrow keys, and the frame that shows which list
+// has the focus.
+#include "converter/frmListBoxConverter.h"
+
+#include "support/fake_services.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace numbrella {
+namespace {
+
+class ConverterKeyboard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ShowConversionCalculator(fake.services());
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->objectName() == QLatin1String("frmListBoxConverter") && widget->isVisible()) {
+        window = widget;
+      }
+    }
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+
+  void TearDown() override {
+    if (window != nullptr) window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+
+  template <class T = QWidget>
+  T* Find(const char* name) const {
+    T* child = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  // The names of the controls that Tab visits from the input field until it comes back.
+  QStringList TabChain() {
+    QWidget* start = Find("txtIn");
+    start->setFocus(Qt::OtherFocusReason);
+    QStringList visited;
+    for (int step = 0; step < 50; ++step) {
+      QWidget* focused = QApplication::focusWidget();
+      if (focused == nullptr) break;
+      if (step > 0 && focused == start) return visited;
+      visited << focused->objectName();
+      QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    ADD_FAILURE() << "Tab does not come back to the input field";
+    return visited;
+  }
+
+  // The colour of a list's top edge, where its frame is drawn.
+  static QColor TopEdge(QWidget* list) {
+    const QImage image = list->grab().toImage();
+    return image.pixelColor(image.width() / 2, 0);
+  }
+
+  testing::FakeServices fake;
+  QWidget* window = nullptr;
+};
+
+TEST_F(ConverterKeyboard, TabGoesThroughTheShownUnitsAndTheArrowsChooseThem) {
+  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstArea1", "lstArea2", "txtOut", "cmbDP",
+                                     "cmdSwap1", "cmdCopy"}));
+  QTest::keyClick(Find("txtIn"), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstDistance1", "lstDistance2", "txtOut",
+                                     "cmbDP", "cmdSwap1", "cmdCopy"}));
+
+  // Feet into inches, chosen from the keyboard.
+  QTest::keyClick(Find("txtIn"), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(Find<QLabel>("Label1")->text(), "Feet");
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->text(), "12.00000000000000");
+
+  // A click on the window background still takes the focus from the fields.
+  QTest::mouseClick(Find("frmListBoxConverterClient"), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(Find("txtIn")->hasFocus());
+  EXPECT_EQ(QApplication::focusWidget(), Find("Text1"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(Find("lstMass1")->isVisible());
+}
+
+TEST_F(ConverterKeyboard, TheFocusedListShowsItsFrame) {
+  QWidget* left = Find("lstArea1");
+  QWidget* right = Find("lstArea2");
+  const QColor highlight = left->palette().color(QPalette::Highlight);
+  left->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(TopEdge(left), highlight);
+  EXPECT_NE(TopEdge(right), highlight);
+  QTest::keyClick(left, Qt::Key_Tab);
+  ASSERT_TRUE(right->hasFocus());
+  EXPECT_NE(TopEdge(left), highlight);
+  EXPECT_EQ(TopEdge(right), highlight);
+}
+
+}  // namespace
+}  // namespace numbrella
