@@ -2,7 +2,8 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
-export QT_QPA_PLATFORM ?= offscreen
+# Headless, on a screen of desktop size, where the windows fit without scrolling.
+export QT_QPA_PLATFORM ?= offscreen:configfile=$(CURDIR)/tests/support/screen-1920x1080.json
 
 .PHONY: all deps build test run package sanitize bench fuzz screenshots clean
 

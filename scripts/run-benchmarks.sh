@@ -4,8 +4,10 @@
 set -euo pipefail
 dir=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# The windows on a desktop-sized screen, where they fit without scrolling.
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen:configfile=$here/tests/support/screen-1920x1080.json}
+# The windows on a screen of desktop size, where they fit without scrolling.
+if [[ "${QT_QPA_PLATFORM:-offscreen}" == offscreen ]]; then
+  export QT_QPA_PLATFORM="offscreen:configfile=$here/tests/support/screen-1920x1080.json"
+fi
 status=0
 for bench in "$dir"/*_bench; do
   [[ -x "$bench" ]] || continue
