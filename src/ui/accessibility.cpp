@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QRegion>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace numbrella::ui {
@@ -26,6 +27,14 @@ QAccessibleInterface* WindowInterface(const QString&, QObject* object) {
 // Where `widget` lies, in the coordinates of its window.
 QRect InWindow(const QWidget* widget) {
   return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+// The scroll area whose view holds `widget`'s parent, if any: what lies outside that
+// view is only scrolled away.
+QScrollArea* ScrollingParent(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  auto* area = parent != nullptr ? qobject_cast<QScrollArea*>(parent->parentWidget()) : nullptr;
+  return area != nullptr && area->viewport() == parent ? area : nullptr;
 }
 
 // A Tab stop as Qt takes it: one that takes the focus by Tab itself, not through another.
@@ -77,9 +86,11 @@ void SetTabOrder(std::initializer_list<QWidget*> chain) {
 bool IsSeen(const QWidget* control) {
   if (!control->isVisible() || control->width() <= 0 || control->height() <= 0) return false;
   QRegion seen(InWindow(control));
+  bool clipped = true;
   for (const QWidget* inner = control; !inner->isWindow(); inner = inner->parentWidget()) {
     const QWidget* parent = inner->parentWidget();
-    seen &= InWindow(parent);
+    if (ScrollingParent(inner) != nullptr) clipped = false;
+    if (clipped) seen &= InWindow(parent);
     // Children later in the list are stacked above the earlier ones.
     const QObjectList& siblings = parent->children();
     for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(inner)) + 1; i < siblings.size();
@@ -101,6 +112,9 @@ bool FocusNextSeen(QWidget* window, bool next) {
     candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
     if (candidate != start && TakesTab(candidate, window) && IsSeen(candidate)) {
       candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      for (const QWidget* inner = candidate; !inner->isWindow(); inner = inner->parentWidget()) {
+        if (QScrollArea* area = ScrollingParent(inner)) area->ensureWidgetVisible(candidate);
+      }
       return true;
     }
   } while (candidate != start);

@@ -30,7 +30,8 @@ void LabelDisplay(QLabel* caption, QLabel* display);
 void SetTabOrder(std::initializer_list<QWidget*> chain);
 
 // True when some part of `control` is on screen: shown, of some size, and not wholly
-// under the controls stacked above it or outside its parents.
+// under the controls stacked above it or outside its parents. What a scroll area has
+// scrolled out of its view counts as seen: Tab scrolls it back.
 bool IsSeen(const QWidget* control);
 
 // Moves the focus in `window` as Tab (`next`) or Shift+Tab does, passing over the

@@ -51,6 +51,7 @@ void FitToScreen(QMainWindow& window, QSize client) {
     scroller->setObjectName(area->objectName() + QStringLiteral("Scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setBackgroundRole(QPalette::Window);
+    scroller->setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls it holds
     scroller->setWidget(area);
     window.setCentralWidget(scroller);
   }

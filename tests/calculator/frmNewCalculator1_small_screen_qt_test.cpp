@@ -1,5 +1,5 @@
-// The windows on a screen too small for them: 1920 x 1080 scaled by 1.5, which leaves
-// 1280 x 720 (the test's environment sets the scale).
+// The windows on a screen too small for them: 1920 x 1080 scaled by 2, which leaves
+// 960 x 540 (the test's environment sets the scale).
 #include "calculator/calculator_window.h"
 #include "converter/frmListBoxConverter.h"
 
@@ -16,7 +16,7 @@ using SmallScreen = CalculatorWindowTest;
 TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkboard) {
   Open();
   const QRect free = window->screen()->availableGeometry();
-  ASSERT_LT(free.height(), 750) << "the scale was not applied";
+  ASSERT_LT(free.height(), 600) << "the scale was not applied";
   EXPECT_EQ(window->frameGeometry().top(), free.top());
   EXPECT_LE(window->geometry().bottom(), free.bottom());
   EXPECT_GE(window->frameGeometry().left(), free.left());
@@ -33,6 +33,22 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   // It still works as ever: a calculation lands on the workboard.
   Keys("2+3=");
   EXPECT_EQ(WorkboardText(), "\r\n\r\n2  +  3  =  5.00000");
+
+  // Tab reaches the workboard and the controls beside it, scrolled into view.
+  scroller->verticalScrollBar()->setValue(0);
+  Operand(0)->setFocus();
+  for (int i = 0; i < 80 && !Workboard()->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(Workboard()->hasFocus());
+  const QRect caret(Workboard()->viewport()->mapTo(window.get(), Workboard()->cursorRect().topLeft()),
+                    Workboard()->cursorRect().size());
+  EXPECT_TRUE(window->rect().contains(caret));
+  for (int i = 0; i < 10 && QApplication::focusWidget()->objectName() != "Combo3"; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QWidget* spacing = Combo(3);
+  ASSERT_TRUE(spacing->hasFocus());
+  EXPECT_GT(scroller->verticalScrollBar()->value(), 0);
+  EXPECT_LE(spacing->mapTo(window.get(), QPoint(0, spacing->height())).y(), window->height());
 
   // Without the workboard the window fits whole again.
   Find<QAction>("mnuDisplayWork")->trigger();
