@@ -54,10 +54,10 @@ void frmNewCalculator1::MakeAccessible() {
   lblAnswer->setFocusPolicy(Qt::TabFocus);
   for (QWidget* display : {static_cast<QWidget*>(txtOperand[0]), static_cast<QWidget*>(txtOperand[1]),
                            static_cast<QWidget*>(lblAnswer)}) {
-    ui::MarkFocus(display, QStringLiteral("black"), QStringLiteral("white"), kFocusFrameWidth);
+    ui::MarkFocus(display, Qt::black, Qt::white, kFocusFrameWidth);
   }
   for (QLineEdit* slot : txtPaste) {
-    ui::MarkFocus(slot, QStringLiteral("black"), QStringLiteral("white"), kFocusFrameWidth);
+    ui::MarkFocus(slot, Qt::black, Qt::white, kFocusFrameWidth);
   }
   // Tab leaves the workboard; a tab character cannot be typed into the record.
   txtArchive1->setTabChangesFocus(true);

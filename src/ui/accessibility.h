@@ -2,6 +2,7 @@
 // What screen readers and keyboard users need from a window's controls: names taken
 // from the captions beside them, a Tab chain that passes over what the user cannot
 // see, and a focus mark that shows on any background.
+#include <QColor>
 #include <QString>
 
 #include <initializer_list>
@@ -40,11 +41,9 @@ bool IsSeen(const QWidget* control);
 bool FocusNextSeen(QWidget* window, bool next);
 
 // A frame of `width` pixels drawn inside `control`: in `rest` colour, and in `focused`
-// colour while the control has the focus. Colours are written as in style sheets
-// ("black", "palette(highlight)"). The frame's width never changes, so the content
-// does not move when the focus comes or goes. The control keeps the background and
-// text colours its palette has when this is called.
-void MarkFocus(QWidget* control, const QString& rest, const QString& focused, int width);
+// colour while the control has the focus. The frame's width never changes, so the
+// content does not move when the focus comes or goes.
+void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int width);
 
 // Screen readers announce `window`, a plain top-level widget, as a window named by its
 // title (they would take it for a mere pane otherwise).
