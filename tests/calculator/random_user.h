@@ -28,12 +28,7 @@ class RandomUser : public ConverterUser {
 
   RandomUser(std::uint64_t seed, ActionWatchdog& watchdog) : ConverterUser(seed, watchdog) {
     fakes_.printers.name = QStringLiteral("Office");
-    // Faces the workboard takes, and one it rejects (its message traps the focus in the
-    // face box until a good face is chosen).
-    fakes_.printers.fonts = {
-        QStringLiteral("Arial Narrow"),          QStringLiteral("DejaVu Sans"),
-        QStringLiteral("DejaVu Serif"),          QStringLiteral("Liberation Mono"),
-        QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Imaginary Grotesk")};
+    fakes_.printers.fonts = FacesOf(false);
     services_ = fakes_.services();
     services_.messages = &messages_;
     OpenCalculator();
@@ -107,6 +102,16 @@ class RandomUser : public ConverterUser {
     Action action;
     const char* name;
   };
+
+  // Faces the workboard takes, and one it rejects (its message traps the focus in the
+  // face box until a good face is chosen); perhaps without "Arial Narrow".
+  static QStringList FacesOf(bool withoutArialNarrow) {
+    QStringList faces = {QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif"),
+                         QStringLiteral("Liberation Mono"), QStringLiteral("Arial Rounded MT Bold"),
+                         QStringLiteral("Imaginary Grotesk")};
+    if (!withoutArialNarrow) faces.prepend(QStringLiteral("Arial Narrow"));
+    return faces;
+  }
 
   void OpenCalculator() {
     calculator_ = std::make_unique<frmNewCalculator1>(services_);
@@ -349,6 +354,38 @@ class RandomUser : public ConverterUser {
 
   void Print() { MenuEntry(calculator_.get(), "mnuPrintDisplay"); }
 
+  // The user moves through the controls with Tab and Shift+Tab, and perhaps presses
+  // Space on the control reached.
+  void Tabbing() {
+    const int steps = 1 + dice_.Below(3);
+    const bool back = dice_.Percent(30);
+    const bool space = dice_.Percent(40);
+    Say(std::to_string(steps) + (back ? " x Shift+Tab" : " x Tab") + (space ? ", then Space" : ""));
+    Activate(calculator_.get());
+    for (int i = 0; i < steps; ++i) {
+      QTest::keyClick(KeyTarget(calculator_.get()), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                      back ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    if (!space) return;
+    QWidget* reached = KeyTarget(calculator_.get());
+    record_.mayEmptyWorkboard = reached->objectName() == QLatin1String("Command4");  // New
+    QTest::keyClick(reached, Qt::Key_Space);
+    // Space opens a drop-down's list; the user leaves it with Escape.
+    if (QWidget* list = QApplication::activePopupWidget()) QTest::keyClick(list, Qt::Key_Escape);
+  }
+
+  // The default printer changes, goes or comes back; the next repaint notices.
+  void PrinterChange() {
+    static const std::vector<std::optional<QString>> kPrinters = {
+        QStringLiteral("Office"), QStringLiteral("Fax"), std::nullopt, QStringLiteral("Draft")};
+    FakePrinters& printers = fakes_.printers;
+    printers.name = dice_.Of(kPrinters);
+    printers.fonts = FacesOf(printers.name == QStringLiteral("Draft"));  // no "Arial Narrow"
+    Say("the default printer becomes " + Str(printers.name.value_or(QStringLiteral("none"))) +
+        "; repaint the calculator");
+    calculator_->repaint();
+  }
+
   void CloseCalculator() {
     if (dice_.Percent(50)) return MenuEntry(calculator_.get(), "mnuFileExit");
     Say("close the calculator window");
@@ -372,6 +409,8 @@ class RandomUser : public ConverterUser {
       {45, &RandomUser::DocumentCommand, "DocumentCommand"},
       {30, &RandomUser::ViewCommand, "ViewCommand"},
       {2, &RandomUser::Print, "Print"},
+      {20, &RandomUser::Tabbing, "Tabbing"},
+      {3, &RandomUser::PrinterChange, "PrinterChange"},
       {6, &RandomUser::CloseCalculator, "CloseCalculator"},
       {20, &RandomUser::ShowConverter, "ShowConverter"},
   };
