@@ -9,6 +9,7 @@
 #include "calculator/random_user.h"
 #include "workboard/document_file.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -165,6 +166,7 @@ class Soundness {
     if (changed || text == baseline_) return std::nullopt;
     bool reset = last.mayEmptyWorkboard && text.isEmpty();
     for (const QString& path : last.opened) {
+      if (!QFileInfo(path).isFile()) continue;  // nothing was opened
       const QByteArray bytes = Scratch::Bytes(path);
       const DocumentReading reading =
           ReadDocument(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
