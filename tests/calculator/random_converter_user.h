@@ -75,7 +75,9 @@ class UserHands {
     if (window->isVisible()) Activate(window);
   }
 
-  // Types `keys` into the control that has the focus, one key at a time.
+  // Types `keys` into the control that has the focus, one key at a time. A drop-down's
+  // list that a typed space opens (the focus may have gone back to a drop-down) is left
+  // with Escape.
   void Type(QWidget* window, const QString& keys) {
     for (QChar c : keys) {
       QWidget* target = KeyTarget(window);
@@ -103,6 +105,14 @@ class UserHands {
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
           }
       }
+    }
+    CloseDropDownList();
+  }
+
+  static void CloseDropDownList() {
+    QWidget* list = QApplication::activePopupWidget();
+    if (list != nullptr && list->inherits("QComboBoxPrivateContainer")) {
+      QTest::keyClick(list, Qt::Key_Escape);
     }
   }
 

@@ -370,8 +370,7 @@ class RandomUser : public ConverterUser {
     QWidget* reached = KeyTarget(calculator_.get());
     record_.mayEmptyWorkboard = reached->objectName() == QLatin1String("Command4");  // New
     QTest::keyClick(reached, Qt::Key_Space);
-    // Space opens a drop-down's list; the user leaves it with Escape.
-    if (QWidget* list = QApplication::activePopupWidget()) QTest::keyClick(list, Qt::Key_Escape);
+    CloseDropDownList();
   }
 
   // The default printer changes, goes or comes back; the next repaint notices.
