@@ -5,7 +5,8 @@
 // inherits the other's heap: a calculator child makes 10,000 calculations with the
 // keys, as a user does, paints, writes its workboard's text to a file and reports its
 // resident set from /proc/self/statm; a bare child sets that text into a QTextEdit,
-// paints and reports likewise. Three children of each kind, medians compared.
+// paints and reports likewise. Three children of each kind, medians compared; also
+// once more after each child's heap has handed its free memory back to the system.
 //
 // For comparison, also the bare text box scrolled to the end of its text (where the
 // workboard shows its last entry), the bare text box that got the same entries one by
@@ -28,6 +29,7 @@
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -171,22 +173,36 @@ int Child(const std::string& kind, const QString& textFile, int argc, char** arg
   if (!window->isVisible()) numbrella::bench::ShowAndPaint(window.get());
   window->repaint();
   QCoreApplication::processEvents();
-  std::printf("%ld\n", ResidentBytes());
+  const long resident = ResidentBytes();
+  // The same once the heap has handed back what it holds free (the text's transient
+  // copies, the churn of the calculations).
+  malloc_trim(0);
+  std::printf("%ld %ld\n", resident, ResidentBytes());
   return 0;
 }
 
+struct Resident {
+  long bytes = 0;
+  long trimmed = 0;  // after malloc_trim
+};
+
 // Median resident bytes of three children of one kind; 0 when one failed.
-long MedianResidentBytes(const char* kind, const QString& textFile) {
-  std::vector<long> samples;
+Resident MedianResident(const char* kind, const QString& textFile) {
+  std::vector<long> bytes;
+  std::vector<long> trimmed;
   for (int run = 0; run < 3; ++run) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 {QString::fromLatin1(kProbe) + QString::fromLatin1(kind), textFile});
-    if (!child.waitForFinished(600000) || child.exitCode() != 0) return 0;
-    samples.push_back(std::atol(child.readAllStandardOutput().constData()));
+    if (!child.waitForFinished(600000) || child.exitCode() != 0) return {};
+    const QList<QByteArray> numbers = child.readAllStandardOutput().trimmed().split(' ');
+    if (numbers.size() != 2) return {};
+    bytes.push_back(numbers[0].toLong());
+    trimmed.push_back(numbers[1].toLong());
   }
-  std::sort(samples.begin(), samples.end());
-  return samples[1];
+  std::sort(bytes.begin(), bytes.end());
+  std::sort(trimmed.begin(), trimmed.end());
+  return {bytes[1], trimmed[1]};
 }
 
 }  // namespace
@@ -203,13 +219,16 @@ int main(int argc, char** argv) {
   const QString textFile = dir.filePath(QStringLiteral("workboard.txt"));
   // The calculators first: they write the text that the bare windows hold.
   std::map<std::string, long> bytes;
+  std::map<std::string, long> trimmed;
   for (const char* kind : {"calculator", "bare", "bare-at-end", "bare-appended", "calculator-empty",
                            "bare-empty"}) {
-    bytes[kind] = MedianResidentBytes(kind, textFile);
-    if (bytes[kind] == 0) {
+    const Resident resident = MedianResident(kind, textFile);
+    if (resident.bytes == 0) {
       std::fprintf(stderr, "the %s child failed\n", kind);
       return 1;
     }
+    bytes[kind] = resident.bytes;
+    trimmed[kind] = resident.trimmed;
   }
   const double calculator = static_cast<double>(bytes["calculator"]);
   std::printf("workboard after %d calculations: %lld bytes of text\n", kCalculations,
@@ -223,6 +242,9 @@ int main(int argc, char** argv) {
               MB(bytes["bare-at-end"]), calculator / static_cast<double>(bytes["bare-at-end"]),
               MB(bytes["bare-appended"]), calculator / static_cast<double>(bytes["bare-appended"]),
               MB(bytes["calculator-empty"]), MB(bytes["bare-empty"]));
+  std::printf("  with the free heap handed back (malloc_trim) in both: %.1f MB / %.1f MB = %.2f\n",
+              MB(trimmed["calculator"]), MB(trimmed["bare"]),
+              static_cast<double>(trimmed["calculator"]) / static_cast<double>(trimmed["bare"]));
   std::fflush(stdout);
   benchmark::Shutdown();
   return 0;
