@@ -56,6 +56,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   explicit frmNewCalculator1(const ui::Services& services, QWidget* parent = nullptr);
   ~frmNewCalculator1() override;
 
+  // What the window holds behind its controls, read-only, for checks after user actions.
+  const Worksheet& Sheet() const { return sheet_; }
+  const WorkboardDocument& Document() const { return document_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
