@@ -12,11 +12,14 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #ifndef NUMBRELLA_RANDOM_DEFAULT_ACTIONS
 #define NUMBRELLA_RANDOM_DEFAULT_ACTIONS 10000
@@ -29,8 +32,11 @@ constexpr std::uint64_t kDefaultSeed = 20240611;
 
 std::uint64_t Setting(const char* name, std::uint64_t fallback) {
   const char* text = std::getenv(name);
-  if (text == nullptr || *text == '\0') return fallback;
-  return std::strtoull(text, nullptr, 10);
+  std::uint64_t value = 0;
+  if (text == nullptr) return fallback;
+  const std::string_view digits(text);
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return error == std::errc() && end == digits.data() + digits.size() ? value : fallback;
 }
 
 // A text in a failure message: its start, line breaks as \r and \n.
