@@ -107,15 +107,17 @@ void frmListBoxConverter::ShowModel() {
   write(txtOut, shown_.output, m.Output());
   write(cmbDP->lineEdit(), shown_.decimals, m.DecimalText());
   auto caption = [](QLabel* label, std::string& shown, const std::string& text) {
-    if (text == shown) return;
+    if (text == shown) return false;
     shown = text;
     label->setText(Q(text));
+    return true;
   };
   caption(Label1, shown_.label1, m.Label1());
   caption(Label2, shown_.label2, m.Label2());
-  caption(Label6, shown_.label6, m.Label6());
-  caption(Label7, shown_.label7, m.Label7());
-  NameLists();
+  const bool leftCaption = caption(Label6, shown_.label6, m.Label6());
+  const bool rightCaption = caption(Label7, shown_.label7, m.Label7());
+  // The lists are named after the captions above them, which only the direction changes.
+  if (leftCaption || rightCaption) NameLists();
 }
 
 // ---- start-up and the window background ----------------------------------------------

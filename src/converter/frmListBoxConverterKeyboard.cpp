@@ -27,6 +27,7 @@ void frmListBoxConverter::MakeAccessible() {
   const QString reverse = QStringLiteral("Reverse conversion");
   Image1->setAccessibleName(reverse);
   Image2->setAccessibleName(reverse);
+  NameLists();
 
   // The focus sink lies under the copy button, unseen: no Tab stop. It still takes the
   // focus from a click on the window background, and the menu keys still act there.
