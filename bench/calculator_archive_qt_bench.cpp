@@ -21,21 +21,12 @@
 
 namespace {
 
+using numbrella::bench::Press;
+
 using numbrella::frmNewCalculator1;
 using numbrella::ui::RichTextBox;
 
 numbrella::testing::FakeServices* fakes = nullptr;
-
-// A mouse press and release on a key, as the user gives them.
-void Press(QWidget* key) {
-  const QPointF at(key->width() / 2.0, key->height() / 2.0);
-  QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton,
-                   Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(key, &down);
-  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton,
-                 Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(key, &up);
-}
 
 // The entry that 7 + 5 = leaves, with the start-up's line spacing of 2.
 const QString kEntry = QStringLiteral("\r\n\r\n7  +  5  =  12.00000");

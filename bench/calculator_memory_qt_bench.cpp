@@ -49,6 +49,9 @@
 
 namespace {
 
+using numbrella::bench::Press;
+using numbrella::bench::ResidentBytes;
+
 using numbrella::frmNewCalculator1;
 
 constexpr int kCalculations = 10000;
@@ -56,26 +59,7 @@ constexpr const char* kProbe = "--resident-of=";
 // What the workboard puts before each entry at the start-up line spacing.
 const QString kSpacing = QStringLiteral("\r\n\r\n");
 
-long ResidentBytes() {
-  std::ifstream statm("/proc/self/statm");
-  long size = 0;
-  long resident = 0;
-  statm >> size >> resident;
-  return resident * sysconf(_SC_PAGESIZE);
-}
-
 double MB(long bytes) { return static_cast<double>(bytes) / 1048576.0; }
-
-// A mouse press and release on a key, as the user gives them.
-void Press(QWidget* key) {
-  const QPointF at(key->width() / 2.0, key->height() / 2.0);
-  QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton,
-                   Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(key, &down);
-  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton,
-                 Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(key, &up);
-}
 
 // Calculations with the four basic operators on numbers of a few digits, some with a
 // decimal point, each ended by the equals key, which records it on the workboard.

@@ -40,6 +40,8 @@
 
 namespace {
 
+using numbrella::bench::ResidentBytes;
+
 using numbrella::frmNewCalculator1;
 
 using numbrella::bench::ShowAndPaint;
@@ -105,14 +107,6 @@ void BM_CalculatorToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_BareWindowToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SameControlsToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CalculatorToFirstPaint)->MinTime(1.0)->Repetitions(5)->ReportAggregatesOnly(true);
-
-long ResidentBytes() {
-  std::ifstream statm("/proc/self/statm");
-  long size = 0;
-  long resident = 0;
-  statm >> size >> resident;
-  return resident * sysconf(_SC_PAGESIZE);
-}
 
 constexpr const char* kProbe = "--resident-after-first-paint=";
 

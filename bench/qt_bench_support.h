@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QPointF>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -17,6 +19,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+
+#include <unistd.h>
 
 namespace numbrella::bench {
 
@@ -78,6 +83,26 @@ inline bool WaitForPaint(PaintWatch& watch) {
   }
   watch.painted = false;
   return true;
+}
+
+// A mouse press and release on a key, as the user gives them.
+inline void Press(QWidget* key) {
+  const QPointF at(key->width() / 2.0, key->height() / 2.0);
+  QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(key, &down);
+  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton,
+                 Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(key, &up);
+}
+
+// This process's resident set, in bytes.
+inline long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0;
+  long resident = 0;
+  statm >> size >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
 }
 
 // Shows the window and runs the event loop until it has been painted.
