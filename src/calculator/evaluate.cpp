@@ -2,87 +2,88 @@
 
 #include "common/number_text.h"
 
-#include <array>
 #include <cmath>
-#include <optional>
 
 namespace numbrella {
 
+namespace {
+
+EvaluationOutcome Failure() {
+  EvaluationOutcome o;
+  o.kind = OutcomeKind::ArithmeticFailure;
+  return o;
+}
+
+EvaluationOutcome DivideByZero(bool emptyOperand1, bool focusOperand2) {
+  EvaluationOutcome o;
+  o.kind = OutcomeKind::DivideByZero;
+  o.emptyOperand1 = emptyOperand1;
+  o.emptyOperand2 = true;
+  o.focusOperand2 = focusOperand2;
+  return o;
+}
+
+}  // namespace
+
 EvaluationOutcome Evaluate(std::string_view operand1, std::string_view operand2,
-                           std::string_view op, int places) {
-  EvaluationOutcome outcome;
-  if (op.empty()) return outcome;
-
-  static constexpr std::array<std::string_view, 8> kOperators = {"X",  "/",  "+",   "-",
-                                                                 "SR", "CR", "X^Y", "1/X"};
-  std::size_t which = 0;
-  while (which < kOperators.size() && kOperators[which] != op) ++which;
-  if (which == kOperators.size()) return outcome;  // only the operator keys write the operator
-  const bool twoOperands = which <= 3 || which == 6;
-
-  auto failure = [] {
-    EvaluationOutcome o;
-    o.kind = OutcomeKind::ArithmeticFailure;
-    return o;
-  };
+                           std::optional<Operator> op, int places) {
+  if (!op) return EvaluationOutcome{};
+  const bool twoOperands = TakesTwoOperands(*op);
   std::optional<double> a = ReadLeadingNumber(operand1);
-  if (!a) return failure();
+  if (!a) return Failure();
   double b = 0.0;
   if (twoOperands) {
     std::optional<double> read = ReadLeadingNumber(operand2);
-    if (!read) return failure();
+    if (!read) return Failure();
     b = *read;
   }
 
   double result = 0.0;
-  switch (which) {
-    case 0:
+  switch (*op) {
+    case Operator::Multiply:
       result = *a * b;
       break;
-    case 1:
-      if (b == 0.0) {
-        outcome.kind = OutcomeKind::DivideByZero;
-        outcome.emptyOperand2 = true;
-        outcome.focusOperand2 = true;
-        return outcome;
-      }
+    case Operator::Divide:
+      if (b == 0.0) return DivideByZero(false, true);
       result = *a / b;
       break;
-    case 2:
+    case Operator::Add:
       result = *a + b;
       break;
-    case 3:
+    case Operator::Subtract:
       result = *a - b;
       break;
-    case 4:
+    case Operator::SquareRoot:
       if (*a < 0.0) {
-        outcome.kind = OutcomeKind::NegativeRoot;
-        return outcome;
+        EvaluationOutcome o;
+        o.kind = OutcomeKind::NegativeRoot;
+        return o;
       }
       result = std::sqrt(*a);
       break;
-    case 5:
+    case Operator::CubeRoot:
       result = *a >= 0.0 ? std::pow(*a, 1.0 / 3.0) : -std::pow(-*a, 1.0 / 3.0);
       break;
-    case 6:
+    case Operator::Power:
       result = std::pow(*a, b);
       break;
-    case 7:
-      if (*a == 0.0) {
-        outcome.kind = OutcomeKind::DivideByZero;
-        outcome.emptyOperand1 = true;
-        outcome.emptyOperand2 = true;
-        return outcome;
-      }
+    case Operator::Reciprocal:
+      if (*a == 0.0) return DivideByZero(true, false);
       result = 1.0 / *a;
       break;
   }
-  if (!std::isfinite(result)) return failure();
+  if (!std::isfinite(result)) return Failure();
 
+  EvaluationOutcome outcome;
   outcome.kind = OutcomeKind::Answer;
   outcome.answer = FixedDecimalsText(result, places);
   outcome.emptyOperand2 = !twoOperands;
   return outcome;
+}
+
+EvaluationOutcome Evaluate(std::string_view operand1, std::string_view operand2,
+                           std::string_view op, int places) {
+  return Evaluate(operand1, operand2, OperatorFromSymbol(op), places);
 }
 
 }  // namespace numbrella

@@ -1,6 +1,9 @@
 #pragma once
 // The worksheet's evaluation: two operand texts, an operator and a number of decimal
 // places in, one outcome out. No side effects.
+#include "calculator/worksheet_keys.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +19,10 @@ struct EvaluationOutcome {
   bool focusOperand2 = false;  // "/" by zero gives operand 2 the focus
 };
 
+// No operator: the outcome is Nothing.
+EvaluationOutcome Evaluate(std::string_view operand1, std::string_view operand2,
+                           std::optional<Operator> op, int places);
+// The operator as the display shows it ("X", "SR"...); any other text evaluates nothing.
 EvaluationOutcome Evaluate(std::string_view operand1, std::string_view operand2,
                            std::string_view op, int places);
 

@@ -1,9 +1,11 @@
 // The calculator window: construction, the menus, start-up and the repaint check.
 #include "calculator/frmNewCalculator1.h"
 
+#include "common/number_text.h"
 #include "common/window_texts.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
+#include "ui/accessibility.h"
 #include "ui/screen_fit.h"
 #include "ui/menu_keys.h"
 #include "ui/text.h"
@@ -34,9 +36,11 @@ frmNewCalculator1::frmNewCalculator1() : frmNewCalculator1(ui::RealServices()) {
 
 frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services), document_(*this) {
+  ui::InstallAccessibleInterfaces();
   setObjectName(QStringLiteral("frmNewCalculator1"));
   SetTitle(UntitledWindowTitle());
   CreateControls();
+  WireKeys();
   MakeAccessible();
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
@@ -128,7 +132,7 @@ void frmNewCalculator1::Form_Load() {
   CommonDialog1->Filter = Q(kFileFilter);
   CommonDialog1->Flags = ui::dialog_flags::kAskBeforeOverwriting;
   // 4. The decimal places, "0" to "40".
-  for (int places = 0; places <= 40; ++places) {
+  for (int places = 0; places <= kMaxDecimalPlaces; ++places) {
     const QString item = Q(std::to_string(places));
     if (places < Combo4->count()) {
       Combo4->setItemText(places, item);

@@ -7,9 +7,11 @@
 // check, menus), frmNewCalculator1Layout.cpp (the controls), ...Worksheet.cpp (entry,
 // operators, answers, constants), ...Workboard.cpp (the record and its fonts),
 // ...View.cpp (view, editing, colour, printing), ...Documents.cpp (the document
-// commands and what the document asks of the window), ...Keyboard.cpp (names for
-// screen readers, the Tab chain, the focus mark).
+// commands and what the document asks of the window), ...Keys.cpp (every way a
+// worksheet key is pressed), ...Keyboard.cpp (names for screen readers, the Tab
+// chain, the focus mark).
 #include "calculator/worksheet.h"
+#include "calculator/worksheet_keys.h"
 #include "ui/services.h"
 #include "workboard/document.h"
 #include "workboard/printer_watch.h"
@@ -35,8 +37,10 @@ namespace numbrella {
 
 namespace ui {
 class CommonDialog;
+class HeldButtons;
 class MenuKeys;
 class RichTextBox;
+class TypedKeys;
 }  // namespace ui
 
 class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
@@ -61,7 +65,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   const WorkboardDocument& Document() const { return document_; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -84,6 +87,14 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void FinishStartup();
   void Form_Paint();
   std::optional<QString> PrinterSituation();
+
+  // The worksheet's keys: a click, a typed key, Space and a screen reader's press all
+  // come down to a key going down and up.
+  void WireKeys();
+  void KeyDown(WorksheetKey key);
+  void KeyUp(WorksheetKey key);
+  void KeyTyped(WorksheetKey key, bool down);
+  void OperandFocus(int index, bool in, Qt::FocusReason reason);
 
   // Operand entry.
   void txtOperand_GotFocus(int index);
@@ -109,8 +120,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void cmdOperatorSR_Click();
   void cmdCubeRoot_Click();
   void cmdInverse_Click();
-  void TwoOperandKey(const char* op);
-  void OneOperandKey(const char* op);
+  void TwoOperandKey(numbrella::Operator op);
+  void OneOperandKey(numbrella::Operator op);
   void cmdEqualSign_Click();
   void Combo4_Click();
 
@@ -211,6 +222,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QPushButton* Command7 = nullptr;
   QTimer* tmrNumbers = nullptr;
   QTimer* tmrBackspace = nullptr;
+  // The keys above by their identities.
+  std::array<QPushButton*, kWorksheetKeyCount> keys_{};
+  ui::HeldButtons* heldKeys_ = nullptr;
+  ui::TypedKeys* typedKeys_ = nullptr;
 
   // Workboard controls.
   ui::RichTextBox* txtArchive1 = nullptr;

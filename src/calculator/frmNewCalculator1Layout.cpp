@@ -123,7 +123,6 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
     field->setFocusPolicy(Qt::StrongFocus);
     field->setGeometry(i == 0 ? 8 : 364, 24, 252, 36);
     MakeDisplay(field);
-    field->installEventFilter(this);
     txtOperand[static_cast<std::size_t>(i)] = field;
   }
   setTabOrder(txtOperand[0], txtOperand[1]);
@@ -196,22 +195,6 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
                     QStringLiteral(" Clear all fields and answer "), fnX[2], rows[3],
                     2 * kFnWidth + 4, kKeyHeight);
 
-  // The keypad and the backspace key answer the mouse alone, any of its buttons.
-  for (QPushButton* button : Command1) button->installEventFilter(this);
-  cmdBackspace->installEventFilter(this);
-
-  connect(cmdDecimal, &QPushButton::clicked, this, [this] { cmdDecimal_Click(); });
-  connect(cmdPlusMinus, &QPushButton::clicked, this, [this] { cmdPlusMinus_Click(); });
-  connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
-  connect(cmdOperatorX, &QPushButton::clicked, this, [this] { cmdOperatorX_Click(); });
-  connect(cmdOperatorDivide, &QPushButton::clicked, this, [this] { cmdOperatorDivide_Click(); });
-  connect(cmdOperatorPlus, &QPushButton::clicked, this, [this] { cmdOperatorPlus_Click(); });
-  connect(cmdOperatorMinus, &QPushButton::clicked, this, [this] { cmdOperatorMinus_Click(); });
-  connect(cmdPowers, &QPushButton::clicked, this, [this] { cmdPowers_Click(); });
-  connect(cmdOperatorSR, &QPushButton::clicked, this, [this] { cmdOperatorSR_Click(); });
-  connect(cmdCubeRoot, &QPushButton::clicked, this, [this] { cmdCubeRoot_Click(); });
-  connect(cmdInverse, &QPushButton::clicked, this, [this] { cmdInverse_Click(); });
-  connect(cmdEqualSign, &QPushButton::clicked, this, [this] { cmdEqualSign_Click(); });
   connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
   connect(cmdPaste, &QPushButton::clicked, this, [this] { cmdPaste_Click(); });
 
@@ -316,7 +299,6 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   Combo2->setObjectName(QStringLiteral("Combo2"));
   Combo2->setToolTip(QStringLiteral(" Select a font face "));
   Combo2->setGeometry(x, 430, width, 26);
-  Combo2->installEventFilter(this);
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
 
   Caption(area, QStringLiteral("Size:"), x, 462, width, 16);

@@ -6,16 +6,14 @@
 #include "common/number_text.h"
 #include "ui/text.h"
 
+#include "ui/key_input.h"
+
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
 #include <string>
 
 namespace numbrella {
@@ -23,66 +21,8 @@ namespace numbrella {
 using ui::Q;
 using ui::Utf8;
 
-namespace {
-
-bool LeavesTheWindow(Qt::FocusReason reason) {
-  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------------
 // Operand entry
-
-bool frmNewCalculator1::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-      type == QEvent::MouseButtonDblClick) {
-    int index = -1;
-    for (std::size_t i = 0; i < Command1.size(); ++i) {
-      if (watched == Command1[i]) index = static_cast<int>(i);
-    }
-    if (index >= 0 || watched == cmdBackspace) {
-      // A second press within the double-click time reaches the key as a double-click
-      // event alone: it is a press like any other.
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      const QPoint at = mouse->position().toPoint();
-      const bool press = type != QEvent::MouseButtonRelease;
-      if (index >= 0) {
-        if (press) {
-          Command1_MouseDown(index, mouse->button(), mouse->modifiers(), at.x(), at.y());
-        } else {
-          Command1_MouseUp(index, mouse->button(), mouse->modifiers(), at.x(), at.y());
-        }
-      } else if (press) {
-        cmdBackspace_MouseDown(mouse->button(), mouse->modifiers(), at.x(), at.y());
-      } else {
-        cmdBackspace_MouseUp(mouse->button(), mouse->modifiers(), at.x(), at.y());
-      }
-      return false;
-    }
-  } else if ((type == QEvent::Hide || type == QEvent::EnabledChange) &&
-             (watched == cmdBackspace ||
-              std::find(Command1.begin(), Command1.end(), watched) != Command1.end())) {
-    StopRepeating();  // the press was cancelled: no release will come
-  } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    for (std::size_t i = 0; i < txtOperand.size(); ++i) {
-      if (watched != txtOperand[i]) continue;
-      if (type == QEvent::FocusOut) {
-        operandKeptFocus_[i] = LeavesTheWindow(reason);
-      } else {
-        const bool back = LeavesTheWindow(reason) && operandKeptFocus_[i];
-        operandKeptFocus_[i] = false;
-        if (!back) txtOperand_GotFocus(static_cast<int>(i));
-      }
-    }
-    if (watched == Combo2 && type == QEvent::FocusOut && !LeavesTheWindow(reason)) {
-      Combo2_LostFocus();
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
 
 void frmNewCalculator1::txtOperand_GotFocus(int index) { sheet_.GotFocus(index); }
 
@@ -131,8 +71,8 @@ void frmNewCalculator1::tmrBackspace_Timer() {
 
 // A held key stops when its window loses the mouse, as when the key is let go.
 void frmNewCalculator1::StopRepeating() {
-  tmrNumbers->stop();
-  if (tmrBackspace->isActive()) cmdBackspace_MouseUp(Qt::LeftButton, Qt::NoModifier, 0, 0);
+  heldKeys_->LetGo();
+  typedKeys_->LetGo();
 }
 
 void frmNewCalculator1::changeEvent(QEvent* event) {
@@ -154,22 +94,22 @@ void frmNewCalculator1::cmdClearAll_Click() {
 // ---------------------------------------------------------------------------------
 // Operators and evaluation
 
-void frmNewCalculator1::cmdOperatorX_Click() { TwoOperandKey("X"); }
-void frmNewCalculator1::cmdOperatorDivide_Click() { TwoOperandKey("/"); }
-void frmNewCalculator1::cmdOperatorPlus_Click() { TwoOperandKey("+"); }
-void frmNewCalculator1::cmdOperatorMinus_Click() { TwoOperandKey("-"); }
-void frmNewCalculator1::cmdPowers_Click() { TwoOperandKey("X^Y"); }
-void frmNewCalculator1::cmdOperatorSR_Click() { OneOperandKey("SR"); }
-void frmNewCalculator1::cmdCubeRoot_Click() { OneOperandKey("CR"); }
-void frmNewCalculator1::cmdInverse_Click() { OneOperandKey("1/X"); }
+void frmNewCalculator1::cmdOperatorX_Click() { TwoOperandKey(Operator::Multiply); }
+void frmNewCalculator1::cmdOperatorDivide_Click() { TwoOperandKey(Operator::Divide); }
+void frmNewCalculator1::cmdOperatorPlus_Click() { TwoOperandKey(Operator::Add); }
+void frmNewCalculator1::cmdOperatorMinus_Click() { TwoOperandKey(Operator::Subtract); }
+void frmNewCalculator1::cmdPowers_Click() { TwoOperandKey(Operator::Power); }
+void frmNewCalculator1::cmdOperatorSR_Click() { OneOperandKey(Operator::SquareRoot); }
+void frmNewCalculator1::cmdCubeRoot_Click() { OneOperandKey(Operator::CubeRoot); }
+void frmNewCalculator1::cmdInverse_Click() { OneOperandKey(Operator::Reciprocal); }
 
-void frmNewCalculator1::TwoOperandKey(const char* op) {
+void frmNewCalculator1::TwoOperandKey(Operator op) {
   const FocusRequest focus = sheet_.TwoOperandKey(op);
   ShowWorksheet();
   Focus(focus);
 }
 
-void frmNewCalculator1::OneOperandKey(const char* op) {
+void frmNewCalculator1::OneOperandKey(Operator op) {
   const OneOperandStep step = sheet_.OneOperandKey(op);
   ShowWorksheet();
   if (step.evaluate) {
@@ -253,7 +193,7 @@ void frmNewCalculator1::Command7_Click() {
 }
 
 void frmNewCalculator1::ShowWorksheet() {
-  const auto mirror = [](auto* control, const std::string& text) {
+  const auto mirror = [](auto* control, std::string_view text) {
     const QString shown = Q(text);
     if (control->text() != shown) control->setText(shown);
   };

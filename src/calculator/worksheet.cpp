@@ -38,7 +38,7 @@ bool Worksheet::ChooseDecimalPlaces(int places) {
 void Worksheet::FreshCalculationIfDue() {
   if (!answerShown_ || operand2Current_) return;
   answerShown_ = false;
-  operator_.clear();
+  operator_.reset();
   answer_.clear();
   operands_[0].clear();
   operands_[1].clear();
@@ -117,14 +117,14 @@ void Worksheet::BackspaceTick() {
 void Worksheet::BackspaceRelease() { answerShown_ = false; }
 
 FocusRequest Worksheet::ClearAll() {
-  operator_.clear();
+  operator_.reset();
   answer_.clear();
   operands_[0].clear();
   operands_[1].clear();
   return FocusRequest::Operand1;
 }
 
-FocusRequest Worksheet::TwoOperandKey(std::string_view op) {
+FocusRequest Worksheet::TwoOperandKey(numbrella::Operator op) {
   operator_ = op;
   const FocusRequest focus =
       operands_[0].empty() ? FocusRequest::Operand1 : FocusRequest::Operand2;
@@ -136,7 +136,7 @@ FocusRequest Worksheet::TwoOperandKey(std::string_view op) {
   return focus;
 }
 
-OneOperandStep Worksheet::OneOperandKey(std::string_view op) {
+OneOperandStep Worksheet::OneOperandKey(numbrella::Operator op) {
   operator_ = op;
   operands_[1].clear();
   OneOperandStep step;

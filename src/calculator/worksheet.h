@@ -5,8 +5,10 @@
 // the focus changes these operations ask for and feeds the resulting focus events back
 // through GotFocus.
 #include "calculator/evaluate.h"
+#include "calculator/worksheet_keys.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,18 +28,17 @@ class Worksheet {
  public:
   // The text the "Pi" key enters.
   static constexpr std::string_view kPiText = "3.14159265";
-  static constexpr int kPiKey = 10;
+  static constexpr int kPiKey = *KeypadIndex(WorksheetKey::Pi);
 
   // The display texts, as the user sees them.
   const std::string& Operand(int index) const { return operands_[index == 0 ? 0 : 1]; }
-  const std::string& Operator() const { return operator_; }
+  std::string_view Operator() const { return operator_ ? Symbol(*operator_) : std::string_view(); }
   const std::string& Answer() const { return answer_; }
 
   bool Operand1Current() const { return operand1Current_; }
   bool Operand2Current() const { return operand2Current_; }
   bool AnswerShown() const { return answerShown_; }
   int DecimalPlaces() const { return decimalPlaces_; }
-  int RepeatKey() const { return repeatKey_; }
   double CopiedAnswer() const { return copiedAnswer_; }
 
   // An operand field received the input focus: it becomes the current field.
@@ -64,10 +65,11 @@ class Worksheet {
   // The "Clear All" key.
   FocusRequest ClearAll();
 
-  // The five two-operand keys ("X", "/", "+", "-", "X^Y").
-  FocusRequest TwoOperandKey(std::string_view op);
-  // The three one-operand keys ("SR", "CR", "1/X").
-  OneOperandStep OneOperandKey(std::string_view op);
+  // The operator keys: the five two-operand ones ("X", "/", "+", "-", "X^Y") choose the
+  // operator and move the focus; the three one-operand ones ("SR", "CR", "1/X") may
+  // evaluate at once.
+  FocusRequest TwoOperandKey(numbrella::Operator op);
+  OneOperandStep OneOperandKey(numbrella::Operator op);
 
   // The equals operation on the current texts.
   EvaluationOutcome Evaluate() const;
@@ -89,7 +91,7 @@ class Worksheet {
   void FreshCalculationIfDue();
 
   std::array<std::string, 2> operands_;
-  std::string operator_;
+  std::optional<numbrella::Operator> operator_;
   std::string answer_;
   bool operand1Current_ = false;
   bool operand2Current_ = false;

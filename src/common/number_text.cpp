@@ -349,7 +349,7 @@ std::string GeneralNumberText(double value) {
 std::string FixedDecimalsText(double value, int places) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-  places = std::clamp(places, 0, 40);
+  places = std::clamp(places, 0, kMaxDecimalPlaces);
   SignificantDigits d = RoundTo15(value);
   // Digits of the value written out: integer part then `places` decimals, from the
   // 15 significant digits with zeros elsewhere. digit(k) is the k-th digit after the

@@ -22,7 +22,10 @@ std::optional<double> ReadStrictNumber(std::string_view text);
 // only for magnitudes from 1E+15 up or below 0.0001.
 std::string GeneralNumberText(double value);
 
-// Exactly `places` decimals (0..40): the value taken at 15 significant digits, then
+// The most decimal places a fixed-decimals text has.
+inline constexpr int kMaxDecimalPlaces = 40;
+
+// Exactly `places` decimals (0..kMaxDecimalPlaces): the value taken at 15 significant digits, then
 // rounded with halves away from zero, never an exponent.
 std::string FixedDecimalsText(double value, int places);
 

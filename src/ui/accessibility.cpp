@@ -1,5 +1,6 @@
 #include "ui/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -18,12 +19,95 @@ namespace {
 
 constexpr char kWindowProperty[] = "numbrellaAnnouncedAsWindow";
 
-QAccessibleInterface* WindowInterface(const QString&, QObject* object) {
-  auto* widget = qobject_cast<QWidget*>(object);
-  if (widget == nullptr || !widget->isWindow() || !widget->property(kWindowProperty).toBool()) {
+// A drop-down list as Qt presents it on Linux says its chosen item as its name, so a
+// screen reader reads "14" where the user should hear "Size". This one is named by its
+// caption and keeps the chosen item as its value, which it also offers as its read-only
+// text: the bus carries no other value that is not a number. Its list and its text
+// part are its children, as before.
+class NamedComboBox final : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text kind) const override {
+    switch (kind) {
+      case QAccessible::Name:
+        return Box()->accessibleName().isEmpty() ? Value() : Box()->accessibleName();
+      case QAccessible::Value:
+        return Value();
+      default:
+        return QAccessibleWidget::text(kind);
+    }
+  }
+
+  int childCount() const override { return Box()->isEditable() ? 2 : 1; }
+  QAccessibleInterface* child(int index) const override {
+    if (index == 0) return QAccessible::queryAccessibleInterface(Box()->view());
+    if (index == 1 && Box()->isEditable()) {
+      return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+    }
     return nullptr;
   }
-  return new QAccessibleWidget(widget, QAccessible::Window);
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    if (child->object() == Box()->view()) return 0;
+    if (Box()->isEditable() && child->object() == Box()->lineEdit()) return 1;
+    return -1;
+  }
+  QAccessibleInterface* focusChild() const override {
+    // The text part of an editable list has the focus through the list itself.
+    return Box()->isEditable() ? child(1) : nullptr;
+  }
+
+  QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != showMenuAction() && action != pressAction()) return;
+    if (Box()->view()->isVisible()) {
+      Box()->hidePopup();
+    } else {
+      Box()->showPopup();
+    }
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  // The value as text that cannot be edited or selected here.
+  QString text(int start, int end) const override { return Value().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Value().size()); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+  QString Value() const {
+    return Box()->isEditable() ? Box()->lineEdit()->text() : Box()->currentText();
+  }
+};
+
+QAccessibleInterface* OurInterface(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr) return nullptr;
+  if (widget->isWindow() && widget->property(kWindowProperty).toBool()) {
+    return new QAccessibleWidget(widget, QAccessible::Window);
+  }
+  if (auto* box = qobject_cast<QComboBox*>(widget)) return new NamedComboBox(box);
+  return nullptr;
 }
 
 // Where `widget` lies, in the coordinates of its window.
@@ -94,6 +178,7 @@ QString SpokenCaption(const QString& caption) {
 }
 
 void NameAfter(QLabel* caption, QWidget* control) {
+  InstallAccessibleInterfaces();
   const QString name = SpokenCaption(caption->text());
   caption->setBuddy(control);
   caption->setAccessibleName(name);
@@ -165,12 +250,16 @@ void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int 
   new FocusFrame(control, rest, focused, width);
 }
 
-void AnnounceAsWindow(QWidget* window) {
+void InstallAccessibleInterfaces() {
   static const bool installed = [] {
-    QAccessible::installFactory(&WindowInterface);
+    QAccessible::installFactory(&OurInterface);
     return true;
   }();
   (void)installed;
+}
+
+void AnnounceAsWindow(QWidget* window) {
+  InstallAccessibleInterfaces();
   window->setProperty(kWindowProperty, true);
 }
 

@@ -16,11 +16,15 @@ namespace numbrella::ui {
 // stays one "&"), without a trailing colon and without surrounding blanks.
 QString SpokenCaption(const QString& caption);
 
+// Our own accessible interfaces: drop-down lists named by their captions, and the
+// windows of AnnounceAsWindow. Qt asks for a control's interface once and keeps it, so
+// this is called before the first control is made.
+void InstallAccessibleInterfaces();
+
 // Names `control` after `caption`, the label that stands beside it. The label becomes
-// its buddy: screen readers on Linux name a drop-down list by that relation alone,
-// since the list reports its chosen item as its name. Both the label and the control
-// carry the spoken caption as their names; so does the text part of an editable
-// drop-down list.
+// its buddy, so that screen readers also find the relation. Both the label and the
+// control carry the spoken caption as their names; so does the text part of an
+// editable drop-down list.
 void NameAfter(QLabel* caption, QWidget* control);
 
 // For a display label whose text is its value: `caption` labels it through the buddy

@@ -1,9 +1,14 @@
-// The calculator window from the keyboard: the Tab chain in reading order, the
-// workboard that Tab leaves, the keys under the expanded workboard that Tab passes
-// over, and the focus mark on the black display strip.
+// The calculator window from the keyboard: the keys that press the worksheet's keys,
+// Space on a focused key, the Tab chain in reading order, the workboard that Tab
+// leaves, the keys under the expanded workboard that Tab passes over, and the focus
+// mark on the black display strip.
 #include "calculator/calculator_window.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QImage>
+#include <QKeyEvent>
+#include <QTimer>
 
 namespace numbrella::testing {
 namespace {
@@ -25,6 +30,21 @@ class CalculatorKeyboard : public CalculatorWindowTest {
     ADD_FAILURE() << "Tab does not come back to " << start->objectName().toStdString();
     return visited;
   }
+
+  // What the worksheet shows, and what it has written and said.
+  QStringList State() const {
+    QStringList state{Operand1(), Operand2(), OperatorShown(), AnswerShown(), WorkboardText()};
+    for (const QString& text : MessageTexts()) state << text;
+    return state;
+  }
+
+  // A key press or release as the window system sends it, repeated or not.
+  static void SendKey(QWidget* to, QEvent::Type type, int key, const QString& text,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeated = false) {
+    QKeyEvent event(type, key, modifiers, text, repeated);
+    QApplication::sendEvent(to, &event);
+  }
+  static void Tick(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection); }
 
   // The colour of the display's top edge, where the focus mark is drawn.
   static QColor TopEdge(QWidget* display) {
@@ -51,6 +71,170 @@ const QStringList kReadingOrder = {
     "cmdCopyA(4)", "cmdPasteA(4)", "txtPaste(4)",
     "Command5", "txtArchive1", "Command2", "Command3",
     "Check1", "Check2", "Combo2", "Combo1", "Combo3"};
+
+// A typed key and the on-screen key it stands for.
+struct TypedAs {
+  Qt::Key key;
+  const char* text;
+  Qt::KeyboardModifiers modifiers;
+  const char* control;
+};
+
+const TypedAs kTypedKeys[] = {
+    {Qt::Key_4, "4", Qt::NoModifier, "Command1(4)"},
+    {Qt::Key_9, "9", Qt::KeypadModifier, "Command1(9)"},
+    {Qt::Key_P, "p", Qt::NoModifier, "Command1(10)"},
+    {Qt::Key_Period, ".", Qt::NoModifier, "cmdDecimal"},
+    {Qt::Key_Comma, ",", Qt::KeypadModifier, "cmdDecimal"},
+    {Qt::Key_Plus, "+", Qt::KeypadModifier, "cmdOperatorPlus"},
+    {Qt::Key_Minus, "-", Qt::NoModifier, "cmdOperatorMinus"},
+    {Qt::Key_Asterisk, "*", Qt::KeypadModifier, "cmdOperatorX"},
+    {Qt::Key_X, "x", Qt::NoModifier, "cmdOperatorX"},
+    {Qt::Key_Slash, "/", Qt::NoModifier, "cmdOperatorDivide"},
+    {Qt::Key_AsciiCircum, "^", Qt::NoModifier, "cmdPowers"},
+    {Qt::Key_At, "@", Qt::NoModifier, "cmdOperatorSR"},
+    {Qt::Key_NumberSign, "#", Qt::NoModifier, "cmdCubeRoot"},
+    {Qt::Key_R, "r", Qt::NoModifier, "cmdInverse"},
+    {Qt::Key_F9, "", Qt::NoModifier, "cmdPlusMinus"},
+    {Qt::Key_Return, "\r", Qt::NoModifier, "cmdEqualSign"},
+    {Qt::Key_Enter, "\r", Qt::KeypadModifier, "cmdEqualSign"},
+    {Qt::Key_Equal, "=", Qt::NoModifier, "cmdEqualSign"},
+    {Qt::Key_Backspace, "\b", Qt::NoModifier, "cmdBackspace"},
+    {Qt::Key_Escape, "\x1b", Qt::NoModifier, "cmdClearAll"},
+};
+
+TEST_F(CalculatorKeyboard, TypedKeysDoWhatTheirOnScreenKeysDo) {
+  // 12, the key, 3, =, 8 / 2 =, 0 1/X: every key meets an answer, an operand and a
+  // refusal, clicked in one window and typed in another.
+  for (const TypedAs& typed : kTypedKeys) {
+    const QString name = QString::fromLatin1(typed.control);
+    QStringList byClick;
+    QStringList byKey;
+    for (bool click : {true, false}) {
+      fakes.messages.shown.clear();
+      Open();
+      Keys("12");
+      if (click) {
+        Press(name);
+      } else {
+        QWidget* focused = QApplication::focusWidget();
+        SendKey(focused, QEvent::KeyPress, typed.key, QString::fromLatin1(typed.text), typed.modifiers);
+        SendKey(focused, QEvent::KeyRelease, typed.key, QString::fromLatin1(typed.text), typed.modifiers);
+        EXPECT_FALSE(Find<QPushButton>(name)->isDown()) << typed.control;
+      }
+      Keys("3=");
+      (click ? byClick : byKey) = State();
+    }
+    EXPECT_EQ(byKey, byClick) << typed.control << " by " << typed.text;
+  }
+}
+
+TEST_F(CalculatorKeyboard, ACalculationFromTheKeyboardAlone) {
+  Open();
+  QLineEdit* field = Operand(0);
+  ASSERT_TRUE(field->hasFocus());
+  QTest::keyClicks(field, "7+5");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), Operand(1)) << "the typing goes on where it was";
+  QTest::keyClicks(QApplication::focusWidget(), "*2=");
+  EXPECT_EQ(Operand1(), "12.00000") << "the answer carried over";
+  EXPECT_EQ(AnswerShown(), "24.00000");
+  EXPECT_EQ(WorkboardText(), "\r\n\r\n7  +  5  =  12.00000\r\n\r\n12.00000  X  2  =  24.00000");
+  // After an answer no field is current: the next digit starts afresh in operand 1.
+  QTest::keyClicks(QApplication::focusWidget(), "9");
+  EXPECT_EQ(Operand1(), "9");
+  EXPECT_EQ(Operand2(), "");
+}
+
+TEST_F(CalculatorKeyboard, TypedDigitsGoAtTheEndAndRepeatByTheKeypadsTimerOnly) {
+  Open();
+  auto* numbers = window->findChild<QTimer*>("tmrNumbers");
+  QLineEdit* field = Operand(0);
+  ASSERT_TRUE(field->hasFocus());
+  QTest::keyClicks(field, "12");
+  field->setCursorPosition(0);
+  SendKey(field, QEvent::KeyPress, Qt::Key_7, "7");
+  EXPECT_TRUE(Find<QPushButton>("Command1(7)")->isDown()) << "the key shows it is held";
+  // The window system repeats a held key with pairs of repeated events: ignored.
+  for (int i = 0; i < 3; ++i) {
+    SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7", Qt::NoModifier, true);
+    SendKey(field, QEvent::KeyPress, Qt::Key_7, "7", Qt::NoModifier, true);
+  }
+  EXPECT_EQ(Operand1(), "127");
+  ASSERT_TRUE(numbers->isActive());
+  Tick(numbers);
+  Tick(numbers);
+  SendKey(field, QEvent::KeyRelease, Qt::Key_7, "7");
+  EXPECT_FALSE(numbers->isActive());
+  EXPECT_FALSE(Find<QPushButton>("Command1(7)")->isDown());
+  EXPECT_EQ(Operand1(), "12777");
+
+  // Backspace the same way; a held key stops when the focus leaves the worksheet.
+  auto* backspace = window->findChild<QTimer*>("tmrBackspace");
+  SendKey(field, QEvent::KeyPress, Qt::Key_Backspace, "\b");
+  Tick(backspace);
+  Find("txtPaste(0)")->setFocus(Qt::TabFocusReason);
+  EXPECT_FALSE(backspace->isActive());
+  EXPECT_EQ(Operand1(), "127");
+}
+
+TEST_F(CalculatorKeyboard, SpacePressesTheFocusedKeyAndHoldsIt) {
+  Open();
+  QPushButton* seven = Find<QPushButton>("Command1(7)");
+  seven->setFocus(Qt::TabFocusReason);
+  auto* numbers = window->findChild<QTimer*>("tmrNumbers");
+  SendKey(seven, QEvent::KeyPress, Qt::Key_Space, " ");
+  EXPECT_TRUE(seven->isDown());
+  SendKey(seven, QEvent::KeyPress, Qt::Key_Space, " ", Qt::NoModifier, true);
+  Tick(numbers);
+  SendKey(seven, QEvent::KeyRelease, Qt::Key_Space, " ");
+  EXPECT_FALSE(numbers->isActive());
+  EXPECT_FALSE(seven->isDown());
+  EXPECT_EQ(Operand1(), "77");
+
+  for (const char* name : {"cmdOperatorPlus", "Command1(5)", "cmdEqualSign"}) {
+    QWidget* key = Find(name);
+    key->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(key, Qt::Key_Space);
+  }
+  EXPECT_EQ(AnswerShown(), "82.00000");
+  EXPECT_TRUE(WorkboardText().endsWith("77  +  5  =  82.00000"));
+}
+
+TEST_F(CalculatorKeyboard, AScreenReadersPressIsOneClick) {
+  Open();
+  auto press = [this](const char* name) {
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Find(name));
+    ASSERT_NE(key, nullptr);
+    ASSERT_NE(key->actionInterface(), nullptr);
+    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(150);  // the press shows the key down for a moment, then clicks it
+  };
+  for (const char* name : {"Command1(7)", "cmdOperatorMinus", "Command1(10)", "cmdBackspace",
+                           "cmdEqualSign"}) {
+    press(name);
+  }
+  EXPECT_EQ(Operand2(), "3.1415926");
+  EXPECT_EQ(AnswerShown(), "3.85841");
+  EXPECT_FALSE(window->findChild<QTimer*>("tmrNumbers")->isActive());
+}
+
+TEST_F(CalculatorKeyboard, FieldsThatTakeTypingKeepIt) {
+  Open();
+  QLineEdit* slot = Find<QLineEdit>("txtPaste(1)");
+  slot->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(slot, "2.5+x");
+  QTest::keyClick(slot, Qt::Key_Backspace);
+  EXPECT_EQ(slot->text(), "2.5+");
+  Workboard()->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(Workboard(), "7=");
+  QTest::keyClick(Workboard(), Qt::Key_Escape);
+  EXPECT_EQ(WorkboardText(), "7=");
+  Combo(4)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Combo(4), Qt::Key_Backspace);
+  EXPECT_EQ(Operand1(), "");
+  EXPECT_EQ(OperatorShown(), "");
+}
 
 TEST_F(CalculatorKeyboard, TabGoesThroughTheWindowInReadingOrder) {
   Open();
