@@ -7,7 +7,10 @@
 #include "calculator/calculator_window.h"
 #include "calculator/random_converter_user.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 
 #include <chrono>
 #include <map>
@@ -165,6 +168,66 @@ class RandomUser : public ConverterUser {
         "cmdPowers",       "cmdEqualSign",     "cmdEqualSign",  "cmdEqualSign", "cmdCopy",
         "cmdPaste",        "cmdOperatorPlus",  "cmdOperatorX"};
     ClickKey(dice_.Of(kKeys));
+  }
+
+  // Keys typed where the focus is on the worksheet, as a keyboard user calculates.
+  void TypeKeys() {
+    struct Typed {
+      Qt::Key key;
+      const char* text;
+      Qt::KeyboardModifiers modifiers;
+    };
+    static const Typed kTyped[] = {
+        {Qt::Key_5, "5", Qt::NoModifier},          {Qt::Key_8, "8", Qt::KeypadModifier},
+        {Qt::Key_0, "0", Qt::NoModifier},          {Qt::Key_Period, ".", Qt::NoModifier},
+        {Qt::Key_Comma, ",", Qt::KeypadModifier},  {Qt::Key_Plus, "+", Qt::KeypadModifier},
+        {Qt::Key_Minus, "-", Qt::NoModifier},      {Qt::Key_X, "x", Qt::NoModifier},
+        {Qt::Key_Slash, "/", Qt::NoModifier},      {Qt::Key_AsciiCircum, "^", Qt::NoModifier},
+        {Qt::Key_At, "@", Qt::NoModifier},         {Qt::Key_NumberSign, "#", Qt::NoModifier},
+        {Qt::Key_R, "r", Qt::NoModifier},          {Qt::Key_P, "p", Qt::NoModifier},
+        {Qt::Key_F9, "", Qt::NoModifier},          {Qt::Key_Return, "\r", Qt::NoModifier},
+        {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Backspace, "\b", Qt::NoModifier},
+        {Qt::Key_Escape, "\x1b", Qt::NoModifier}, {Qt::Key_Q, "q", Qt::NoModifier},
+    };
+    Activate(calculator_.get());
+    QWidget* focus = KeyTarget(calculator_.get());
+    const QString name = focus->objectName();
+    const bool onWorksheet = name.startsWith(QLatin1String("txtOperand")) ||
+                             name == QLatin1String("lblAnswer") ||
+                             name.startsWith(QLatin1String("Command1")) || name.startsWith(QLatin1String("cmd"));
+    if (!onWorksheet) ClickOperand();
+    const int count = 1 + dice_.Below(4);
+    std::string said = "type";
+    for (int i = 0; i < count; ++i) {
+      const Typed& typed = kTyped[dice_.Below(static_cast<int>(std::size(kTyped)))];
+      said += " " + std::to_string(typed.key);
+      QWidget* target = KeyTarget(calculator_.get());
+      // Now and then the key is held, and the window system repeats it.
+      const bool held = dice_.Percent(5);
+      QKeyEvent press(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
+      QApplication::sendEvent(target, &press);
+      if (held) {
+        QKeyEvent again(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text), true);
+        QApplication::sendEvent(KeyTarget(calculator_.get()), &again);
+        QTest::qWait(260);
+      }
+      QKeyEvent release(QEvent::KeyRelease, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
+      QApplication::sendEvent(KeyTarget(calculator_.get()), &release);
+    }
+    Say(said);
+  }
+
+  // A screen reader presses a key of the worksheet.
+  void ReaderPress() {
+    static const std::vector<QString> kKeys = {
+        "Command1(3)", "Command1(7)", "Command1(10)", "cmdBackspace", "cmdDecimal",
+        "cmdOperatorPlus", "cmdOperatorSR", "cmdInverse", "cmdEqualSign", "cmdClearAll"};
+    const QString name = dice_.Of(kKeys);
+    Say("screen reader presses " + Str(name));
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Calc(name));
+    if (key == nullptr || key->actionInterface() == nullptr) return;
+    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(120);  // the press shows the key down, then clicks it
   }
 
   void Constants() {
@@ -409,6 +472,8 @@ class RandomUser : public ConverterUser {
       {30, &RandomUser::ViewCommand, "ViewCommand"},
       {2, &RandomUser::Print, "Print"},
       {20, &RandomUser::Tabbing, "Tabbing"},
+      {60, &RandomUser::TypeKeys, "TypeKeys"},
+      {6, &RandomUser::ReaderPress, "ReaderPress"},
       {3, &RandomUser::PrinterChange, "PrinterChange"},
       {6, &RandomUser::CloseCalculator, "CloseCalculator"},
       {20, &RandomUser::ShowConverter, "ShowConverter"},
