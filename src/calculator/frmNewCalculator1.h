@@ -77,7 +77,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateWorksheet(QWidget* area);
   void CreateWorkboard(QWidget* area);
   void CreateMenus();
-  QLabel* Caption(QWidget* area, const QString& text, int x, int y, int width, int height);
+  template <typename Control>
+  struct Placed;
+  template <typename Control>
+  Control* Place(QWidget* area, const Placed<Control>& row);
   void MakeAccessible();
 
   // Start-up and the repaint check.
@@ -226,6 +229,20 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   std::array<QPushButton*, kWorksheetKeyCount> keys_{};
   ui::HeldButtons* heldKeys_ = nullptr;
   ui::TypedKeys* typedKeys_ = nullptr;
+
+  // The captions that name the controls beside them.
+  struct Captions {
+    QLabel* operand1 = nullptr;
+    QLabel* op = nullptr;
+    QLabel* operand2 = nullptr;
+    QLabel* answer = nullptr;
+    QLabel* places = nullptr;
+    QLabel* face = nullptr;
+    QLabel* size = nullptr;
+    QLabel* lineSpacing = nullptr;
+    QLabel* printer = nullptr;
+    QLabel* fontCount = nullptr;
+  } captions_;
 
   // Workboard controls.
   ui::RichTextBox* txtArchive1 = nullptr;

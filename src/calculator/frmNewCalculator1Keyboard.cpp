@@ -23,26 +23,17 @@ constexpr int kFocusFrameWidth = 3;
 }  // namespace
 
 void frmNewCalculator1::MakeAccessible() {
+  ui::NameAfter(captions_.operand1, txtOperand[0]);
+  ui::NameAfter(captions_.operand2, txtOperand[1]);
+  ui::NameAfter(captions_.places, Combo4);
+  ui::NameAfter(captions_.face, Combo2);
+  ui::NameAfter(captions_.size, Combo1);
+  ui::NameAfter(captions_.lineSpacing, Combo3);
+  ui::NameAfter(captions_.printer, Text3);
+  ui::NameAfter(captions_.fontCount, Text2);
+  ui::LabelDisplay(captions_.op, lblOperator);
+  ui::LabelDisplay(captions_.answer, lblAnswer);
   QWidget* area = centralWidget();
-  auto caption = [area](const char* text) -> QLabel* {
-    for (QLabel* label : area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-      if (label->text() == QLatin1String(text)) return label;
-    }
-    return nullptr;
-  };
-  auto nameAfter = [&caption](const char* text, QWidget* control) {
-    if (QLabel* label = caption(text)) ui::NameAfter(label, control);
-  };
-  nameAfter("Operand 1", txtOperand[0]);
-  nameAfter("Operand 2", txtOperand[1]);
-  nameAfter("Decimal Places In Answer", Combo4);
-  nameAfter("Font face:", Combo2);
-  nameAfter("Size:", Combo1);
-  nameAfter("Line Spacing", Combo3);
-  nameAfter("Default printer/fax program:", Text3);
-  nameAfter("Font count:", Text2);
-  if (QLabel* label = caption("Operator")) ui::LabelDisplay(label, lblOperator);
-  if (QLabel* label = caption("Answer")) ui::LabelDisplay(label, lblAnswer);
   for (const SpokenName& spoken : kSpokenNames) {
     if (auto* control = area->findChild<QWidget*>(ui::Q(spoken.control))) {
       control->setAccessibleName(ui::Q(spoken.name));

@@ -19,10 +19,10 @@
 #include <QTimer>
 
 #include <string>
+#include <type_traits>
 
 namespace numbrella {
 
-using ui::Px;
 using ui::Q;
 
 namespace {
@@ -75,12 +75,36 @@ QIcon ArrowPicture(bool up) {
 
 }  // namespace
 
-QLabel* frmNewCalculator1::Caption(QWidget* area, const QString& text, int x, int y, int width,
-                                   int height) {
-  auto* label = new QLabel(text, area);
-  label->setTextFormat(Qt::PlainText);
-  label->setGeometry(x, y, width, height);
-  return label;
+// One control of the window: its name, where it stands (left, top, width, height in
+// twips), its caption and its tooltip as the source texts that are translated, and
+// the member that keeps it.
+template <typename Control>
+struct frmNewCalculator1::Placed {
+  const char* name;
+  QRect twips;
+  const char* caption;
+  const char* tip;
+  Control*& (*member)(frmNewCalculator1&);
+};
+
+template <typename Control>
+Control* frmNewCalculator1::Place(QWidget* area, const Placed<Control>& row) {
+  Control* control = nullptr;
+  if constexpr (std::is_same_v<Control, QLineEdit>) {
+    control = ui::TextField(area);
+  } else {
+    control = new Control(area);
+  }
+  if (row.name[0] != '\0') control->setObjectName(QLatin1String(row.name));
+  control->setGeometry(ui::Twips(row.twips.left(), row.twips.top(), row.twips.width(),
+                                 row.twips.height()));
+  if constexpr (std::is_same_v<Control, QLabel>) control->setTextFormat(Qt::PlainText);
+  if constexpr (!std::is_same_v<Control, QComboBox> && !std::is_same_v<Control, ui::RichTextBox>) {
+    if (row.caption != nullptr) control->setText(tr(row.caption));
+  }
+  if (row.tip != nullptr) control->setToolTip(tr(row.tip));
+  if (row.member != nullptr) row.member(*this) = control;
+  return control;
 }
 
 void frmNewCalculator1::CreateControls() {
@@ -100,103 +124,81 @@ void frmNewCalculator1::CreateControls() {
   }
 }
 
-void frmNewCalculator1::CreateWorksheet(QWidget* area) {
-  const QFont keyFont = KeyFont();
-  auto key = [&](const QString& name, const QString& caption, const QString& tip, int x, int y,
-                 int width, int height) {
-    auto* button = new QPushButton(caption, area);
-    button->setObjectName(name);
-    button->setGeometry(x, y, width, height);
-    button->setFont(keyFont);
-    if (!tip.isEmpty()) button->setToolTip(tip);
-    return button;
-  };
+#define NUMBRELLA_CALC(text) QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", text)
 
-  // Captions and the display strip.
-  Caption(area, QStringLiteral("Operand 1"), 8, 6, 252, 16);
-  Caption(area, QStringLiteral("Operator"), 266, 6, 92, 16)->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  Caption(area, QStringLiteral("Operand 2"), 364, 6, 252, 16);
-  for (int i = 0; i < 2; ++i) {
-    auto* field = ui::TextField(area);
-    field->setObjectName(QStringLiteral("txtOperand(%1)").arg(i));
+void frmNewCalculator1::CreateWorksheet(QWidget* area) {
+  using W = frmNewCalculator1;
+  // Captions and the display strip, left to right, then the answer below.
+  static constexpr Placed<QLabel> kCaptions[] = {
+      {"", {120, 90, 3780, 240}, NUMBRELLA_CALC("Operand 1"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand1; }},
+      {"", {3990, 90, 1380, 240}, NUMBRELLA_CALC("Operator"), nullptr, [](W& w) -> QLabel*& { return w.captions_.op; }},
+      {"", {5460, 90, 3780, 240}, NUMBRELLA_CALC("Operand 2"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand2; }},
+  };
+  static constexpr Placed<QLineEdit> kOperands[] = {
+      {"txtOperand(0)", {120, 360, 3780, 540}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.txtOperand[0]; }},
+      {"txtOperand(1)", {5460, 360, 3780, 540}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.txtOperand[1]; }},
+  };
+  static constexpr Placed<QLabel> kDisplays[] = {
+      {"lblOperator", {3990, 360, 1380, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblOperator; }},
+      {"", {120, 960, 9120, 240}, NUMBRELLA_CALC("Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.answer; }},
+      {"lblAnswer", {120, 1230, 9120, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblAnswer; }},
+  };
+  // Four key rows: the keypad in three columns, the function keys in four.
+  static constexpr Placed<QPushButton> kKeys[] = {
+      {"Command1(7)", {120, 1890, 930, 570}, "7", nullptr, [](W& w) -> QPushButton*& { return w.Command1[7]; }},
+      {"Command1(8)", {1140, 1890, 930, 570}, "8", nullptr, [](W& w) -> QPushButton*& { return w.Command1[8]; }},
+      {"Command1(9)", {2160, 1890, 930, 570}, "9", nullptr, [](W& w) -> QPushButton*& { return w.Command1[9]; }},
+      {"Command1(4)", {120, 2520, 930, 570}, "4", nullptr, [](W& w) -> QPushButton*& { return w.Command1[4]; }},
+      {"Command1(5)", {1140, 2520, 930, 570}, "5", nullptr, [](W& w) -> QPushButton*& { return w.Command1[5]; }},
+      {"Command1(6)", {2160, 2520, 930, 570}, "6", nullptr, [](W& w) -> QPushButton*& { return w.Command1[6]; }},
+      {"Command1(1)", {120, 3150, 930, 570}, "1", nullptr, [](W& w) -> QPushButton*& { return w.Command1[1]; }},
+      {"Command1(2)", {1140, 3150, 930, 570}, "2", nullptr, [](W& w) -> QPushButton*& { return w.Command1[2]; }},
+      {"Command1(3)", {2160, 3150, 930, 570}, "3", nullptr, [](W& w) -> QPushButton*& { return w.Command1[3]; }},
+      {"Command1(0)", {120, 3780, 930, 570}, "0", nullptr, [](W& w) -> QPushButton*& { return w.Command1[0]; }},
+      {"cmdDecimal", {1140, 3780, 930, 570}, ".", nullptr, [](W& w) -> QPushButton*& { return w.cmdDecimal; }},
+      {"cmdEqualSign", {2160, 3780, 930, 570}, "=", nullptr, [](W& w) -> QPushButton*& { return w.cmdEqualSign; }},
+      {"cmdOperatorX", {3300, 1890, 1440, 570}, "X", NUMBRELLA_CALC(" Multiply "), [](W& w) -> QPushButton*& { return w.cmdOperatorX; }},
+      {"cmdOperatorDivide", {4800, 1890, 1440, 570}, "/", NUMBRELLA_CALC(" Divide "), [](W& w) -> QPushButton*& { return w.cmdOperatorDivide; }},
+      {"cmdOperatorPlus", {6300, 1890, 1440, 570}, "+", NUMBRELLA_CALC(" Add "), [](W& w) -> QPushButton*& { return w.cmdOperatorPlus; }},
+      {"cmdOperatorMinus", {7800, 1890, 1440, 570}, "-", NUMBRELLA_CALC(" Subtract "), [](W& w) -> QPushButton*& { return w.cmdOperatorMinus; }},
+      {"cmdOperatorSR", {3300, 2520, 1440, 570}, "SR", NUMBRELLA_CALC(" Square root "), [](W& w) -> QPushButton*& { return w.cmdOperatorSR; }},
+      {"cmdCubeRoot", {4800, 2520, 1440, 570}, "CR", NUMBRELLA_CALC(" Cube root "), [](W& w) -> QPushButton*& { return w.cmdCubeRoot; }},
+      {"cmdInverse", {6300, 2520, 1440, 570}, "1/X", NUMBRELLA_CALC(" 1 divided by the number in operand 1 (reciprocal) "), [](W& w) -> QPushButton*& { return w.cmdInverse; }},
+      {"cmdPowers", {7800, 2520, 1440, 570}, "X^Y", NUMBRELLA_CALC(" Operand 1 to the power of operand 2 "), [](W& w) -> QPushButton*& { return w.cmdPowers; }},
+      {"cmdPlusMinus", {3300, 3150, 1440, 570}, "+/-", NUMBRELLA_CALC(" Change sign "), [](W& w) -> QPushButton*& { return w.cmdPlusMinus; }},
+      {"Command1(10)", {4800, 3150, 1440, 570}, NUMBRELLA_CALC("Pi"), " 3.14159265 ", [](W& w) -> QPushButton*& { return w.Command1[10]; }},
+      {"cmdCopy", {6300, 3150, 1440, 570}, NUMBRELLA_CALC("Copy"), NUMBRELLA_CALC(" Copy answer "), [](W& w) -> QPushButton*& { return w.cmdCopy; }},
+      {"cmdPaste", {7800, 3150, 1440, 570}, NUMBRELLA_CALC("Paste"), NUMBRELLA_CALC(" Paste last copied answer "), [](W& w) -> QPushButton*& { return w.cmdPaste; }},
+      {"cmdBackspace", {3300, 3780, 2940, 570}, NUMBRELLA_CALC("Back && CA"), NUMBRELLA_CALC(" Backspace in selected field or clear answer "), [](W& w) -> QPushButton*& { return w.cmdBackspace; }},
+      {"cmdClearAll", {6300, 3780, 2940, 570}, NUMBRELLA_CALC("Clear All"), NUMBRELLA_CALC(" Clear all fields and answer "), [](W& w) -> QPushButton*& { return w.cmdClearAll; }},
+  };
+  // Right of the keys: the decimal places and the constants.
+  static constexpr Placed<QLabel> kPlacesCaption = {"", {9600, 90, 3600, 240}, NUMBRELLA_CALC("Decimal Places In Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.places; }};
+  static constexpr Placed<QComboBox> kPlaces = {"Combo4", {9600, 360, 1650, 540}, nullptr, nullptr, [](W& w) -> QComboBox*& { return w.Combo4; }};
+  static constexpr Placed<QLabel> kConstantsCaption = {"", {9600, 990, 1200, 240}, NUMBRELLA_CALC("Constants"), nullptr, nullptr};
+  static constexpr Placed<QPushButton> kClearConstants = {"Command7", {10890, 930, 1350, 360}, NUMBRELLA_CALC("< C&lear"), NUMBRELLA_CALC(" Clear all constants "), [](W& w) -> QPushButton*& { return w.Command7; }};
+  // Slot i stands 600 twips below slot i - 1.
+  static constexpr Placed<QPushButton> kStore = {"cmdCopyA(%1)", {9600, 1380, 540, 540}, "C", NUMBRELLA_CALC(" Copy your answer "), nullptr};
+  static constexpr Placed<QPushButton> kRecall = {"cmdPasteA(%1)", {10200, 1380, 540, 540}, "P", NUMBRELLA_CALC(" Paste this value "), nullptr};
+  static constexpr Placed<QLineEdit> kSlot = {"txtPaste(%1)", {10830, 1380, 4365, 540}, nullptr, nullptr, nullptr};
+  constexpr int kSlotPitch = 600;
+
+  const QFont keyFont = KeyFont();
+  for (const auto& row : kCaptions) Place(area, row);
+  for (const auto& row : kOperands) MakeDisplay(Place(area, row));
+  for (const auto& row : kDisplays) {
+    QLabel* label = Place(area, row);
+    if (row.caption == nullptr) MakeDisplay(label);
+  }
+  captions_.op->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  for (QLineEdit* field : txtOperand) {
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::StrongFocus);
-    field->setGeometry(i == 0 ? 8 : 364, 24, 252, 36);
-    MakeDisplay(field);
-    txtOperand[static_cast<std::size_t>(i)] = field;
   }
-  setTabOrder(txtOperand[0], txtOperand[1]);
-  lblOperator = new QLabel(area);
-  lblOperator->setObjectName(QStringLiteral("lblOperator"));
-  lblOperator->setTextFormat(Qt::PlainText);
   lblOperator->setAlignment(Qt::AlignCenter);
-  lblOperator->setGeometry(266, 24, 92, 36);
-  MakeDisplay(lblOperator);
-  Caption(area, QStringLiteral("Answer"), 8, 64, 608, 16);
-  lblAnswer = new QLabel(area);
-  lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
-  lblAnswer->setTextFormat(Qt::PlainText);
   lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblAnswer->setGeometry(8, 82, 608, 36);
   lblAnswer->setIndent(6);
-  MakeDisplay(lblAnswer);
-
-  // Four key rows: the keypad in three columns, the function keys in four.
-  const int rows[4] = {126, 168, 210, 252};
-  const int padX[3] = {8, 76, 144};
-  const int fnX[4] = {220, 320, 420, 520};
-  constexpr int kKeyHeight = 38;
-  constexpr int kPadWidth = 62;
-  constexpr int kFnWidth = 96;
-  const int digitRow[10] = {3, 2, 2, 2, 1, 1, 1, 0, 0, 0};
-  const int digitColumn[10] = {0, 0, 1, 2, 0, 1, 2, 0, 1, 2};
-  for (int digit = 0; digit <= 9; ++digit) {
-    Command1[static_cast<std::size_t>(digit)] =
-        key(QStringLiteral("Command1(%1)").arg(digit), QString(QChar(u'0' + digit)), QString(),
-            padX[digitColumn[digit]], rows[digitRow[digit]], kPadWidth, kKeyHeight);
-  }
-  cmdDecimal = key(QStringLiteral("cmdDecimal"), QStringLiteral("."), QString(), padX[1], rows[3],
-                   kPadWidth, kKeyHeight);
-  cmdEqualSign = key(QStringLiteral("cmdEqualSign"), QStringLiteral("="), QString(), padX[2],
-                     rows[3], kPadWidth, kKeyHeight);
-
-  cmdOperatorX = key(QStringLiteral("cmdOperatorX"), QStringLiteral("X"),
-                     QStringLiteral(" Multiply "), fnX[0], rows[0], kFnWidth, kKeyHeight);
-  cmdOperatorDivide = key(QStringLiteral("cmdOperatorDivide"), QStringLiteral("/"),
-                          QStringLiteral(" Divide "), fnX[1], rows[0], kFnWidth, kKeyHeight);
-  cmdOperatorPlus = key(QStringLiteral("cmdOperatorPlus"), QStringLiteral("+"),
-                        QStringLiteral(" Add "), fnX[2], rows[0], kFnWidth, kKeyHeight);
-  cmdOperatorMinus = key(QStringLiteral("cmdOperatorMinus"), QStringLiteral("-"),
-                         QStringLiteral(" Subtract "), fnX[3], rows[0], kFnWidth, kKeyHeight);
-  cmdOperatorSR = key(QStringLiteral("cmdOperatorSR"), QStringLiteral("SR"),
-                      QStringLiteral(" Square root "), fnX[0], rows[1], kFnWidth, kKeyHeight);
-  cmdCubeRoot = key(QStringLiteral("cmdCubeRoot"), QStringLiteral("CR"),
-                    QStringLiteral(" Cube root "), fnX[1], rows[1], kFnWidth, kKeyHeight);
-  cmdInverse = key(QStringLiteral("cmdInverse"), QStringLiteral("1/X"),
-                   QStringLiteral(" 1 divided by the number in operand 1 (reciprocal) "), fnX[2],
-                   rows[1], kFnWidth, kKeyHeight);
-  cmdPowers = key(QStringLiteral("cmdPowers"), QStringLiteral("X^Y"),
-                  QStringLiteral(" Operand 1 to the power of operand 2 "), fnX[3], rows[1],
-                  kFnWidth, kKeyHeight);
-  cmdPlusMinus = key(QStringLiteral("cmdPlusMinus"), QStringLiteral("+/-"),
-                     QStringLiteral(" Change sign "), fnX[0], rows[2], kFnWidth, kKeyHeight);
-  Command1[Worksheet::kPiKey] =
-      key(QStringLiteral("Command1(10)"), QStringLiteral("Pi"), QStringLiteral(" 3.14159265 "),
-          fnX[1], rows[2], kFnWidth, kKeyHeight);
-  cmdCopy = key(QStringLiteral("cmdCopy"), QStringLiteral("Copy"), QStringLiteral(" Copy answer "),
-                fnX[2], rows[2], kFnWidth, kKeyHeight);
-  cmdPaste = key(QStringLiteral("cmdPaste"), QStringLiteral("Paste"),
-                 QStringLiteral(" Paste last copied answer "), fnX[3], rows[2], kFnWidth,
-                 kKeyHeight);
-  cmdBackspace = key(QStringLiteral("cmdBackspace"), QStringLiteral("Back && CA"),
-                     QStringLiteral(" Backspace in selected field or clear answer "), fnX[0],
-                     rows[3], 2 * kFnWidth + 4, kKeyHeight);
-  cmdClearAll = key(QStringLiteral("cmdClearAll"), QStringLiteral("Clear All"),
-                    QStringLiteral(" Clear all fields and answer "), fnX[2], rows[3],
-                    2 * kFnWidth + 4, kKeyHeight);
-
-  connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
-  connect(cmdPaste, &QPushButton::clicked, this, [this] { cmdPaste_Click(); });
+  for (const auto& row : kKeys) Place(area, row)->setFont(keyFont);
 
   tmrNumbers = new QTimer(this);
   tmrNumbers->setObjectName(QStringLiteral("tmrNumbers"));
@@ -207,127 +209,118 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   tmrBackspace->setInterval(kRepeatMilliseconds);
   connect(tmrBackspace, &QTimer::timeout, this, [this] { tmrBackspace_Timer(); });
 
-  // Right of the keys: the decimal places and the constants.
-  Caption(area, QStringLiteral("Decimal Places In Answer"), 640, 6, 240, 16);
-  Combo4 = new QComboBox(area);
-  Combo4->setObjectName(QStringLiteral("Combo4"));
-  Combo4->setGeometry(640, 24, 110, 36);
+  Place(area, kPlacesCaption);
+  Place(area, kPlaces);
   QFont narrow(QStringLiteral("Arial Narrow"));
   narrow.setPointSizeF(14.25);
   narrow.setBold(true);
   Combo4->setFont(narrow);
   Combo4->setMaxVisibleItems(12);
   connect(Combo4, &QComboBox::activated, this, [this] { Combo4_Click(); });
+  connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+  connect(cmdPaste, &QPushButton::clicked, this, [this] { cmdPaste_Click(); });
 
-  Caption(area, QStringLiteral("Constants"), 640, 66, 80, 16);
-  Command7 = new QPushButton(QStringLiteral("< C&lear"), area);
-  Command7->setObjectName(QStringLiteral("Command7"));
-  Command7->setToolTip(QStringLiteral(" Clear all constants "));
-  Command7->setGeometry(726, 62, 90, 24);
+  Place(area, kConstantsCaption);
+  Place(area, kClearConstants);
   connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
   for (int i = 0; i < 5; ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    const int y = 92 + i * 40;
-    cmdCopyA[slot] = key(QStringLiteral("cmdCopyA(%1)").arg(i), QStringLiteral("C"),
-                         QStringLiteral(" Copy your answer "), 640, y, 36, 36);
-    cmdPasteA[slot] = key(QStringLiteral("cmdPasteA(%1)").arg(i), QStringLiteral("P"),
-                          QStringLiteral(" Paste this value "), 680, y, 36, 36);
-    auto* field = ui::TextField(area);
-    field->setObjectName(QStringLiteral("txtPaste(%1)").arg(i));
-    field->setGeometry(722, y, 291, 36);
-    MakeDisplay(field);
-    txtPaste[slot] = field;
+    auto inSlot = [i](auto row) {
+      row.twips.translate(0, i * kSlotPitch);
+      return row;
+    };
+    cmdCopyA[slot] = Place(area, inSlot(kStore));
+    cmdPasteA[slot] = Place(area, inSlot(kRecall));
+    txtPaste[slot] = Place(area, inSlot(kSlot));
+    for (QWidget* control : std::initializer_list<QWidget*>{cmdCopyA[slot], cmdPasteA[slot], txtPaste[slot]}) {
+      control->setObjectName(control->objectName().arg(i));
+    }
+    cmdCopyA[slot]->setFont(keyFont);
+    cmdPasteA[slot]->setFont(keyFont);
+    MakeDisplay(txtPaste[slot]);
     connect(cmdCopyA[slot], &QPushButton::clicked, this, [this, i] { cmdCopyA_Click(i); });
     connect(cmdPasteA[slot], &QPushButton::clicked, this, [this, i] { cmdPasteA_Click(i); });
   }
 }
 
 void frmNewCalculator1::CreateWorkboard(QWidget* area) {
-  Command5 = new QPushButton(QStringLiteral("&Hide Workboard"), area);
-  Command5->setObjectName(QStringLiteral("Command5"));
-  Command5->setToolTip(QStringLiteral(" Workboard disappears "));
-  Command5->setGeometry(Px(9300), Px(4440), Px(2295), Px(420));
-  Command4 = new QPushButton(QStringLiteral("Cle&ar Workboard"), area);
-  Command4->setObjectName(QStringLiteral("Command4"));
-  Command4->setToolTip(QStringLiteral(" Clears the contents of the workboard "));
-  Command4->setGeometry(Px(12450), Px(4440), Px(2295), Px(420));
-  Command4->setVisible(false);
+  using W = frmNewCalculator1;
+  static constexpr Placed<QPushButton> kButtons[] = {
+      {"Command5", {9300, 4440, 2295, 420}, NUMBRELLA_CALC("&Hide Workboard"), NUMBRELLA_CALC(" Workboard disappears "), [](W& w) -> QPushButton*& { return w.Command5; }},
+      {"Command4", {12450, 4440, 2295, 420}, NUMBRELLA_CALC("Cle&ar Workboard"), NUMBRELLA_CALC(" Clears the contents of the workboard "), [](W& w) -> QPushButton*& { return w.Command4; }},
+  };
+  static constexpr Placed<ui::RichTextBox> kWorkboard = {"txtArchive1", {60, 4980, 11325, 5325}, nullptr, nullptr, [](W& w) -> ui::RichTextBox*& { return w.txtArchive1; }};
+  static constexpr Placed<QPushButton> kArrows[] = {
+      {"Command2", {11580, 4980, 435, 660}, nullptr, NUMBRELLA_CALC(" Expand workboard "), [](W& w) -> QPushButton*& { return w.Command2; }},
+      {"Command3", {11580, 5775, 435, 660}, nullptr, NUMBRELLA_CALC(" Collapse workboard "), [](W& w) -> QPushButton*& { return w.Command3; }},
+  };
+  // The font group right of the workboard, top to bottom.
+  static constexpr Placed<QLabel> kGroupCaptions[] = {
+      {"", {12180, 4950, 3000, 240}, NUMBRELLA_CALC("--Font Properties Used--"), nullptr, nullptr},
+      {"", {12180, 5190, 3000, 240}, NUMBRELLA_CALC("--For Faxing & Printing--"), nullptr, nullptr},
+  };
+  static constexpr Placed<QCheckBox> kChecks[] = {
+      {"Check1", {12180, 5520, 3000, 300}, NUMBRELLA_CALC("&Bold"), NUMBRELLA_CALC(" Make selected text bold and/or subsequent text bold "), [](W& w) -> QCheckBox*& { return w.Check1; }},
+      {"Check2", {12180, 5850, 3000, 300}, NUMBRELLA_CALC("&Italic"), NUMBRELLA_CALC(" Make selected text italic and/or subsequent text italic "), [](W& w) -> QCheckBox*& { return w.Check2; }},
+  };
+  struct Labelled {
+    Placed<QLabel> caption;
+    Placed<QComboBox> list;
+  };
+  static constexpr Labelled kLists[] = {
+      {{"", {12180, 6210, 3000, 240}, NUMBRELLA_CALC("Font face:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.face; }},
+       {"Combo2", {12180, 6450, 3000, 390}, nullptr, NUMBRELLA_CALC(" Select a font face "), [](W& w) -> QComboBox*& { return w.Combo2; }}},
+      {{"", {12180, 6930, 3000, 240}, NUMBRELLA_CALC("Size:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.size; }},
+       {"Combo1", {12180, 7170, 1200, 390}, nullptr, NUMBRELLA_CALC(" Select a font size "), [](W& w) -> QComboBox*& { return w.Combo1; }}},
+      {{"", {12180, 7650, 3000, 240}, NUMBRELLA_CALC("Line Spacing"), nullptr, [](W& w) -> QLabel*& { return w.captions_.lineSpacing; }},
+       {"Combo3", {12180, 7890, 1200, 390}, nullptr, NUMBRELLA_CALC(" Select the spacing between each new entry on the whiteboard "), [](W& w) -> QComboBox*& { return w.Combo3; }}},
+  };
+  struct Shown {
+    Placed<QLabel> caption;
+    Placed<QLineEdit> field;
+  };
+  static constexpr Shown kPrinterFields[] = {
+      {{"", {12180, 8370, 3000, 240}, NUMBRELLA_CALC("Default printer/fax program:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.printer; }},
+       {"Text3", {12180, 8610, 3000, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text3; }}},
+      {{"", {12180, 9060, 3000, 240}, NUMBRELLA_CALC("Font count:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.fontCount; }},
+       {"Text2", {12180, 9300, 1200, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text2; }}},
+  };
 
-  txtArchive1 = new ui::RichTextBox(area);
-  txtArchive1->setObjectName(QStringLiteral("txtArchive1"));
-  txtArchive1->setGeometry(Px(60), Px(4980), Px(11325), Px(5325));
+  for (const auto& row : kButtons) Place(area, row);
+  Command4->setVisible(false);
+  Place(area, kWorkboard);
   QFont design(QStringLiteral("Arial"));
   design.setPointSizeF(14.25);
   design.setBold(true);
   txtArchive1->setFont(design);
   connect(txtArchive1, &ui::RichTextBox::Change, this, [this] { txtArchive1_Change(); });
-
-  Command2 = new QPushButton(area);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setToolTip(QStringLiteral(" Expand workboard "));
+  for (const auto& row : kArrows) Place(area, row);
   Command2->setIcon(ArrowPicture(true));
-  Command2->setGeometry(Px(11580), Px(4980), Px(435), Px(660));
-  Command3 = new QPushButton(area);
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command3->setToolTip(QStringLiteral(" Collapse workboard "));
   Command3->setIcon(ArrowPicture(false));
-  Command3->setGeometry(Px(11580), Px(5775), Px(435), Px(660));
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
-  // The font group right of the workboard, top to bottom.
-  constexpr int x = 812;
-  constexpr int width = 200;
-  Caption(area, QStringLiteral("--Font Properties Used--"), x, 330, width, 16);
-  Caption(area, QStringLiteral("--For Faxing & Printing--"), x, 346, width, 16);
-  Check1 = new QCheckBox(QStringLiteral("&Bold"), area);
-  Check1->setObjectName(QStringLiteral("Check1"));
-  Check1->setToolTip(QStringLiteral(" Make selected text bold and/or subsequent text bold "));
-  Check1->setGeometry(x, 368, width, 20);
+  for (const auto& row : kGroupCaptions) Place(area, row);
+  for (const auto& row : kChecks) Place(area, row);
   Check1->setChecked(true);
   connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
-  Check2 = new QCheckBox(QStringLiteral("&Italic"), area);
-  Check2->setObjectName(QStringLiteral("Check2"));
-  Check2->setToolTip(QStringLiteral(" Make selected text italic and/or subsequent text italic "));
-  Check2->setGeometry(x, 390, width, 20);
   connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
-
-  Caption(area, QStringLiteral("Font face:"), x, 414, width, 16);
-  Combo2 = new QComboBox(area);
-  Combo2->setObjectName(QStringLiteral("Combo2"));
-  Combo2->setToolTip(QStringLiteral(" Select a font face "));
-  Combo2->setGeometry(x, 430, width, 26);
+  for (const Labelled& row : kLists) {
+    Place(area, row.caption);
+    Place(area, row.list);
+  }
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-
-  Caption(area, QStringLiteral("Size:"), x, 462, width, 16);
-  Combo1 = new QComboBox(area);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  Combo1->setToolTip(QStringLiteral(" Select a font size "));
-  Combo1->setGeometry(x, 478, 80, 26);
   for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)));
   Combo1->setCurrentIndex(-1);
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-
-  Caption(area, QStringLiteral("Line Spacing"), x, 510, width, 16);
-  Combo3 = new QComboBox(area);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
-  Combo3->setToolTip(QStringLiteral(" Select the spacing between each new entry on the whiteboard "));
-  Combo3->setGeometry(x, 526, 80, 26);
-
-  Caption(area, QStringLiteral("Default printer/fax program:"), x, 558, width, 16);
-  Text3 = ui::TextField(area);
-  Text3->setObjectName(QStringLiteral("Text3"));
-  Text3->setReadOnly(true);
-  Text3->setFocusPolicy(Qt::ClickFocus);
-  Text3->setGeometry(x, 574, width, 24);
-  Caption(area, QStringLiteral("Font count:"), x, 604, width, 16);
-  Text2 = ui::TextField(area);
-  Text2->setObjectName(QStringLiteral("Text2"));
-  Text2->setReadOnly(true);
-  Text2->setFocusPolicy(Qt::ClickFocus);
-  Text2->setGeometry(x, 620, 80, 24);
+  for (const Shown& row : kPrinterFields) {
+    Place(area, row.caption);
+    QLineEdit* field = Place(area, row.field);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+  }
 
   CommonDialog1 = new ui::CommonDialog(*services_.dialogs, this);
   CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
