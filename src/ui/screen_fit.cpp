@@ -28,6 +28,13 @@ QRect ScreenArea(const QMainWindow& window) {
   return screen != nullptr ? screen->geometry() : QRect();
 }
 
+// A Wayland client neither learns where its windows stand nor chooses it: the
+// compositor places them. A move there would change nothing on the screen, only what
+// Qt reports as the window's position.
+bool PlacesItsOwnWindows() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 QMargins Frame(const QMainWindow& window) {
   const QRect outer = window.frameGeometry();
   const QRect inner = window.geometry();
@@ -70,11 +77,13 @@ void FitToScreen(QMainWindow& window, QSize client) {
 }
 
 void PlaceAtTopCentre(QMainWindow& window) {
+  if (!PlacesItsOwnWindows()) return;
   window.move(window.x(), FreeArea(window).top());
   CentreAcrossScreen(window);
 }
 
 void CentreAcrossScreen(QMainWindow& window) {
+  if (!PlacesItsOwnWindows()) return;
   const QRect screen = ScreenArea(window);
   const QRect free = FreeArea(window);
   const int width = window.frameGeometry().width();
