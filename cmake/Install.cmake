@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on the system, and the Debian package made of it
 # (`cpack -G DEB`, or `make package`). Only the program, its desktop files and the
 # documents a Debian system expects beside every program are installed: no libraries,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-size windows on screens too small for them. A window laid out in twips is
 // larger than the free area of a small or scaled screen (at a scale of 1.5 a 1080-line

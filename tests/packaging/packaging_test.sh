@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed files and the Debian package, checked as a user's system sees them.
 #   packaging_test.sh install  <cmake> <build> <scratch>  install into a scratch root, validate
 #   packaging_test.sh package  <cpack> <build> <scratch>  build the .deb into <scratch>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Presses a control of a running program the way a screen reader does, through the
 # accessibility bus (AT-SPI): the first control named <control> that has an action, in
 # the window titled <window> of the application named <application>. Names are compared
