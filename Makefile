@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Numbrella: the two everyday commands are `make run` and `make test`.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measures a baseline inside the same run, so that each benchmark can report its
 // time as a ratio to it (the counter shows how many baselines one call costs).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the equals key costs, the workboard entry included, on a workboard that already
 // holds 10,000 entries against one that holds 100: an entry is appended, not the whole
 // text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard as a document, each command given through the window's menu and
 // measured against what Qt alone does for the same work:
 //  - opening a 10 MB workboard file, up to the paint that shows it, against reading

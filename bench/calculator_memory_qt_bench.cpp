@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory of the calculator window after 10,000 calculations, against a bare
 // window whose QTextEdit holds the same text.
 //

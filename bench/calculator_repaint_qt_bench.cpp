@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The repaint check of the calculator window on a workboard of 1 MB against an empty
 // one. With the default printer unchanged the check asks for the printer and copies
 // nothing, so the size of the record must not show in it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the calculator window, from its construction (start-up sequence included)
 // to its first paint, against a bare QMainWindow holding a QTextEdit; and the resident
 // memory after that first paint, against the same bare window.

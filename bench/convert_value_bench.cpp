@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ConvertValue next to a plain C conversion of the same input: read the number with
 // std::from_chars, multiply by the factor, print with snprintf("%.*f"). The ratio of
 // the two times is reported as the counter "ratio" on the ConvertValue runs.

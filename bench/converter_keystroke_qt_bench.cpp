@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a keystroke in the converter's input field and a category command cost, each
 // against writing the texts they show (the output and the four unit captions) straight
 // into bare widgets. Prints the ratios at the end.

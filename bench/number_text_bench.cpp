@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number texts, the leading-number reader and the evaluation, each beside a plain
 // C baseline measured in the same run: snprintf("%.*f") for the fixed-decimals text,
 // std::from_chars for the reader. The counter "ratio" is ours divided by the baseline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window benchmarks share: the platform they run on, the printer the
 // calculator finds, and waiting for a window's paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 10 MB workboard held as one line, against the same characters in lines of about
 // 80, each command given through the window and waited for up to the paint that
 // shows its result, in wall-clock time (the user waits for the window):

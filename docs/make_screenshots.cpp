@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the README pictures: the real windows, driven through their controls as a
 // user would, then grabbed to PNG. The printer is a stand-in "Office" printer with the
 // screen's fonts and a stand-in "Arial Narrow", as in the tests, so that the pictures

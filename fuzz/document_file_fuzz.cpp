@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the document reader and writer. Whatever opens must save in
 // the encoding it was read in, as the same bytes with every line end made CR LF, and
 // open again as the same text; any text at all must save as bytes that open.

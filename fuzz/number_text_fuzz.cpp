@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary texts to the number readers and arbitrary doubles to the two
 // number texts. Nothing may crash, and every text written must read back within
 // the rounding of the text.

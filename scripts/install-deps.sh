@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages listed in deps/debian-packages.txt that are missing.
 # Uses apt-get as root, or through sudo; elsewhere says what to install by hand.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's PNG icons from its SVG icon. The PNGs are committed, so only
 # run this after changing the SVG; it needs rsvg-convert (Debian: librsvg2-bin).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark in the given folder; each reports its time as a ratio to a
 # baseline measured in the same run (the counter "ratio", or as the benchmark says).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in the given folder for a bounded time each.
 set -euo pipefail
 dir=$(cd "$1" && pwd)

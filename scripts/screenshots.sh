@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the screenshot maker and runs it on a virtual X display, so that the windows
 # are drawn as on a desktop; writes docs/screenshots/*.png. The fonts are the build's
 # own (docs/fonts.conf) and the printer is a stand-in, so that every machine draws the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbrella: shows the calculator window and runs until the last window has closed.
 #include "calculator/frmNewCalculator1.h"
 #include "ui/application_identity.h"

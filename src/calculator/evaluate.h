@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet's evaluation: two operand texts, an operator and a number of decimal
 // places in, one outcome out. No side effects.

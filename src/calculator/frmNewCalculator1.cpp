@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window: construction, the menus, start-up and the repaint check.
 #include "calculator/frmNewCalculator1.h"
 

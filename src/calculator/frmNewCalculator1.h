@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window: the two-operand worksheet in its upper half, the workboard
 // with its font controls in its lower half, and the menus that keep, view, edit and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard as a document: the File and Workboard commands, the question on
 // closing, and what the document asks of the window.
 #include "calculator/frmNewCalculator1.h"

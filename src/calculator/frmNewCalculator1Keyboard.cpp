@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window for keyboard and screen-reader users: the names of its
 // controls, the Tab chain in reading order, and the focus mark on the display strip.
 #include "calculator/frmNewCalculator1.h"

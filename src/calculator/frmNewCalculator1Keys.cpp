@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way a worksheet key is pressed: the mouse on the on-screen key, the keyboard
 // while the focus is on the worksheet, Space on the focused key and a screen reader's
 // press. All of them come down to KeyDown and KeyUp, which run the key's handler.

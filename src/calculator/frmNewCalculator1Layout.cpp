@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's controls and where they stand.
 #include "calculator/frmNewCalculator1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking at and handling the workboard: expand, collapse, hide and show; the Edit
 // menu; the background colour; printing; the conversion calculator.
 #include "calculator/frmNewCalculator1.h"

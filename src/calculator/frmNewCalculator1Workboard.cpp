@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard's record: the entry after each evaluation, the change handler, the
 // font controls and the face list.
 #include "calculator/frmNewCalculator1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet: operand entry with the repeating keys, the operators and the
 // evaluation, the answer copy and the constant slots.
 #include "calculator/frmNewCalculator1.h"

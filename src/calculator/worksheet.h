@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two-operand worksheet of the calculator window, apart from any toolkit: the four
 // display texts (operand 1, operator, operand 2, answer), the window-level flags and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet's keys by identity: the eight operators with their symbols, every key
 // of the on-screen keypad, and the keyboard's keys that press them. A mouse click, a

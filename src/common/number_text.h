@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading numbers from the texts the user sees, and writing numbers as those texts.
 // Every text written here reads back as the same number: "." is the decimal

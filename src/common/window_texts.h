@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window's fixed texts: its title, its messages and the names screen
 // readers give its controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The converter's fixed catalogue: fourteen categories in menu order, their units in
 // list order with their unit codes, and the items of the decimal-places list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion rules: one for each ordered pair of units of one category, found by
 // the pair's conversion key (the source code's decimal text followed directly by the

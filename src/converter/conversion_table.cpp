@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of conversion rules itself: one row for each ordered pair of units.
 #include "converter/conversion_rules.h"
 

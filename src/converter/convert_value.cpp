@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/convert_value.h"
 
 #include "common/number_text.h"

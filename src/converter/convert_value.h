@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion arithmetic: from a source unit, a target unit, the input text and a
 // number of decimals to the output text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion calculator's window logic without a toolkit: which category is
 // shown, the selections of the 28 unit lists, the direction of the conversion, the

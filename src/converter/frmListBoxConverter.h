@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion calculator window. The window logic lives in ConverterModel; the
 // window passes the user's actions to it and shows what it holds.

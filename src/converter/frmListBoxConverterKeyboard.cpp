@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion calculator for keyboard and screen-reader users: the names of its
 // controls, the Tab chain, and the focus mark on the unit lists.
 #include "converter/frmListBoxConverter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter's controls and menus, and the handlers each one calls.
 #include "converter/frmListBoxConverter.h"
 

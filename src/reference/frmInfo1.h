@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The SI reference windows, each shown once, without modality and without an owner.
 // frmInfo1 shows the explanatory text on the International System of Units; the table

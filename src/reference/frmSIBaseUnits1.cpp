@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/frmSIBaseUnits1.h"
 
 #include "reference/si_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/frmSIPrefixes1.h"
 
 #include "reference/frmSIBaseUnits1.h"

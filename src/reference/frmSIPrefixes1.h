@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of the twenty SI prefixes: a fixed set of labels.
 #include <QWidget>

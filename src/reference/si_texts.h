@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed content of the three SI reference windows: the explanatory text, the base
 // units table and the prefixes table, with the labels that show them and their places

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog object of a window: one object that shows the Open, Save, Colour and
 // Print dialogs and keeps its properties between uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rich-text box: a QTextEdit that speaks in whole texts with "\r\n" line breaks,
 // formats its whole text with one font, and raises Change() exactly once for every

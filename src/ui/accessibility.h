@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What screen readers and keyboard users need from a window's controls: names taken
 // from the captions beside them, a Tab chain that passes over what the user cannot

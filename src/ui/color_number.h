@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour numbers as the program writes them: 0x00BBGGRR (red in the lowest byte;
 // 65535 is yellow).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ways a user presses the keys of an on-screen keypad, each turned into "down" and
 // "up" on one key, so that a window answers them all in one place: the mouse (any of

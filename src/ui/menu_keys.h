@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's menu keys act whichever of its controls has the focus. Fields and lists
 // claim some Ctrl keys for themselves (select all, copy, cut...), so every control

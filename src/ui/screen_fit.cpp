@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/screen_fit.h"
 
 #include <QGuiApplication>
@@ -26,6 +27,13 @@ QRect FreeArea(const QMainWindow& window) {
 QRect ScreenArea(const QMainWindow& window) {
   QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->geometry() : QRect();
+}
+
+// A Wayland client neither learns where its windows stand nor chooses it: the
+// compositor places them. A move there would change nothing on the screen, only what
+// Qt reports as the window's position.
+bool PlacesItsOwnWindows() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QMargins Frame(const QMainWindow& window) {
@@ -70,11 +78,13 @@ void FitToScreen(QMainWindow& window, QSize client) {
 }
 
 void PlaceAtTopCentre(QMainWindow& window) {
+  if (!PlacesItsOwnWindows()) return;
   window.move(window.x(), FreeArea(window).top());
   CentreAcrossScreen(window);
 }
 
 void CentreAcrossScreen(QMainWindow& window) {
+  if (!PlacesItsOwnWindows()) return;
   const QRect screen = ScreenArea(window);
   const QRect free = FreeArea(window);
   const int width = window.frameGeometry().width();

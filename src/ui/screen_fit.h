@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-size windows on screens too small for them. A window laid out in twips is
 // larger than the free area of a small or scaled screen (at a scale of 1.5 a 1080-line
@@ -15,11 +16,12 @@ namespace numbrella::ui {
 void FitToScreen(QMainWindow& window, QSize client);
 
 // Moves the window's frame to the top of the screen's free area, centred across the
-// screen as far as the free area allows.
+// screen as far as the free area allows. On Wayland, where the compositor places every
+// window, it leaves the window where it is.
 void PlaceAtTopCentre(QMainWindow& window);
 
 // Centres the window across its screen, keeping its top and its frame's left edge in
-// the free area.
+// the free area. On Wayland it leaves the window where it is, as above.
 void CentreAcrossScreen(QMainWindow& window);
 
 }  // namespace numbrella::ui

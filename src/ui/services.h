@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the windows use: message boxes, the file, colour and print
 // dialogs, the printer and font lists, the clipboard and the beep. Production code

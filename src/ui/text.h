@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts between the core, which speaks UTF-8, and Qt.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A single-line text field that holds whatever is put into it. Qt's fields cut their
 // text at 32,767 characters unseen; the program's fields hold numbers of any length

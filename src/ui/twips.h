@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window coordinates are laid out in twips, 15 to a logical pixel. Fractional twips
 // (the collapsed workboard's) round to the nearest pixel like whole ones, halves up.

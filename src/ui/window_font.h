@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The face the converter and the reference windows are laid out for, or the nearest
 // sans serif of similar widths that the system has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workboard's record of each calculation: the entry that Archive appends after a
 // successful evaluation, and how the line-spacing choice decides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workboard as a document: its file name, whether it holds unsaved changes, and
 // the commands New, Open, Save, Save As, Clear Workboard and the question on closing,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "workboard/document_file.h"
 
 #include "common/window_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Workboard documents on disk: plain text, the workboard's text followed by one line
 // break, every line break written as CR LF. Any text file opens: a file that is valid

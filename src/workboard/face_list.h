@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workboard's font-face list: a sorted list filled from the printer's or the
 // screen's font names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "workboard/printer_watch.h"
 
 namespace numbrella {

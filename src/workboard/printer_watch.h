@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The repaint check's memory of the printer situation: the default printer's name, or
 // none. A repaint acts only when the situation differs from the one the last start-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the calculator window as a user does: pressing and releasing its keys,
 // choosing items in its lists, and reading what it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's menus, documents, view, editing, colour and printing,
 // driven through its menus, keys and buttons, with files on disk and printing to PDF.
 // The order of the document's steps is shown in the document's own test; these show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Operand entry, evaluation and the constant slots, through the window's keys.
 #include "calculator/calculator_window.h"
 

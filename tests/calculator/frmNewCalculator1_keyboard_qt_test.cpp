@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window from the keyboard: the keys that press the worksheet's keys,
 // Space on a focused key, the Tab chain in reading order, the workboard that Tab
 // leaves, the keys under the expanded workboard that Tab passes over, and the focus

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the workboard as a user does, through the real print dialog: to a printer
 // of a print scheduler that the test starts itself, whose spool keeps the submitted
 // job, and to a PDF file by the dialog's own choice. It runs as its own executable, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window from start-up: its controls, the printer situations it starts
 // in, and a whole calculation with the mouse landing on the workboard.
 #include "calculator/calculator_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a screen too small for them: 1920 x 1080 scaled by 2, which leaves
 // 960 x 540 (the test's environment sets the scale).
 #include "calculator/calculator_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard beside the worksheet: its font controls, its record of every
 // calculation, and the repaint check that follows the default printer.
 #include "calculator/calculator_window.h"

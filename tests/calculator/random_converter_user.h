@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hands of a seeded random user, and what it does with the conversion calculator:
 // categories by menu, key and pop-up menu, units clicked and keyed, the direction,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random use of the calculator and the conversion calculator: thousands of seeded
 // random actions, and after every one of them the windows must still be sound: no
 // crash, no hang, no box left open or question left unanswered, at most one operand

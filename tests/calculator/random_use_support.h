@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a seeded random user needs besides its actions: its dice, message boxes that it
 // answers at random, its hands on the mouse and the keyboard, and a scratch folder of

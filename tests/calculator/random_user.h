@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A seeded random user of the calculator window and of the conversion calculator that
 // it opens from the calculator's menu: presses and holds on the keys, clicks, lists

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Faces the calculator asks for by name ("Arial Narrow", "Arial Rounded MT Bold")
 // are rarely installed on a test machine. This registers stand-ins for the run: an

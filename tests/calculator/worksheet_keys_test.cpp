@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's keys and the worksheet keys they press; the operators' symbols.
 #include "calculator/worksheet_keys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet without a window: what the window tests cannot reach or reach only
 // slowly — the flags behind the current field, numbers beyond the double range, and
 // the number readings of recall and paste.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion calculator from the keyboard: the Tab chain through the shown pair of
 // unit lists, units chosen with the arrow keys, and the frame that shows which list
 // has the focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion calculator window, driven through its controls and menus.
 #include "converter/frmListBoxConverter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long runs of random user actions: when one action hangs or crashes the program, the
 // run must still say which seed and which action it was. A thread ends the process

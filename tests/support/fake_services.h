@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripted platform services for window tests: message boxes and dialogs answered
 // from queues and recorded, a printer situation set by the test, a fixed screen font

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a printed PDF says: its text as pdftotext (poppler-utils) reads it.
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A print scheduler of the test's own: cupsd with its configuration, spool, cache,
 // state and logs in one temporary folder, listening on a socket there and nowhere

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for window tests: one QApplication for the whole run, offscreen on a
 // 1920 x 1080 screen unless the caller chose another platform.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program's windows: every control that takes the
 // focus has a name, the names and descriptions say what the captions and tooltips
 // say, and the reference windows are announced as windows.

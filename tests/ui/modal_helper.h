@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives modal dialogs as a user would: once a new modal widget is up, a step looks at
 // it and answers it. A dialog that no step answers is rejected after a while, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer service against a real print scheduler: the test starts its own cupsd
 // on a private socket with a configuration of its own, adds and removes queues with
 // lpadmin, and watches what the service reports. It runs as its own executable, so

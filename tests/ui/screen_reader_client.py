@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds and does on the accessibility bus, and nothing else: the
 calculator's drop-downs by their captions, a calculation pressed key by key, the
 answer heard as it appears, the workboard read back, units picked in the converter,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a screen reader sees it: the real program on a virtual X display,
 # with a D-Bus session and the accessibility bus, read and driven by an AT-SPI client
 # (tests/ui/screen_reader_client.py) through that bus alone. Its printer is a queue

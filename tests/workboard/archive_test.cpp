@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard's entry format, the line-spacing decision, the face list's fills and
 // the repaint check's memory of the printer.
 #include "workboard/archive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Workboard documents on disk: line ends, encodings, refusals and the printed page.
 #include "workboard/document_file.h"
 

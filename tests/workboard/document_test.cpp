@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workboard document's commands in every state, driven through a scripted window
 // with an in-memory file system.
 #include "workboard/document.h"
