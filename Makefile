@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 # Headless, on a screen of desktop size, where the windows fit without scrolling.
 export QT_QPA_PLATFORM ?= offscreen:configfile=$(CURDIR)/tests/support/screen-1920x1080.json
 
-.PHONY: all deps build test run package sanitize bench fuzz screenshots clean
+.PHONY: all deps build test run package translations sanitize bench fuzz screenshots clean
 
 all: build
 
@@ -26,6 +26,12 @@ run: build
 # The Debian package of the program, $(BUILD)/numbrella_<version>_<arch>.deb.
 package: build
 	cmake --build $(BUILD) --target package
+
+# The catalogues in translations/ brought up to date with the texts in the sources
+# (lupdate): new texts come in untranslated, texts gone from the sources go.
+translations: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake --build $(BUILD) --target update_translations
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNUMBRELLA_SANITIZE=address,undefined $(CMAKE_ARGS)

@@ -2,6 +2,7 @@
 // Numbrella: shows the calculator window and runs until the last window has closed.
 #include "calculator/frmNewCalculator1.h"
 #include "ui/application_identity.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
   numbrella::ui::SetApplicationIdentity();
+  numbrella::ui::InstallTranslations();
 
   numbrella::frmNewCalculator1 window;
   window.show();

@@ -2,7 +2,8 @@
 #pragma once
 // The fixed content of the three SI reference windows: the explanatory text, the base
 // units table and the prefixes table, with the labels that show them and their places
-// in twips (1/1440 inch, 15 to a pixel at 96 dots per inch).
+// in twips (1/1440 inch, 15 to a pixel at 96 dots per inch). The tables hold the
+// English texts; the functions give them in the user's language.
 #include <cstddef>
 #include <span>
 #include <string>
@@ -13,7 +14,7 @@ namespace numbrella {
 
 // The whole explanatory text: ten paragraphs joined with CR LF line breaks, no line
 // break at the end. UTF-8 (the degree and multiplication signs).
-const std::string& SIInfoText();
+std::string SIInfoText();
 
 struct SIBaseUnit {
   std::string_view name;

@@ -14,7 +14,7 @@ WorkboardDocument::WorkboardDocument(DocumentWindow& window) : window_(window) {
 void WorkboardDocument::New() {
   window_.ForgetDialogFileName();
   if (blnWorkboardChanged) {
-    switch (window_.AskToSave(kSaveQuestionText)) {
+    switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
       case SaveAnswer::Yes:
         // The saved text stays on the workboard; a second New clears it.
         SaveThisDocument();
@@ -78,7 +78,7 @@ void WorkboardDocument::ClearWorkboard() {
     Forget();
     return;
   }
-  switch (window_.AskToSave(kClearQuestionText)) {
+  switch (window_.AskToSave(Translate(kWindowTextsContext, kClearQuestionText))) {
     case SaveAnswer::No:
       window_.SetWorkboardText("");
       blnWorkboardChanged = false;
@@ -95,7 +95,7 @@ void WorkboardDocument::ClearWorkboard() {
 
 bool WorkboardDocument::QueryUnload() {
   if (!blnWorkboardChanged) return true;
-  switch (window_.AskToSave(kSaveQuestionText)) {
+  switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
     case SaveAnswer::Yes:
       // The window stays open even after a good save, so the user sees it happen;
       // the next close finds nothing unsaved and goes through.
@@ -110,7 +110,7 @@ bool WorkboardDocument::QueryUnload() {
 }
 
 void WorkboardDocument::SaveCurrentDocument() {
-  switch (window_.AskToSave(kSaveQuestionText)) {
+  switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
     case SaveAnswer::Yes:
       SaveThisDocument();
       break;
@@ -178,8 +178,9 @@ void WorkboardDocument::OpenExistingFile() {
   }
   DocumentReading reading = ReadDocument(*file.bytes);
   if (!reading.document) {
-    window_.TellFailure(OpenFailureText(
-        *path, reading.refusal == DocumentRefusal::TooLarge ? kTooLargeReason : kNotTextReason));
+    const std::string_view reason =
+        reading.refusal == DocumentRefusal::TooLarge ? kTooLargeReason : kNotTextReason;
+    window_.TellFailure(OpenFailureText(*path, Translate(kWindowTextsContext, reason)));
     return;
   }
   strFileName = std::move(*path);

@@ -20,6 +20,7 @@ struct FileContent {
 };
 
 // What a document needs from its window. The window implements it; tests script it.
+// Every text the document hands over is in the user's language already.
 class DocumentWindow {
  public:
   virtual ~DocumentWindow() = default;

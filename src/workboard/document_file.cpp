@@ -280,11 +280,11 @@ std::string PrintedPage(std::string_view text) {
   page += text;
   page += kCrLf;
   page += kCrLf;
-  page += kFooterFirstLine;
+  page += Translate(kWindowTextsContext, kFooterFirstLine);
   page += kCrLf;
-  page += kProgramTitle;
+  page += Translate(kWindowTextsContext, kProgramTitle);
   page += kCrLf;
-  page += kFooterLastLine;
+  page += Translate(kWindowTextsContext, kFooterLastLine);
   page += kMakerAddress;
   return page;
 }

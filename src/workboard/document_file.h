@@ -56,7 +56,8 @@ DocumentBytes WriteDocument(std::string text, TextEncoding encoding);
 
 // What is printed for the workboard text: two line breaks, the text, two line breaks
 // and the three lines of the footer, "Executed with the....", "Numbrella Calculator"
-// and "Visit..." followed by the maker's address, with no line break at the end.
+// and "Visit..." followed by the maker's address, with no line break at the end; the
+// footer in the user's language.
 std::string PrintedPage(std::string_view text);
 
 }  // namespace numbrella

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/si_texts.h"
 
+#include "support/bracketing_translation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -184,6 +186,30 @@ TEST(SIPrefixes, TwentyRowsFromYottaToYoctoEach57Characters) {
     EXPECT_EQ(label.width, 7095);
   }
   EXPECT_EQ(labels[4].text.rfind("exa-", 0), 0u);  // Label1(0)
+}
+
+// The words are translated, the symbols and figures not; the columns are padded
+// after the translation.
+TEST(SITexts, WordsInTheUsersLanguage) {
+  BracketingTranslation translation;
+  std::vector<std::string> lines = SplitLines(SIInfoText());
+  ASSERT_EQ(lines.size(), 20u);
+  EXPECT_EQ(lines[0], std::string(33, ' ') + "[The International System (Metric) (SI)]");
+  EXPECT_EQ(lines[3], std::string(11, ' ') +
+                          "[Source: Department of Commerce, National Bureau of Standards.]");
+  EXPECT_EQ(lines[19], "[  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a "
+                       "system that contains as many elementary entities as there are atoms in "
+                       "0.012 kilogram of carbon-12.]");
+
+  std::vector<SILabel> units = SIBaseUnitsLabels();
+  EXPECT_EQ(units[2].text, "[Quantity]");
+  EXPECT_EQ(units[3].text, "[Meter]     m        [length]");
+  EXPECT_EQ(units[3].width, 3735);
+
+  std::vector<SILabel> prefixes = SIPrefixesLabels();
+  EXPECT_EQ(prefixes[3].text, "[Scientific Notation]");
+  EXPECT_EQ(prefixes[4 + 11].text,
+            "[micro-]  \xC2\xB5   0.000 001                          (10E-06)");
 }
 
 TEST(SIPadding, CountsCharactersNotBytes) {

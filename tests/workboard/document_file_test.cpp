@@ -2,6 +2,8 @@
 // Workboard documents on disk: line ends, encodings, refusals and the printed page.
 #include "workboard/document_file.h"
 
+#include "support/bracketing_translation.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -168,6 +170,13 @@ TEST(DocumentFile, PrintedPage) {
       "\r\n\r\nExecuted with the....\r\nNumbrella Calculator\r\nVisit...www.numbrella.example";
   EXPECT_EQ(PrintedPage(""), "\r\n\r\n" + footer);
   EXPECT_EQ(PrintedPage("\r\n1  +  2  =  3"), "\r\n\r\n\r\n1  +  2  =  3" + footer);
+}
+
+TEST(DocumentFile, PrintedPageFooterInTheUsersLanguage) {
+  BracketingTranslation translation;
+  EXPECT_EQ(PrintedPage("1"),
+            "\r\n\r\n1\r\n\r\n[Executed with the....]\r\n[Numbrella Calculator]\r\n"
+            "[Visit...]www.numbrella.example");
 }
 
 // What saving an opened file gives: its line ends as CR LF, and one after its last line.

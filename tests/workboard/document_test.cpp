@@ -4,6 +4,7 @@
 #include "workboard/document.h"
 
 #include "common/window_texts.h"
+#include "support/bracketing_translation.h"
 #include "workboard/archive.h"
 
 #include <gtest/gtest.h>
@@ -412,6 +413,27 @@ TEST(WorkboardDocument, AFileThatCannotBeOpenedChangesNothing) {
       EXPECT_EQ(desk.window.files[bad], *failure.bytes);
     }
   }
+}
+
+// Every text the document hands its window is in the user's language. (A reason that
+// does not end in a full stop, as the bracketed one, gets one.)
+TEST(WorkboardDocument, SpeaksTheUsersLanguage) {
+  BracketingTranslation translation;
+  const std::string big = "/docs/big.txt";
+  Desk desk(Start::TitledChanged);
+  desk.window.files[big] = std::string(kLargestDocument + 1, 'x');
+  desk.window.answers = {No, No};
+  desk.window.opens = {big};
+  desk.document.Open();
+  desk.document.ClearWorkboard();
+  EXPECT_EQ(desk.window.Seen(),
+            (std::vector<std::string>{
+                "ask [Would you like to save this document?]", kOpenDialog,
+                "tell [Cannot open \"" + big +
+                    "\".]\n[It is larger than the workboard holds (64 MB).].",
+                "ask [Do you wish to save your current document?]"}));
+  EXPECT_EQ(desk.window.title, UntitledWindowTitle());
+  EXPECT_EQ(desk.window.title.rfind("[  Numbrella Calculator - Untitled]", 0), 0u);
 }
 
 TEST(WorkboardDocument, AnAbandonedOpenDoesNotHoldUpTheNext) {

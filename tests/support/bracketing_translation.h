@@ -1,0 +1,24 @@
+#pragma once
+// The core's texts "translated" into brackets while an object of this class lives, so
+// that a test sees which pieces of a composed text went through the translation.
+#include "common/translation.h"
+
+#include <string>
+#include <string_view>
+
+namespace numbrella {
+
+class BracketingTranslation {
+ public:
+  BracketingTranslation() { SetTextTranslator(&Bracketed); }
+  ~BracketingTranslation() { SetTextTranslator(nullptr); }
+  BracketingTranslation(const BracketingTranslation&) = delete;
+  BracketingTranslation& operator=(const BracketingTranslation&) = delete;
+
+ private:
+  static std::string Bracketed(const char*, std::string_view text) {
+    return "[" + std::string(text) + "]";
+  }
+};
+
+}  // namespace numbrella
