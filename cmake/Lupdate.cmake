@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings translation catalogues up to date with the texts in the sources:
 #   cmake -DLUPDATE=<lupdate> -DSOURCES=<src folder> -DCATALOGUES=<a.ts;b.ts> -P Lupdate.cmake
 # A catalogue that does not exist yet is made, its language taken from its name

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The catalogues of the program's texts: translations/numbrella_<language>.ts in the
 # repository, compiled at build time and built into the UI library as
 # :/i18n/numbrella_<language>.qm, so that the program needs no install path to find

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts the user sees are English in the code and marked for the translation
 // catalogues; they are put into the user's language where they are shown. The core

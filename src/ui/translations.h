@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's language: the program's catalogue and Qt's own, chosen from the
 // environment as every program on the desktop chooses its messages.

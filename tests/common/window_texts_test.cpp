@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's composed texts: English byte for byte, and built of the translated
 // pieces in another language.
 #include "common/window_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core's texts "translated" into brackets while an object of this class lives, so
 // that a test sees which pieces of a composed text went through the translation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogues in translations/: every text of the sources is in each of them, and
 // every one but English translates all of its texts.
 #include <QDir>

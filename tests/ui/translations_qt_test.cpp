@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language, chosen from the environment: the program's catalogue built into
 // it, Qt's own beside it, and the core's texts through both.
 #include "ui/translations.h"
