@@ -46,6 +46,7 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNUMBRELLA_BENCH=ON -DNUMBRELLA_TESTS=OFF $(CMAKE_ARGS)
 	cmake --build build-bench -j $(JOBS)
 	scripts/run-benchmarks.sh build-bench/bench
+	scripts/startup-ratio.sh build-bench
 
 FUZZ_SECONDS ?= 60
 FUZZ_BUILD ?= build-fuzz
