@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of the start-up ratio (scripts/startup-ratio.sh): a bare QMainWindow
 // holding a QTextEdit, of the calculator's size, under a title of its own that the
 // script waits for.

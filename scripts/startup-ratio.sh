@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up seen from outside: the time from launching a program until its window is
 # visible on a virtual X display, for the calculator and for a bare QMainWindow holding
 # a QTextEdit (bench/bare_window), alternating, RUNS times each (7 unless told). Prints

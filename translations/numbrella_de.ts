@@ -445,4 +445,199 @@ bitte arbeiten Sie weiter.</translation>
         <translation>Textdateien(*.txt)|*.txt|Batchdateien(*.bat)|*.bat|Initialisierungsdateien(*.ini)|*.ini|Alle Dateien(*.*)|*.*</translation>
     </message>
 </context>
+<context>
+    <name>numbrella::frmNewCalculator1</name>
+    <message>
+        <source>Operand 1</source>
+        <translation>Operand 1</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Operand 2</source>
+        <translation>Operand 2</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source> Multiply </source>
+        <translation> Multiplizieren </translation>
+    </message>
+    <message>
+        <source> Divide </source>
+        <translation> Dividieren </translation>
+    </message>
+    <message>
+        <source> Add </source>
+        <translation> Addieren </translation>
+    </message>
+    <message>
+        <source> Subtract </source>
+        <translation> Subtrahieren </translation>
+    </message>
+    <message>
+        <source> Square root </source>
+        <translation> Quadratwurzel </translation>
+    </message>
+    <message>
+        <source> Cube root </source>
+        <translation> Kubikwurzel </translation>
+    </message>
+    <message>
+        <source> 1 divided by the number in operand 1 (reciprocal) </source>
+        <translation> 1 geteilt durch die Zahl in Operand 1 (Kehrwert) </translation>
+    </message>
+    <message>
+        <source> Operand 1 to the power of operand 2 </source>
+        <translation> Operand 1 hoch Operand 2 </translation>
+    </message>
+    <message>
+        <source> Change sign </source>
+        <translation> Vorzeichen wechseln </translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source> Copy answer </source>
+        <translation> Ergebnis kopieren </translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source> Paste last copied answer </source>
+        <translation> Zuletzt kopiertes Ergebnis einfügen </translation>
+    </message>
+    <message>
+        <source>Back &amp;&amp; CA</source>
+        <translation>Zurück &amp;&amp; CA</translation>
+    </message>
+    <message>
+        <source> Backspace in selected field or clear answer </source>
+        <translation> Letztes Zeichen im gewählten Feld löschen oder Ergebnis leeren </translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles leeren</translation>
+    </message>
+    <message>
+        <source> Clear all fields and answer </source>
+        <translation> Alle Felder und das Ergebnis leeren </translation>
+    </message>
+    <message>
+        <source>Decimal Places In Answer</source>
+        <translation>Nachkommastellen im Ergebnis</translation>
+    </message>
+    <message>
+        <source>Constants</source>
+        <translation>Konstanten</translation>
+    </message>
+    <message>
+        <source>&lt; C&amp;lear</source>
+        <translation>&lt; &amp;Leeren</translation>
+    </message>
+    <message>
+        <source> Clear all constants </source>
+        <translation> Alle Konstanten leeren </translation>
+    </message>
+    <message>
+        <source> Copy your answer </source>
+        <translation> Ergebnis übernehmen </translation>
+    </message>
+    <message>
+        <source> Paste this value </source>
+        <translation> Diesen Wert einfügen </translation>
+    </message>
+    <message>
+        <source>&amp;Hide Workboard</source>
+        <translation>Protokoll &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source> Workboard disappears </source>
+        <translation> Das Protokoll verschwindet </translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar Workboard</source>
+        <translation>Protokoll l&amp;eeren</translation>
+    </message>
+    <message>
+        <source> Clears the contents of the workboard </source>
+        <translation> Leert den Inhalt des Protokolls </translation>
+    </message>
+    <message>
+        <source> Expand workboard </source>
+        <translation> Protokoll vergrößern </translation>
+    </message>
+    <message>
+        <source> Collapse workboard </source>
+        <translation> Protokoll verkleinern </translation>
+    </message>
+    <message>
+        <source>--Font Properties Used--</source>
+        <translation>--Verwendete Schrift--</translation>
+    </message>
+    <message>
+        <source>--For Faxing &amp; Printing--</source>
+        <translation>--Für Fax &amp; Druck--</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source> Make selected text bold and/or subsequent text bold </source>
+        <translation> Markierten und/oder folgenden Text fett setzen </translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source> Make selected text italic and/or subsequent text italic </source>
+        <translation> Markierten und/oder folgenden Text kursiv setzen </translation>
+    </message>
+    <message>
+        <source>Font face:</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source> Select a font face </source>
+        <translation> Schriftart wählen </translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source> Select a font size </source>
+        <translation> Schriftgröße wählen </translation>
+    </message>
+    <message>
+        <source>Line Spacing</source>
+        <translation>Zeilenabstand</translation>
+    </message>
+    <message>
+        <source> Select the spacing between each new entry on the whiteboard </source>
+        <translation> Abstand zwischen den neuen Einträgen im Protokoll wählen </translation>
+    </message>
+    <message>
+        <source>Default printer/fax program:</source>
+        <translation>Standarddrucker/Faxprogramm:</translation>
+    </message>
+    <message>
+        <source>Font count:</source>
+        <translation>Anzahl Schriften:</translation>
+    </message>
+</context>
 </TS>

@@ -125,15 +125,14 @@ void frmNewCalculator1::CreateControls() {
   }
 }
 
-#define NUMBRELLA_CALC(text) QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", text)
 
 void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   using W = frmNewCalculator1;
   // Captions and the display strip, left to right, then the answer below.
   static constexpr Placed<QLabel> kCaptions[] = {
-      {"", {120, 90, 3780, 240}, NUMBRELLA_CALC("Operand 1"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand1; }},
-      {"", {3990, 90, 1380, 240}, NUMBRELLA_CALC("Operator"), nullptr, [](W& w) -> QLabel*& { return w.captions_.op; }},
-      {"", {5460, 90, 3780, 240}, NUMBRELLA_CALC("Operand 2"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand2; }},
+      {"", {120, 90, 3780, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operand 1"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand1; }},
+      {"", {3990, 90, 1380, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operator"), nullptr, [](W& w) -> QLabel*& { return w.captions_.op; }},
+      {"", {5460, 90, 3780, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operand 2"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand2; }},
   };
   static constexpr Placed<QLineEdit> kOperands[] = {
       {"txtOperand(0)", {120, 360, 3780, 540}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.txtOperand[0]; }},
@@ -141,7 +140,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   };
   static constexpr Placed<QLabel> kDisplays[] = {
       {"lblOperator", {3990, 360, 1380, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblOperator; }},
-      {"", {120, 960, 9120, 240}, NUMBRELLA_CALC("Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.answer; }},
+      {"", {120, 960, 9120, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.answer; }},
       {"lblAnswer", {120, 1230, 9120, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblAnswer; }},
   };
   // Four key rows: the keypad in three columns, the function keys in four.
@@ -158,29 +157,29 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
       {"Command1(0)", {120, 3780, 930, 570}, "0", nullptr, [](W& w) -> QPushButton*& { return w.Command1[0]; }},
       {"cmdDecimal", {1140, 3780, 930, 570}, ".", nullptr, [](W& w) -> QPushButton*& { return w.cmdDecimal; }},
       {"cmdEqualSign", {2160, 3780, 930, 570}, "=", nullptr, [](W& w) -> QPushButton*& { return w.cmdEqualSign; }},
-      {"cmdOperatorX", {3300, 1890, 1440, 570}, "X", NUMBRELLA_CALC(" Multiply "), [](W& w) -> QPushButton*& { return w.cmdOperatorX; }},
-      {"cmdOperatorDivide", {4800, 1890, 1440, 570}, "/", NUMBRELLA_CALC(" Divide "), [](W& w) -> QPushButton*& { return w.cmdOperatorDivide; }},
-      {"cmdOperatorPlus", {6300, 1890, 1440, 570}, "+", NUMBRELLA_CALC(" Add "), [](W& w) -> QPushButton*& { return w.cmdOperatorPlus; }},
-      {"cmdOperatorMinus", {7800, 1890, 1440, 570}, "-", NUMBRELLA_CALC(" Subtract "), [](W& w) -> QPushButton*& { return w.cmdOperatorMinus; }},
-      {"cmdOperatorSR", {3300, 2520, 1440, 570}, "SR", NUMBRELLA_CALC(" Square root "), [](W& w) -> QPushButton*& { return w.cmdOperatorSR; }},
-      {"cmdCubeRoot", {4800, 2520, 1440, 570}, "CR", NUMBRELLA_CALC(" Cube root "), [](W& w) -> QPushButton*& { return w.cmdCubeRoot; }},
-      {"cmdInverse", {6300, 2520, 1440, 570}, "1/X", NUMBRELLA_CALC(" 1 divided by the number in operand 1 (reciprocal) "), [](W& w) -> QPushButton*& { return w.cmdInverse; }},
-      {"cmdPowers", {7800, 2520, 1440, 570}, "X^Y", NUMBRELLA_CALC(" Operand 1 to the power of operand 2 "), [](W& w) -> QPushButton*& { return w.cmdPowers; }},
-      {"cmdPlusMinus", {3300, 3150, 1440, 570}, "+/-", NUMBRELLA_CALC(" Change sign "), [](W& w) -> QPushButton*& { return w.cmdPlusMinus; }},
-      {"Command1(10)", {4800, 3150, 1440, 570}, NUMBRELLA_CALC("Pi"), " 3.14159265 ", [](W& w) -> QPushButton*& { return w.Command1[10]; }},
-      {"cmdCopy", {6300, 3150, 1440, 570}, NUMBRELLA_CALC("Copy"), NUMBRELLA_CALC(" Copy answer "), [](W& w) -> QPushButton*& { return w.cmdCopy; }},
-      {"cmdPaste", {7800, 3150, 1440, 570}, NUMBRELLA_CALC("Paste"), NUMBRELLA_CALC(" Paste last copied answer "), [](W& w) -> QPushButton*& { return w.cmdPaste; }},
-      {"cmdBackspace", {3300, 3780, 2940, 570}, NUMBRELLA_CALC("Back && CA"), NUMBRELLA_CALC(" Backspace in selected field or clear answer "), [](W& w) -> QPushButton*& { return w.cmdBackspace; }},
-      {"cmdClearAll", {6300, 3780, 2940, 570}, NUMBRELLA_CALC("Clear All"), NUMBRELLA_CALC(" Clear all fields and answer "), [](W& w) -> QPushButton*& { return w.cmdClearAll; }},
+      {"cmdOperatorX", {3300, 1890, 1440, 570}, "X", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Multiply "), [](W& w) -> QPushButton*& { return w.cmdOperatorX; }},
+      {"cmdOperatorDivide", {4800, 1890, 1440, 570}, "/", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Divide "), [](W& w) -> QPushButton*& { return w.cmdOperatorDivide; }},
+      {"cmdOperatorPlus", {6300, 1890, 1440, 570}, "+", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Add "), [](W& w) -> QPushButton*& { return w.cmdOperatorPlus; }},
+      {"cmdOperatorMinus", {7800, 1890, 1440, 570}, "-", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Subtract "), [](W& w) -> QPushButton*& { return w.cmdOperatorMinus; }},
+      {"cmdOperatorSR", {3300, 2520, 1440, 570}, "SR", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Square root "), [](W& w) -> QPushButton*& { return w.cmdOperatorSR; }},
+      {"cmdCubeRoot", {4800, 2520, 1440, 570}, "CR", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Cube root "), [](W& w) -> QPushButton*& { return w.cmdCubeRoot; }},
+      {"cmdInverse", {6300, 2520, 1440, 570}, "1/X", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " 1 divided by the number in operand 1 (reciprocal) "), [](W& w) -> QPushButton*& { return w.cmdInverse; }},
+      {"cmdPowers", {7800, 2520, 1440, 570}, "X^Y", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Operand 1 to the power of operand 2 "), [](W& w) -> QPushButton*& { return w.cmdPowers; }},
+      {"cmdPlusMinus", {3300, 3150, 1440, 570}, "+/-", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Change sign "), [](W& w) -> QPushButton*& { return w.cmdPlusMinus; }},
+      {"Command1(10)", {4800, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Pi"), " 3.14159265 ", [](W& w) -> QPushButton*& { return w.Command1[10]; }},
+      {"cmdCopy", {6300, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Copy"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Copy answer "), [](W& w) -> QPushButton*& { return w.cmdCopy; }},
+      {"cmdPaste", {7800, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Paste"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Paste last copied answer "), [](W& w) -> QPushButton*& { return w.cmdPaste; }},
+      {"cmdBackspace", {3300, 3780, 2940, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Back && CA"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Backspace in selected field or clear answer "), [](W& w) -> QPushButton*& { return w.cmdBackspace; }},
+      {"cmdClearAll", {6300, 3780, 2940, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Clear All"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clear all fields and answer "), [](W& w) -> QPushButton*& { return w.cmdClearAll; }},
   };
   // Right of the keys: the decimal places and the constants.
-  static constexpr Placed<QLabel> kPlacesCaption = {"", {9600, 90, 3600, 240}, NUMBRELLA_CALC("Decimal Places In Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.places; }};
+  static constexpr Placed<QLabel> kPlacesCaption = {"", {9600, 90, 3600, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Decimal Places In Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.places; }};
   static constexpr Placed<QComboBox> kPlaces = {"Combo4", {9600, 360, 1650, 540}, nullptr, nullptr, [](W& w) -> QComboBox*& { return w.Combo4; }};
-  static constexpr Placed<QLabel> kConstantsCaption = {"", {9600, 990, 1200, 240}, NUMBRELLA_CALC("Constants"), nullptr, nullptr};
-  static constexpr Placed<QPushButton> kClearConstants = {"Command7", {10890, 930, 1350, 360}, NUMBRELLA_CALC("< C&lear"), NUMBRELLA_CALC(" Clear all constants "), [](W& w) -> QPushButton*& { return w.Command7; }};
+  static constexpr Placed<QLabel> kConstantsCaption = {"", {9600, 990, 1200, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Constants"), nullptr, nullptr};
+  static constexpr Placed<QPushButton> kClearConstants = {"Command7", {10890, 930, 1350, 360}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "< C&lear"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clear all constants "), [](W& w) -> QPushButton*& { return w.Command7; }};
   // Slot i stands 600 twips below slot i - 1.
-  static constexpr Placed<QPushButton> kStore = {"cmdCopyA(%1)", {9600, 1380, 540, 540}, "C", NUMBRELLA_CALC(" Copy your answer "), nullptr};
-  static constexpr Placed<QPushButton> kRecall = {"cmdPasteA(%1)", {10200, 1380, 540, 540}, "P", NUMBRELLA_CALC(" Paste this value "), nullptr};
+  static constexpr Placed<QPushButton> kStore = {"cmdCopyA(%1)", {9600, 1380, 540, 540}, "C", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Copy your answer "), nullptr};
+  static constexpr Placed<QPushButton> kRecall = {"cmdPasteA(%1)", {10200, 1380, 540, 540}, "P", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Paste this value "), nullptr};
   static constexpr Placed<QLineEdit> kSlot = {"txtPaste(%1)", {10830, 1380, 4365, 540}, nullptr, nullptr, nullptr};
   constexpr int kSlotPitch = 600;
 
@@ -247,43 +246,43 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
 void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   using W = frmNewCalculator1;
   static constexpr Placed<QPushButton> kButtons[] = {
-      {"Command5", {9300, 4440, 2295, 420}, NUMBRELLA_CALC("&Hide Workboard"), NUMBRELLA_CALC(" Workboard disappears "), [](W& w) -> QPushButton*& { return w.Command5; }},
-      {"Command4", {12450, 4440, 2295, 420}, NUMBRELLA_CALC("Cle&ar Workboard"), NUMBRELLA_CALC(" Clears the contents of the workboard "), [](W& w) -> QPushButton*& { return w.Command4; }},
+      {"Command5", {9300, 4440, 2295, 420}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Hide Workboard"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Workboard disappears "), [](W& w) -> QPushButton*& { return w.Command5; }},
+      {"Command4", {12450, 4440, 2295, 420}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Cle&ar Workboard"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clears the contents of the workboard "), [](W& w) -> QPushButton*& { return w.Command4; }},
   };
   static constexpr Placed<ui::RichTextBox> kWorkboard = {"txtArchive1", {60, 4980, 11325, 5325}, nullptr, nullptr, [](W& w) -> ui::RichTextBox*& { return w.txtArchive1; }};
   static constexpr Placed<QPushButton> kArrows[] = {
-      {"Command2", {11580, 4980, 435, 660}, nullptr, NUMBRELLA_CALC(" Expand workboard "), [](W& w) -> QPushButton*& { return w.Command2; }},
-      {"Command3", {11580, 5775, 435, 660}, nullptr, NUMBRELLA_CALC(" Collapse workboard "), [](W& w) -> QPushButton*& { return w.Command3; }},
+      {"Command2", {11580, 4980, 435, 660}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Expand workboard "), [](W& w) -> QPushButton*& { return w.Command2; }},
+      {"Command3", {11580, 5775, 435, 660}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Collapse workboard "), [](W& w) -> QPushButton*& { return w.Command3; }},
   };
   // The font group right of the workboard, top to bottom.
   static constexpr Placed<QLabel> kGroupCaptions[] = {
-      {"", {12180, 4950, 3000, 240}, NUMBRELLA_CALC("--Font Properties Used--"), nullptr, nullptr},
-      {"", {12180, 5190, 3000, 240}, NUMBRELLA_CALC("--For Faxing & Printing--"), nullptr, nullptr},
+      {"", {12180, 4950, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "--Font Properties Used--"), nullptr, nullptr},
+      {"", {12180, 5190, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "--For Faxing & Printing--"), nullptr, nullptr},
   };
   static constexpr Placed<QCheckBox> kChecks[] = {
-      {"Check1", {12180, 5520, 3000, 300}, NUMBRELLA_CALC("&Bold"), NUMBRELLA_CALC(" Make selected text bold and/or subsequent text bold "), [](W& w) -> QCheckBox*& { return w.Check1; }},
-      {"Check2", {12180, 5850, 3000, 300}, NUMBRELLA_CALC("&Italic"), NUMBRELLA_CALC(" Make selected text italic and/or subsequent text italic "), [](W& w) -> QCheckBox*& { return w.Check2; }},
+      {"Check1", {12180, 5520, 3000, 300}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Bold"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Make selected text bold and/or subsequent text bold "), [](W& w) -> QCheckBox*& { return w.Check1; }},
+      {"Check2", {12180, 5850, 3000, 300}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Italic"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Make selected text italic and/or subsequent text italic "), [](W& w) -> QCheckBox*& { return w.Check2; }},
   };
   struct Labelled {
     Placed<QLabel> caption;
     Placed<QComboBox> list;
   };
   static constexpr Labelled kLists[] = {
-      {{"", {12180, 6210, 3000, 240}, NUMBRELLA_CALC("Font face:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.face; }},
-       {"Combo2", {12180, 6450, 3000, 390}, nullptr, NUMBRELLA_CALC(" Select a font face "), [](W& w) -> QComboBox*& { return w.Combo2; }}},
-      {{"", {12180, 6930, 3000, 240}, NUMBRELLA_CALC("Size:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.size; }},
-       {"Combo1", {12180, 7170, 1200, 390}, nullptr, NUMBRELLA_CALC(" Select a font size "), [](W& w) -> QComboBox*& { return w.Combo1; }}},
-      {{"", {12180, 7650, 3000, 240}, NUMBRELLA_CALC("Line Spacing"), nullptr, [](W& w) -> QLabel*& { return w.captions_.lineSpacing; }},
-       {"Combo3", {12180, 7890, 1200, 390}, nullptr, NUMBRELLA_CALC(" Select the spacing between each new entry on the whiteboard "), [](W& w) -> QComboBox*& { return w.Combo3; }}},
+      {{"", {12180, 6210, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Font face:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.face; }},
+       {"Combo2", {12180, 6450, 3000, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select a font face "), [](W& w) -> QComboBox*& { return w.Combo2; }}},
+      {{"", {12180, 6930, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Size:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.size; }},
+       {"Combo1", {12180, 7170, 1200, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select a font size "), [](W& w) -> QComboBox*& { return w.Combo1; }}},
+      {{"", {12180, 7650, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Line Spacing"), nullptr, [](W& w) -> QLabel*& { return w.captions_.lineSpacing; }},
+       {"Combo3", {12180, 7890, 1200, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select the spacing between each new entry on the whiteboard "), [](W& w) -> QComboBox*& { return w.Combo3; }}},
   };
   struct Shown {
     Placed<QLabel> caption;
     Placed<QLineEdit> field;
   };
   static constexpr Shown kPrinterFields[] = {
-      {{"", {12180, 8370, 3000, 240}, NUMBRELLA_CALC("Default printer/fax program:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.printer; }},
+      {{"", {12180, 8370, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Default printer/fax program:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.printer; }},
        {"Text3", {12180, 8610, 3000, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text3; }}},
-      {{"", {12180, 9060, 3000, 240}, NUMBRELLA_CALC("Font count:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.fontCount; }},
+      {{"", {12180, 9060, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Font count:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.fontCount; }},
        {"Text2", {12180, 9300, 1200, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text2; }}},
   };
 
