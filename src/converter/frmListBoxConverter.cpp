@@ -7,6 +7,7 @@
 #include "ui/text.h"
 
 #include <QAbstractItemView>
+#include <QAnyStringView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -20,10 +21,21 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QUtf8StringView>
 
 namespace numbrella {
 
 using ui::Q;
+
+namespace {
+
+// Whether a control shows `text` already; compared as it is, without a copy, since
+// this runs for every control on every keystroke.
+bool Shows(const QString& shown, const std::string& text) {
+  return QAnyStringView::equal(shown, QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace
 
 frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
     : QMainWindow(nullptr), services_(services), menuKeys_(new ui::MenuKeys(this)) {
@@ -44,8 +56,7 @@ frmListBoxConverter::~frmListBoxConverter() = default;
 
 void frmListBoxConverter::ShowModel() {
   const ConverterModel& m = model_;
-  if (lblTitle->text() != Q(m.Title())) lblTitle->setText(Q(m.Title()));
-  if (lblTitle->toolTip() != Q(m.TitleTip())) lblTitle->setToolTip(Q(m.TitleTip()));
+  if (!Shows(lblTitle->toolTip(), m.TitleTip())) lblTitle->setToolTip(Q(m.TitleTip()));
   auto show = [](QWidget* control, bool shown) {
     if (control->isHidden() == shown) control->setVisible(shown);
   };
@@ -65,20 +76,19 @@ void frmListBoxConverter::ShowModel() {
   show(Image1, forward);
   show(Image2, !forward);
   auto write = [](QLineEdit* field, const std::string& text) {
-    const QString shown = Q(text);
-    if (field->text() == shown) return;
+    if (Shows(field->text(), text)) return;
     const QSignalBlocker quiet(field);
-    field->setText(shown);
+    field->setText(Q(text));
   };
   write(txtIn, m.Input());
   write(txtOut, m.Output());
   write(cmbDP->lineEdit(), m.DecimalText());
   auto caption = [](QLabel* label, const std::string& text) {
-    const QString shown = Q(text);
-    if (label->text() == shown) return false;
-    label->setText(shown);
+    if (Shows(label->text(), text)) return false;
+    label->setText(Q(text));
     return true;
   };
+  caption(lblTitle, m.Title());
   caption(Label1, m.Label1());
   caption(Label2, m.Label2());
   const bool leftCaption = caption(Label6, m.Label6());
