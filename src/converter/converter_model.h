@@ -28,7 +28,6 @@ class ConverterModel {
   static constexpr std::string_view kIntoCaption = "Into:";
   static constexpr std::string_view kResetName = "Zederu Dizira";
   static constexpr std::string_view kCreditText = "Released to\r\nZederu Dizira";
-  static constexpr std::string_view kCreditTitle = "Numbrella Calculator";
   static constexpr std::string_view kStartDecimals = "14";
 
   // The state of a window before it is loaded: only the Area lists visible, no list

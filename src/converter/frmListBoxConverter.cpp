@@ -1,5 +1,6 @@
 #include "converter/frmListBoxConverter.h"
 
+#include "common/window_texts.h"
 #include "converter/frmConverterArt.h"
 #include "reference/frmInfo1.h"
 #include "ui/menu_keys.h"
@@ -238,9 +239,8 @@ void frmListBoxConverter::Label2_Click() {
   const bool reset = model_.HiddenReset();
   ShowModel();
   if (reset) {
-    services_.messages->Show(this, Q(ConverterModel::kCreditText),
-                             Q(ConverterModel::kCreditTitle), ui::MessageButtons::Ok,
-                             ui::MessageIcon::None, ui::MessageAnswer::Ok);
+    services_.messages->Show(this, Q(ConverterModel::kCreditText), Q(kProgramTitle),
+                             ui::MessageButtons::Ok, ui::MessageIcon::None, ui::MessageAnswer::Ok);
   }
 }
 
