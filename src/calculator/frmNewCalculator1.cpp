@@ -133,7 +133,8 @@ void frmNewCalculator1::Form_Load() {
       Combo4->addItem(item);
     }
   }
-  // The workboard's font size and the decimal places of the answer.
+  // Chosen as the user chooses them, so that their handlers set the workboard's font
+  // size and the answer's decimal places.
   SetComboText(Combo1, QStringLiteral("14"));
   SetComboText(Combo4, QStringLiteral("5"));
 
