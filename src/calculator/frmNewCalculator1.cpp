@@ -125,14 +125,11 @@ void frmNewCalculator1::CreateMenus() {
 // Start-up and the repaint check
 
 void frmNewCalculator1::Form_Load() {
-  // 1. Top of the screen, centred horizontally.
+  // This runs again when the default printer changes (Form_Paint): it writes over what
+  // an earlier run set, so that no list holds its items twice.
   ui::PlaceAtTopCentre(*this);
-  // 2.
   sheet_.ResetFlags();
-  // 3. The document dialog's file types; ask before overwriting.
   CommonDialog1->Filter = Q(kFileFilter);
-  CommonDialog1->Flags = ui::dialog_flags::kAskBeforeOverwriting;
-  // 4. The decimal places, "0" to "40".
   for (int places = 0; places <= kMaxDecimalPlaces; ++places) {
     const QString item = Q(std::to_string(places));
     if (places < Combo4->count()) {
@@ -141,13 +138,14 @@ void frmNewCalculator1::Form_Load() {
       Combo4->addItem(item);
     }
   }
-  // 5., 6.
+  // Chosen as the user chooses them, so that their handlers set the workboard's font
+  // size and the answer's decimal places.
   SetComboText(Combo1, QStringLiteral("14"));
   SetComboText(Combo4, QStringLiteral("5"));
 
-  // 7. to 15.: the printer's fonts and name, the line spacing, the workboard's colour.
-  // A failure shows its message and falls back to the screen's fonts; the steps that
-  // do not need the printer then still run, so that the workboard keeps its record.
+  // The printer's fonts and name, the line spacing, the workboard's colour. A failure
+  // shows its message and falls back to the screen's fonts; the steps that do not need
+  // the printer then still run, so that the workboard keeps its record.
   printerWatch_.Remember(
       [this]() -> std::optional<std::string> {
         std::optional<QString> printer = PrinterSituation();
@@ -164,22 +162,17 @@ void frmNewCalculator1::Form_Load() {
 }
 
 bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
-  // 7.
   std::optional<QStringList> fonts = services_.printers->DefaultPrinterFonts();
   if (!fonts) return false;
   FillFaceList(*fonts);
-  // 8.
   FillLineSpacing();
   lineSpacingFilled = true;
-  // 9.
+  // A printer without the workboard's face counts as one without fonts.
   if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"))) return false;
-  // 10.
   std::optional<QString> name = services_.printers->DefaultPrinterName();
   if (!name) return false;
   Text3->setText(*name);
-  // 11.
   Text2->setText(Q(std::to_string(fonts->size())));
-  // 12. to 15.
   FinishStartup();
   return true;
 }

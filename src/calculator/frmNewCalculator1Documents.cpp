@@ -68,9 +68,6 @@ std::optional<std::string> frmNewCalculator1::ChooseFileToOpen() {
 }
 
 std::optional<std::string> frmNewCalculator1::ChooseFileToSave() {
-  // The colour and print dialogs set flags of their own on the shared dialog: without
-  // this one, a Save after printing would overwrite a file unasked.
-  CommonDialog1->Flags = ui::dialog_flags::kAskBeforeOverwriting;
   if (!CommonDialog1->ShowSave(this)) return std::nullopt;
   return Utf8(CommonDialog1->FileName);
 }

@@ -99,22 +99,21 @@ void frmNewCalculator1::mnuEditPaste_Click() {
 // Colour and printing
 
 void frmNewCalculator1::mnuTextBack_Click() {
-  CommonDialog1->Flags = ui::dialog_flags::kPreselectColor | ui::dialog_flags::kCustomColorsOpen;
   if (!CommonDialog1->ShowColor(this)) return;
   txtArchive1->SetBackColor(CommonDialog1->Color);
 }
 
 void frmNewCalculator1::mnuPrintDisplay_Click() {
-  using namespace ui::dialog_flags;
-  CommonDialog1->Flags = kReturnDrawingTarget | kNoPageRange |
-                         (txtArchive1->SelectionLength() > 0 ? kSelectionPreselected : 0);
-  QPrinter* target = CommonDialog1->ShowPrinter(this);
+  // The whole workboard prints, with its footer: no page range to choose.
+  QPrinter* target = CommonDialog1->ShowPrinter(
+      this, {.selectionPreselected = txtArchive1->SelectionLength() > 0, .pageRangeOffered = false});
   if (target == nullptr) return;
   // The page is printed from a copy: the workboard never shows the footer, whatever
   // happens while printing.
   const QString page = Q(PrintedPage(txtArchive1->Utf8Text()));
   const bool printed = ui::PrintText(page, txtArchive1->TextFont(), target);
-  // Printing puts the page into the workboard and takes it out again.
+  // Printing counts as a change to the workboard: closing it afterwards asks whether
+  // to save it, and its Clear button shows.
   txtArchive1_Change();
   if (printed) return;
   // Printing into a file keeps the printer's name too: the file is what failed.

@@ -353,9 +353,7 @@ std::string FixedDecimalsText(double value, int places) {
   places = std::clamp(places, 0, kMaxDecimalPlaces);
   SignificantDigits d = RoundTo15(value);
   // Digits of the value written out: integer part then `places` decimals, from the
-  // 15 significant digits with zeros elsewhere. digit(k) is the k-th digit after the
-  // start of the significant digits; position p counts digits from the decimal point
-  // (p = 1 the first integer digit left of the point ... ).
+  // 15 significant digits with zeros elsewhere, since the value holds no more.
   auto digitAt = [&](int index) -> char {  // index 0 = first significant digit
     if (d.zero || index < 0 || index >= 15) return '0';
     return d.digits[static_cast<std::size_t>(index)];

@@ -17,7 +17,7 @@ std::optional<std::string> ConvertValue(UnitCode source, UnitCode target,
   if (!x) return std::nullopt;
   double y = ApplyRule(rule, *x);
   if (!std::isfinite(y)) return std::nullopt;
-  return FixedDecimalsText(y, std::clamp(decimals, 0, 40));
+  return FixedDecimalsText(y, std::clamp(decimals, 0, kMaxDecimalPlaces));
 }
 
 }  // namespace numbrella

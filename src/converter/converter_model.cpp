@@ -11,21 +11,17 @@ namespace numbrella {
 
 namespace {
 
-constexpr int kArea = 0;  // the first category of the menu, shown at start-up
-
-int CategoryCount() { return static_cast<int>(Categories().size()); }
+using category::kArea;  // shown at start-up
 
 std::string Text(std::string_view text) { return std::string(text); }
 
 }  // namespace
 
-ConverterModel::ConverterModel()
-    : leftSelected_(CategoryCount(), -1),
-      rightSelected_(CategoryCount(), -1),
-      leftVisible_(CategoryCount(), 0),
-      rightVisible_(CategoryCount(), 0) {
-  leftVisible_[kArea] = 1;
-  rightVisible_[kArea] = 1;
+ConverterModel::ConverterModel() {
+  leftSelected_.fill(-1);
+  rightSelected_.fill(-1);
+  leftVisible_[kArea] = true;
+  rightVisible_[kArea] = true;
 }
 
 void ConverterModel::Ran(std::string_view name) {
@@ -52,25 +48,25 @@ void ConverterModel::Load() {
   // The right list has no selection yet: the left list's handler converts nothing.
   SetLeftSelection(0);
   SetRightSelection(0);
-  SetInput("1");
+  InputChanged("1");
   output_ = FixedDecimalsText(1.0, decimalPoints_);
 }
 
 // ---- category commands ------------------------------------------------------------
 
 void ConverterModel::ChooseCategory(int category) {
-  if (category < 0 || category >= CategoryCount()) return;
+  if (category < 0 || category >= kCategoryCount) return;
   const UnitCategory& entry = Categories()[category];
   if (runs_ != nullptr) Ran(Text(entry.menuName) + "_Click");
   ClearLists();
   title_ = Text(entry.title);
   titleTip_ = Text(entry.description);
-  leftVisible_[category] = 1;
+  leftVisible_[category] = true;
   // The right reference still names the previous category here: the conversion that
   // the left selection raises is replaced by the ones that follow.
   fromCategory_ = category;
   SetLeftSelection(0);
-  rightVisible_[category] = 1;
+  rightVisible_[category] = true;
   intoCategory_ = category;
   SetRightSelection(0);
   Convert();
@@ -78,20 +74,20 @@ void ConverterModel::ChooseCategory(int category) {
 
 void ConverterModel::ClearLists() {
   Ran("ClearLists");
-  for (char& shown : leftVisible_) shown = 0;
-  for (char& shown : rightVisible_) shown = 0;
+  leftVisible_.fill(false);
+  rightVisible_.fill(false);
 }
 
 // ---- list selections ---------------------------------------------------------------
 
 void ConverterModel::SelectLeftItem(int category, int index) {
-  if (category < 0 || category >= CategoryCount()) return;
+  if (category < 0 || category >= kCategoryCount) return;
   leftSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
   LeftListClick(category);
 }
 
 void ConverterModel::SelectRightItem(int category, int index) {
-  if (category < 0 || category >= CategoryCount()) return;
+  if (category < 0 || category >= kCategoryCount) return;
   rightSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
   RightListClick(category);
 }
@@ -145,11 +141,6 @@ void ConverterModel::InputChanged(std::string text) {
   InputChange();
 }
 
-void ConverterModel::SetInput(std::string text) {
-  input_ = std::move(text);
-  InputChange();
-}
-
 void ConverterModel::InputChange() {
   Ran("txtIn_Change");
   Convert();
@@ -168,10 +159,10 @@ void ConverterModel::ChooseDecimalPlaces(std::string text) {
 
 void ConverterModel::DecimalPlacesClick() {
   Ran("cmbDP_Click");
-  // Every item reads as a whole number from 0 to 30; anything else ends the handler
-  // with nothing changed.
+  // The items read as whole numbers from 0 to 30; a text that is no whole number the
+  // output can be written with (0 to kMaxDecimalPlaces decimals) ends the handler with nothing changed.
   std::optional<double> places = ReadStrictNumber(decimalText_);
-  if (!places || *places < 0 || *places > 40 || *places != std::floor(*places)) return;
+  if (!places || *places < 0 || *places > kMaxDecimalPlaces || *places != std::floor(*places)) return;
   decimalPoints_ = static_cast<int>(*places);
   Convert();
 }
@@ -216,7 +207,7 @@ void ConverterModel::Swap() {
   // that is not a number leaves everything as it is.
   std::optional<double> previous = ReadStrictNumber(output_);
   if (!previous) return;
-  SetInput(GeneralNumberText(*previous));
+  InputChanged(GeneralNumberText(*previous));
   const int a = LeftIndex();
   const int b = RightIndex();
   SetLeftSelection(b);
@@ -233,7 +224,7 @@ std::optional<std::string> ConverterModel::CopyText() const {
 bool ConverterModel::HiddenReset() {
   std::optional<double> places = ReadStrictNumber(decimalText_);
   if (!places || *places != 15 || input_ != kResetName) return false;
-  SetInput("");
+  InputChanged("");
   decimalText_ = Text(kStartDecimals);
   DecimalPlacesClick();
   return true;

@@ -8,6 +8,7 @@
 // handler. The window shows what the model holds after each operation.
 #include "converter/catalogue.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,6 @@ class ConverterModel {
   static constexpr std::string_view kIntoCaption = "Into:";
   static constexpr std::string_view kResetName = "Zederu Dizira";
   static constexpr std::string_view kCreditText = "Released to\r\nZederu Dizira";
-  static constexpr std::string_view kCreditTitle = "Numbrella Calculator";
   static constexpr std::string_view kStartDecimals = "14";
 
   // The state of a window before it is loaded: only the Area lists visible, no list
@@ -52,7 +52,8 @@ class ConverterModel {
   void ClickImage1();
   void ClickImage2();
 
-  // The input text changed (typed or pasted by the user); the output follows.
+  // The input text changed (typed or pasted by the user, or set by the window's own
+  // commands); the output follows.
   void InputChanged(std::string text);
   // The user typed into the output field or the text part of the decimal-places
   // drop-down: the texts change, nothing else happens.
@@ -106,7 +107,6 @@ class ConverterModel {
   // Setting a control from code, with the handler it raises.
   void SetLeftSelection(int index);   // on the left list referred to
   void SetRightSelection(int index);  // on the right list referred to
-  void SetInput(std::string text);
   // Handlers.
   void LeftListClick(int category);
   void RightListClick(int category);
@@ -119,10 +119,10 @@ class ConverterModel {
 
   int fromCategory_ = 0;  // the list objFromList refers to: this category's left list
   int intoCategory_ = 0;  // the list objIntoList refers to: this category's right list
-  std::vector<int> leftSelected_;
-  std::vector<int> rightSelected_;
-  std::vector<char> leftVisible_;
-  std::vector<char> rightVisible_;
+  std::array<int, kCategoryCount> leftSelected_{};
+  std::array<int, kCategoryCount> rightSelected_{};
+  std::array<bool, kCategoryCount> leftVisible_{};
+  std::array<bool, kCategoryCount> rightVisible_{};
   ConversionDirection direction_ = ConversionDirection::Forward;
   int decimalPoints_ = 0;
   std::string decimalText_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/frmListBoxConverter.h"
 
+#include "common/window_texts.h"
 #include "converter/frmConverterArt.h"
 #include "reference/frmInfo1.h"
 #include "ui/menu_keys.h"
@@ -8,7 +9,7 @@
 #include "ui/text.h"
 
 #include <QAbstractItemView>
-#include <QAction>
+#include <QAnyStringView>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -18,26 +19,22 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QUtf8StringView>
 
 namespace numbrella {
 
+using ui::Q;
+
 namespace {
 
-using ui::Q;
-std::string S(const QString& text) { return ui::Utf8(text); }
-
-int CategoryIndex(std::string_view menuName) {
-  auto categories = Categories();
-  for (std::size_t i = 0; i < categories.size(); ++i) {
-    if (categories[i].menuName == menuName) return static_cast<int>(i);
-  }
-  return 0;
+// Whether a control shows `text` already; compared as it is, without a copy, since
+// this runs for every control on every keystroke.
+bool Shows(const QString& shown, const std::string& text) {
+  return QAnyStringView::equal(shown, QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace
@@ -61,62 +58,43 @@ frmListBoxConverter::~frmListBoxConverter() = default;
 
 void frmListBoxConverter::ShowModel() {
   const ConverterModel& m = model_;
-  if (m.Title() != shown_.title) {
-    shown_.title = m.Title();
-    lblTitle->setText(Q(shown_.title));
-  }
-  if (m.TitleTip() != shown_.titleTip) {
-    shown_.titleTip = m.TitleTip();
-    lblTitle->setToolTip(Q(shown_.titleTip));
-  }
+  if (!Shows(lblTitle->toolTip(), m.TitleTip())) lblTitle->setToolTip(Q(m.TitleTip()));
+  auto show = [](QWidget* control, bool shown) {
+    if (control->isHidden() == shown) control->setVisible(shown);
+  };
   for (int c = 0; c < kCategoryCount; ++c) {
-    if (leftLists_[c] == nullptr) continue;
-    char left = m.LeftVisible(c) ? 1 : 0;
-    char right = m.RightVisible(c) ? 1 : 0;
-    if (left != shown_.leftVisible[c]) {
-      shown_.leftVisible[c] = left;
-      leftLists_[c]->setVisible(left != 0);
-    }
-    if (right != shown_.rightVisible[c]) {
-      shown_.rightVisible[c] = right;
-      rightLists_[c]->setVisible(right != 0);
-    }
+    show(leftLists_[c], m.LeftVisible(c));
+    show(rightLists_[c], m.RightVisible(c));
   }
   auto select = [](QListWidget* list, int index) {
-    if (list == nullptr || list->currentRow() == index) return;
-    const bool blocked = list->blockSignals(true);
+    if (list->currentRow() == index) return;
+    const QSignalBlocker quiet(list);
     list->setCurrentRow(index);
-    list->blockSignals(blocked);
   };
   select(leftLists_[m.Category()], m.LeftIndex());
   select(rightLists_[m.IntoCategory()], m.RightIndex());
 
   const bool forward = m.Direction() == ConversionDirection::Forward;
-  if (forward != shown_.forward) {
-    shown_.forward = forward;
-    Image1->setVisible(forward);
-    Image2->setVisible(!forward);
-  }
-  auto write = [](QLineEdit* field, std::string& shown, const std::string& text) {
-    if (text == shown) return;
-    shown = text;
-    const bool blocked = field->blockSignals(true);
+  show(Image1, forward);
+  show(Image2, !forward);
+  auto write = [](QLineEdit* field, const std::string& text) {
+    if (Shows(field->text(), text)) return;
+    const QSignalBlocker quiet(field);
     field->setText(Q(text));
-    field->blockSignals(blocked);
   };
-  write(txtIn, shown_.input, m.Input());
-  write(txtOut, shown_.output, m.Output());
-  write(cmbDP->lineEdit(), shown_.decimals, m.DecimalText());
-  auto caption = [](QLabel* label, std::string& shown, const std::string& text) {
-    if (text == shown) return false;
-    shown = text;
+  write(txtIn, m.Input());
+  write(txtOut, m.Output());
+  write(cmbDP->lineEdit(), m.DecimalText());
+  auto caption = [](QLabel* label, const std::string& text) {
+    if (Shows(label->text(), text)) return false;
     label->setText(Q(text));
     return true;
   };
-  caption(Label1, shown_.label1, m.Label1());
-  caption(Label2, shown_.label2, m.Label2());
-  const bool leftCaption = caption(Label6, shown_.label6, m.Label6());
-  const bool rightCaption = caption(Label7, shown_.label7, m.Label7());
+  caption(lblTitle, m.Title());
+  caption(Label1, m.Label1());
+  caption(Label2, m.Label2());
+  const bool leftCaption = caption(Label6, m.Label6());
+  const bool rightCaption = caption(Label7, m.Label7());
   // The lists are named after the captions above them, which only the direction changes.
   if (leftCaption || rightCaption) NameLists();
 }
@@ -142,20 +120,20 @@ void frmListBoxConverter::ChooseCategory(int category) {
   ShowModel();
 }
 
-void frmListBoxConverter::mnuArea_Click() { ChooseCategory(CategoryIndex("mnuArea")); }
-void frmListBoxConverter::mnuMemory_Click() { ChooseCategory(CategoryIndex("mnuMemory")); }
-void frmListBoxConverter::mnuDistance_Click() { ChooseCategory(CategoryIndex("mnuDistance")); }
-void frmListBoxConverter::mnuEnergy_Click() { ChooseCategory(CategoryIndex("mnuEnergy")); }
-void frmListBoxConverter::mnuFlowRate_Click() { ChooseCategory(CategoryIndex("mnuFlowRate")); }
-void frmListBoxConverter::mnuForce_Click() { ChooseCategory(CategoryIndex("mnuForce")); }
-void frmListBoxConverter::mnuLight_Click() { ChooseCategory(CategoryIndex("mnuLight")); }
-void frmListBoxConverter::mnuMass_Click() { ChooseCategory(CategoryIndex("mnuMass")); }
-void frmListBoxConverter::mnuPower_Click() { ChooseCategory(CategoryIndex("mnuPower")); }
-void frmListBoxConverter::mnuPressure_Click() { ChooseCategory(CategoryIndex("mnuPressure")); }
-void frmListBoxConverter::mnuTemp_Click() { ChooseCategory(CategoryIndex("mnuTemp")); }
-void frmListBoxConverter::mnuTorque_Click() { ChooseCategory(CategoryIndex("mnuTorque")); }
-void frmListBoxConverter::mnuSpeed_Click() { ChooseCategory(CategoryIndex("mnuSpeed")); }
-void frmListBoxConverter::mnuVolume_Click() { ChooseCategory(CategoryIndex("mnuVolume")); }
+void frmListBoxConverter::mnuArea_Click() { ChooseCategory(category::kArea); }
+void frmListBoxConverter::mnuMemory_Click() { ChooseCategory(category::kMemory); }
+void frmListBoxConverter::mnuDistance_Click() { ChooseCategory(category::kDistance); }
+void frmListBoxConverter::mnuEnergy_Click() { ChooseCategory(category::kEnergy); }
+void frmListBoxConverter::mnuFlowRate_Click() { ChooseCategory(category::kFlowRate); }
+void frmListBoxConverter::mnuForce_Click() { ChooseCategory(category::kForce); }
+void frmListBoxConverter::mnuLight_Click() { ChooseCategory(category::kLight); }
+void frmListBoxConverter::mnuMass_Click() { ChooseCategory(category::kMass); }
+void frmListBoxConverter::mnuPower_Click() { ChooseCategory(category::kPower); }
+void frmListBoxConverter::mnuPressure_Click() { ChooseCategory(category::kPressure); }
+void frmListBoxConverter::mnuTemp_Click() { ChooseCategory(category::kTemperature); }
+void frmListBoxConverter::mnuTorque_Click() { ChooseCategory(category::kTorque); }
+void frmListBoxConverter::mnuSpeed_Click() { ChooseCategory(category::kVelocity); }
+void frmListBoxConverter::mnuVolume_Click() { ChooseCategory(category::kVolume); }
 
 // ---- list selections ---------------------------------------------------------------------
 
@@ -169,35 +147,35 @@ void frmListBoxConverter::RightListClicked(int category) {
   ShowModel();
 }
 
-void frmListBoxConverter::lstArea1_Click() { LeftListClicked(CategoryIndex("mnuArea")); }
-void frmListBoxConverter::lstMemory1_Click() { LeftListClicked(CategoryIndex("mnuMemory")); }
-void frmListBoxConverter::lstDistance1_Click() { LeftListClicked(CategoryIndex("mnuDistance")); }
-void frmListBoxConverter::lstEnergy1_Click() { LeftListClicked(CategoryIndex("mnuEnergy")); }
-void frmListBoxConverter::lstFlow1_Click() { LeftListClicked(CategoryIndex("mnuFlowRate")); }
-void frmListBoxConverter::lstForce1_Click() { LeftListClicked(CategoryIndex("mnuForce")); }
-void frmListBoxConverter::lstLight1_Click() { LeftListClicked(CategoryIndex("mnuLight")); }
-void frmListBoxConverter::lstMass1_Click() { LeftListClicked(CategoryIndex("mnuMass")); }
-void frmListBoxConverter::lstPower1_Click() { LeftListClicked(CategoryIndex("mnuPower")); }
-void frmListBoxConverter::lstPressure1_Click() { LeftListClicked(CategoryIndex("mnuPressure")); }
-void frmListBoxConverter::lstTemps1_Click() { LeftListClicked(CategoryIndex("mnuTemp")); }
-void frmListBoxConverter::lstTorque1_Click() { LeftListClicked(CategoryIndex("mnuTorque")); }
-void frmListBoxConverter::lstSpeed1_Click() { LeftListClicked(CategoryIndex("mnuSpeed")); }
-void frmListBoxConverter::lstVolume1_Click() { LeftListClicked(CategoryIndex("mnuVolume")); }
+void frmListBoxConverter::lstArea1_Click() { LeftListClicked(category::kArea); }
+void frmListBoxConverter::lstMemory1_Click() { LeftListClicked(category::kMemory); }
+void frmListBoxConverter::lstDistance1_Click() { LeftListClicked(category::kDistance); }
+void frmListBoxConverter::lstEnergy1_Click() { LeftListClicked(category::kEnergy); }
+void frmListBoxConverter::lstFlow1_Click() { LeftListClicked(category::kFlowRate); }
+void frmListBoxConverter::lstForce1_Click() { LeftListClicked(category::kForce); }
+void frmListBoxConverter::lstLight1_Click() { LeftListClicked(category::kLight); }
+void frmListBoxConverter::lstMass1_Click() { LeftListClicked(category::kMass); }
+void frmListBoxConverter::lstPower1_Click() { LeftListClicked(category::kPower); }
+void frmListBoxConverter::lstPressure1_Click() { LeftListClicked(category::kPressure); }
+void frmListBoxConverter::lstTemps1_Click() { LeftListClicked(category::kTemperature); }
+void frmListBoxConverter::lstTorque1_Click() { LeftListClicked(category::kTorque); }
+void frmListBoxConverter::lstSpeed1_Click() { LeftListClicked(category::kVelocity); }
+void frmListBoxConverter::lstVolume1_Click() { LeftListClicked(category::kVolume); }
 
-void frmListBoxConverter::lstArea2_Click() { RightListClicked(CategoryIndex("mnuArea")); }
-void frmListBoxConverter::lstMemory2_Click() { RightListClicked(CategoryIndex("mnuMemory")); }
-void frmListBoxConverter::lstDistance2_Click() { RightListClicked(CategoryIndex("mnuDistance")); }
-void frmListBoxConverter::lstEnergy2_Click() { RightListClicked(CategoryIndex("mnuEnergy")); }
-void frmListBoxConverter::lstFlow2_Click() { RightListClicked(CategoryIndex("mnuFlowRate")); }
-void frmListBoxConverter::lstForce2_Click() { RightListClicked(CategoryIndex("mnuForce")); }
-void frmListBoxConverter::lstLight2_Click() { RightListClicked(CategoryIndex("mnuLight")); }
-void frmListBoxConverter::lstMass2_Click() { RightListClicked(CategoryIndex("mnuMass")); }
-void frmListBoxConverter::lstPower2_Click() { RightListClicked(CategoryIndex("mnuPower")); }
-void frmListBoxConverter::lstPressure2_Click() { RightListClicked(CategoryIndex("mnuPressure")); }
-void frmListBoxConverter::lstTemps2_Click() { RightListClicked(CategoryIndex("mnuTemp")); }
-void frmListBoxConverter::lstTorque2_Click() { RightListClicked(CategoryIndex("mnuTorque")); }
-void frmListBoxConverter::lstSpeed2_Click() { RightListClicked(CategoryIndex("mnuSpeed")); }
-void frmListBoxConverter::lstVolume2_Click() { RightListClicked(CategoryIndex("mnuVolume")); }
+void frmListBoxConverter::lstArea2_Click() { RightListClicked(category::kArea); }
+void frmListBoxConverter::lstMemory2_Click() { RightListClicked(category::kMemory); }
+void frmListBoxConverter::lstDistance2_Click() { RightListClicked(category::kDistance); }
+void frmListBoxConverter::lstEnergy2_Click() { RightListClicked(category::kEnergy); }
+void frmListBoxConverter::lstFlow2_Click() { RightListClicked(category::kFlowRate); }
+void frmListBoxConverter::lstForce2_Click() { RightListClicked(category::kForce); }
+void frmListBoxConverter::lstLight2_Click() { RightListClicked(category::kLight); }
+void frmListBoxConverter::lstMass2_Click() { RightListClicked(category::kMass); }
+void frmListBoxConverter::lstPower2_Click() { RightListClicked(category::kPower); }
+void frmListBoxConverter::lstPressure2_Click() { RightListClicked(category::kPressure); }
+void frmListBoxConverter::lstTemps2_Click() { RightListClicked(category::kTemperature); }
+void frmListBoxConverter::lstTorque2_Click() { RightListClicked(category::kTorque); }
+void frmListBoxConverter::lstSpeed2_Click() { RightListClicked(category::kVelocity); }
+void frmListBoxConverter::lstVolume2_Click() { RightListClicked(category::kVolume); }
 
 // ---- direction, input, decimal places ------------------------------------------------------
 
@@ -212,8 +190,7 @@ void frmListBoxConverter::Image2_Click() {
 }
 
 void frmListBoxConverter::txtIn_Change() {
-  shown_.input = S(txtIn->text());
-  model_.InputChanged(shown_.input);
+  model_.InputChanged(ui::Utf8(txtIn->text()));
   ShowModel();
 }
 
@@ -230,8 +207,7 @@ void frmListBoxConverter::TextSelected() {
 }
 
 void frmListBoxConverter::cmbDP_Click() {
-  shown_.decimals = S(cmbDP->currentText());
-  model_.ChooseDecimalPlaces(shown_.decimals);
+  model_.ChooseDecimalPlaces(ui::Utf8(cmbDP->currentText()));
   ShowModel();
 }
 
@@ -264,9 +240,8 @@ void frmListBoxConverter::Label2_Click() {
   const bool reset = model_.HiddenReset();
   ShowModel();
   if (reset) {
-    services_.messages->Show(this, Q(ConverterModel::kCreditText),
-                             Q(ConverterModel::kCreditTitle), ui::MessageButtons::Ok,
-                             ui::MessageIcon::None, ui::MessageAnswer::Ok);
+    services_.messages->Show(this, Q(ConverterModel::kCreditText), Q(kProgramTitle),
+                             ui::MessageButtons::Ok, ui::MessageIcon::None, ui::MessageAnswer::Ok);
   }
 }
 

@@ -8,8 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
-#include <string>
-#include <vector>
+#include <string_view>
 
 class QAction;
 class QComboBox;
@@ -29,8 +28,6 @@ class frmListBoxConverter : public QMainWindow {
   Q_OBJECT
 
  public:
-  static constexpr int kCategoryCount = 14;
-
   // Builds the window and loads it (Form_Load); not shown yet. No owner, not modal,
   // discarded when closed.
   explicit frmListBoxConverter(const ui::Services& services);
@@ -109,27 +106,31 @@ class frmListBoxConverter : public QMainWindow {
   void mnuSIBaseUnits_Click();
   void mnuPrefixes_Click();
 
-  struct CategoryHandlers;
-  static const CategoryHandlers& HandlersOf(std::string_view menuName);
-
   // Procedures.
   void TextSelected();
   void ChooseCategory(int category);
   void LeftListClicked(int category);
   void RightListClicked(int category);
-  // Writes what the model holds into the controls that differ from it. Controls set
-  // here raise no handler: the model has run them already.
+  // Writes what the model holds into the controls that show something else. Controls
+  // set here raise no handler: the model has run them already.
   void ShowModel();
 
+  // The layout: the controls placed from the window's table, the unit lists, the menus.
+  struct ControlRow;
+  struct CategoryRow;
+  static const ControlRow kControls[];
+  static const CategoryRow kCategoryRows[];
   void BuildControls();
+  void BuildLists();
+  void ConnectControls();
   void BuildMenus();
   // Names for screen readers, the Tab chain, the focus marks.
   void MakeAccessible();
   // The unit lists are named after the captions above them and their categories.
   void NameLists();
-  QAction* AddMenuEntry(QMenu* menu, std::string_view name, std::string_view caption,
-                        Qt::Key key, void (frmListBoxConverter::*handler)());
   using Handler = void (frmListBoxConverter::*)();
+  QAction* AddMenuEntry(QMenu* menu, std::string_view name, const QString& caption, Qt::Key key,
+                        Handler handler);
 
   ui::Services services_;
   ConverterModel model_;
@@ -164,22 +165,6 @@ class frmListBoxConverter : public QMainWindow {
   QAction* mnuSIBaseUnits = nullptr;
   QAction* mnuPrefixes = nullptr;
   ui::MenuKeys* menuKeys_;
-
-  // What the controls show, so that only changes are written.
-  struct Shown {
-    std::string title;
-    std::string titleTip;
-    std::string input;
-    std::string output;
-    std::string decimals;
-    std::string label1;
-    std::string label2;
-    std::string label6;
-    std::string label7;
-    std::array<char, kCategoryCount> leftVisible{};
-    std::array<char, kCategoryCount> rightVisible{};
-    bool forward = true;
-  } shown_;
 
   QObject* pressed_ = nullptr;  // the control a left button went down on
 };

@@ -25,7 +25,7 @@ void frmListBoxConverter::MakeAccessible() {
   ui::NameAfter(Label3, txtIn);
   ui::NameAfter(Label4, txtOut);
   ui::NameAfter(Label5, cmbDP);
-  const QString reverse = QStringLiteral("Reverse conversion");
+  const QString reverse = tr("Reverse conversion");
   Image1->setAccessibleName(reverse);
   Image2->setAccessibleName(reverse);
   NameLists();

@@ -6,6 +6,7 @@
 #include "reference/si_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
+#include "ui/twips.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kClientWidth = 8085;  // twips
 constexpr int kClientHeight = 5235;
+constexpr ui::TwipsRect kRtbInfo{75, 240, 7935, 4755};
 
 // A white lower-case i on a dark blue disc.
 QPixmap InfoPixmap(int size) {
@@ -70,13 +72,12 @@ frmInfo1::frmInfo1() : QWidget(nullptr) {
   setWindowTitle(" SI Info ");
   ui::AnnounceAsWindow(this);
   setWindowIcon(InfoIcon());
-  setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
+  setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
 
   rtbInfo = new ui::RichTextBox(this);
   rtbInfo->setObjectName("rtbInfo");
   rtbInfo->setAccessibleName(windowTitle().trimmed());
-  rtbInfo->setGeometry(si_tables::Pixels(75), si_tables::Pixels(240), si_tables::Pixels(7935),
-                       si_tables::Pixels(4755));
+  rtbInfo->setGeometry(ui::Px(kRtbInfo));
   QFont font("System");
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(9.75);

@@ -3,6 +3,7 @@
 
 #include "reference/si_texts.h"
 #include "ui/accessibility.h"
+#include "ui/twips.h"
 #include "ui/window_font.h"
 
 #include <QColor>
@@ -12,7 +13,6 @@
 #include <QPixmap>
 
 #include <algorithm>
-#include <cmath>
 
 namespace numbrella {
 namespace {
@@ -56,8 +56,6 @@ QPixmap RulersPixmap(int size) {
 
 namespace si_tables {
 
-int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
 QIcon RulersIcon() {
   QIcon icon;
   icon.addPixmap(RulersPixmap(32));
@@ -89,8 +87,9 @@ QLabel* MakeLabel(QWidget* parent, const SILabel& label) {
   // The widths suit the fonts the table was laid out with; where a stand-in font runs
   // wider, the label grows to the right rather than cut its text off.
   const int needed = widget->fontMetrics().horizontalAdvance(widget->text()) + 2;
-  widget->setGeometry(Pixels(label.left), Pixels(label.top),
-                      std::max(Pixels(label.width), needed), Pixels(label.height));
+  QRect place = ui::Px(ui::TwipsRect{label.left, label.top, label.width, label.height});
+  place.setWidth(std::max(place.width(), needed));
+  widget->setGeometry(place);
   return widget;
 }
 
@@ -101,7 +100,7 @@ frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
   setWindowTitle(" SI Base Units ");
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
-  setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
+  setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
 
   const std::vector<SILabel> labels = SIBaseUnitsLabels();
   for (std::size_t i = 0; i < Label1.size(); ++i) {

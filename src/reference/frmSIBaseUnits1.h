@@ -35,8 +35,6 @@ QFont HeadingFont();
 QFont RowFont();
 // A plain-text label named, filled and placed (twips) as `label` gives.
 QLabel* MakeLabel(QWidget* parent, const SILabel& label);
-// Twips to pixels at 15 twips a pixel.
-int Pixels(int twips);
 
 }  // namespace si_tables
 

@@ -4,6 +4,7 @@
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/si_texts.h"
 #include "ui/accessibility.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 
@@ -20,7 +21,7 @@ frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
   setWindowTitle(" SI Prefixes ");
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
-  setFixedSize(si_tables::Pixels(kClientWidth), si_tables::Pixels(kClientHeight));
+  setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
 
   const std::vector<SILabel> labels = SIPrefixesLabels();
   Label2 = si_tables::MakeLabel(this, labels[0]);

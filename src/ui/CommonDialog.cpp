@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommonDialog.h"
 
+#include "ui/color_number.h"
+
+#include <QColor>
 #include <QPrinter>
 
-namespace numbrella::ui {
+#include <optional>
 
-using namespace dialog_flags;
+namespace numbrella::ui {
 
 QStringList FileDialogNameFilters(const QString& filter) {
   QStringList result;
@@ -55,27 +58,21 @@ bool CommonDialog::ShowOpen(QWidget* parent) {
 }
 
 bool CommonDialog::ShowSave(QWidget* parent) {
-  const std::optional<QString> chosen =
-      dialogs_.ChooseSaveFile(parent, FileRequest((Flags & kAskBeforeOverwriting) != 0));
+  const std::optional<QString> chosen = dialogs_.ChooseSaveFile(parent, FileRequest(true));
   if (!chosen) return false;
   FileName = *chosen;
   return true;
 }
 
 bool CommonDialog::ShowColor(QWidget* parent) {
-  const QColor initial = (Flags & kPreselectColor) != 0 ? ColorFromNumber(Color) : QColor(Qt::black);
-  const std::optional<QColor> chosen = dialogs_.ChooseColor(parent, initial);
+  const std::optional<QColor> chosen = dialogs_.ChooseColor(parent, ColorFromNumber(Color));
   if (!chosen) return false;
   Color = NumberFromColor(*chosen);
   return true;
 }
 
-QPrinter* CommonDialog::ShowPrinter(QWidget* parent) {
+QPrinter* CommonDialog::ShowPrinter(QWidget* parent, const PrintDialogRequest& request) {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  PrintDialogRequest request;
-  request.selectionPreselected = (Flags & kSelectionPreselected) != 0;
-  request.selectionOffered = (Flags & kNoSelectionChoice) == 0;
-  request.pageRangeOffered = (Flags & kNoPageRange) == 0;
   if (!dialogs_.ChoosePrinter(parent, *printer_, request)) return nullptr;
   return printer_.get();
 }

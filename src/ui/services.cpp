@@ -143,8 +143,7 @@ class RealDialogs final : public Dialogs {
   bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) override {
     printer.setPrintRange(request.selectionPreselected ? QPrinter::Selection : QPrinter::AllPages);
     QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection,
-                     request.selectionOffered || request.selectionPreselected);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageRangeOffered);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (!request.pageRangeOffered) {

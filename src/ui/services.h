@@ -36,10 +36,9 @@ struct FileDialogRequest {
   bool confirmOverwrite = false;
 };
 
-// What the print dialog is asked to show.
+// What the print dialog is asked to show. It always offers to print the selection.
 struct PrintDialogRequest {
   bool selectionPreselected = false;
-  bool selectionOffered = true;
   bool pageRangeOffered = true;
 };
 

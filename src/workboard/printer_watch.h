@@ -23,7 +23,6 @@ class PrinterWatch {
   }
   // What the situation found now asks for; it is remembered from here on.
   PrinterChange Check(const std::optional<std::string>& defaultPrinter);
-  const std::optional<std::string>& Remembered() const { return remembered_; }
 
  private:
   std::optional<std::string> remembered_;

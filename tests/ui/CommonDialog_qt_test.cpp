@@ -100,7 +100,6 @@ class CommonDialogTest : public ::testing::Test {
 
 TEST_F(CommonDialogTest, SaveOffersTheFileTypesAndAddsNoExtension) {
   dialog.Filter = kProgramFilter;
-  dialog.Flags = 2;
   dialog.FileName = Path("first.txt");
   QStringList filters;
   QString selectedFilter;
@@ -126,9 +125,8 @@ TEST_F(CommonDialogTest, SaveOffersTheFileTypesAndAddsNoExtension) {
   EXPECT_EQ(Str(dialog.FileName), Str(Path("notes"))) << "no extension added";
 }
 
-TEST_F(CommonDialogTest, SaveAsksBeforeOverwritingOnlyWithItsFlag) {
+TEST_F(CommonDialogTest, SaveAlwaysAsksBeforeOverwriting) {
   dialog.Filter = kProgramFilter;
-  dialog.Flags = 2;
   dialog.FileName = Path("old.txt");
 
   // No to the question keeps the dialog open; Cancel then is a failure and the name
@@ -152,16 +150,19 @@ TEST_F(CommonDialogTest, SaveAsksBeforeOverwritingOnlyWithItsFlag) {
   EXPECT_TRUE(dialog.ShowSave());
   EXPECT_EQ(Str(dialog.FileName), Str(Path("old.txt")));
 
-  // Without the flag (the print dialog set the flags last) there is no question.
-  dialog.Flags = 264;
-  bool asked = true;
+  // What the print dialog was asked for does not carry over: Save still asks.
+  WhenModalShown([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  EXPECT_EQ(dialog.ShowPrinter(nullptr, {.selectionPreselected = true, .pageRangeOffered = false}),
+            nullptr);
+  bool asked = false;
   WhenModalShown([&](QWidget* modal) {
     auto* fileDialog = qobject_cast<QFileDialog*>(modal);
     asked = !fileDialog->testOption(QFileDialog::DontConfirmOverwrite);
+    WhenModalShown([](QWidget* question) { Answer(question, QMessageBox::Yes); }, modal);
     TypeFileName(fileDialog, "old.txt");
   });
   EXPECT_TRUE(dialog.ShowSave());
-  EXPECT_FALSE(asked);
+  EXPECT_TRUE(asked);
   QFile old(Path("old.txt"));
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll().toStdString(), "kept\r\n") << "the dialog itself writes nothing";
@@ -199,7 +200,6 @@ TEST_F(CommonDialogTest, OpenReturnsAnExistingFilesFullPath) {
 }
 
 TEST_F(CommonDialogTest, ColourPreselectsTheLastColourAndReturnsTheChosenOne) {
-  dialog.Flags = 3;
   dialog.Color = 65535;
   QColor preselected;
   WhenModalShown([&](QWidget* modal) {
@@ -233,7 +233,6 @@ TEST_F(CommonDialogTest, ColourPreselectsTheLastColourAndReturnsTheChosenOne) {
 
 TEST_F(CommonDialogTest, PrintOffersTheSelectionAndReturnsTheChosenTarget) {
   // With text selected: "Selection" preselected, no page range; Cancel is a failure.
-  dialog.Flags = 265;
   bool selection = false;
   bool pagesOpen = true;
   WhenModalShown([&](QWidget* modal) {
@@ -247,12 +246,12 @@ TEST_F(CommonDialogTest, PrintOffersTheSelectionAndReturnsTheChosenTarget) {
     pagesOpen = pages->isEnabled();
     QTest::keyClick(modal, Qt::Key_Escape);
   });
-  EXPECT_EQ(dialog.ShowPrinter(), nullptr);
+  EXPECT_EQ(dialog.ShowPrinter(nullptr, {.selectionPreselected = true, .pageRangeOffered = false}),
+            nullptr);
   EXPECT_TRUE(selection);
   EXPECT_FALSE(pagesOpen);
 
   // Without a selection: "All"; printing to a file gives a target that prints there.
-  dialog.Flags = 264;
   bool all = false;
   const QString pdf = Path("workboard.pdf");
   WhenModalShown([&](QWidget* modal) {
@@ -270,7 +269,7 @@ TEST_F(CommonDialogTest, PrintOffersTheSelectionAndReturnsTheChosenTarget) {
     ASSERT_NE(buttons, nullptr);
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
   });
-  QPrinter* target = dialog.ShowPrinter();
+  QPrinter* target = dialog.ShowPrinter(nullptr, {.pageRangeOffered = false});
   ASSERT_NE(target, nullptr);
   EXPECT_TRUE(all);
   EXPECT_EQ(Str(target->outputFileName()), Str(pdf));
