@@ -446,6 +446,89 @@ bitte arbeiten Sie weiter.</translation>
     </message>
 </context>
 <context>
+    <name>numbrella::frmListBoxConverter</name>
+    <message>
+        <source>Reverse conversion</source>
+        <translation>Umrechnung umkehren</translation>
+    </message>
+    <message>
+        <source>Input your data here</source>
+        <translation>Geben Sie hier Ihren Wert ein</translation>
+    </message>
+    <message>
+        <source>Your conversion appears here</source>
+        <translation>Hier erscheint das Ergebnis</translation>
+    </message>
+    <message>
+        <source>Select number of decimal points</source>
+        <translation>Anzahl der Nachkommastellen wählen</translation>
+    </message>
+    <message>
+        <source>Click here to reverse conversion</source>
+        <translation>Hier klicken, um die Umrechnung umzukehren</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Eingabe:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>Decimal points</source>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Swap Units</source>
+        <translation>&amp;Tauschen</translation>
+    </message>
+    <message>
+        <source>Invert selected units</source>
+        <translation>Gewählte Einheiten vertauschen</translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy output to clipboard</source>
+        <translation>Ausgabe in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Lists</source>
+        <translation>&amp;Listen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Save to Clipboard</source>
+        <translation>In Zwischenablage &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Swap Selected &amp;Units</source>
+        <translation>Gewählte &amp;Einheiten tauschen</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>The S&amp;I System</source>
+        <translation>Das S&amp;I-System</translation>
+    </message>
+    <message>
+        <source>SI &amp;Base Units</source>
+        <translation>SI-&amp;Basiseinheiten</translation>
+    </message>
+    <message>
+        <source>SI Prefi&amp;xes</source>
+        <translation>SI-Prä&amp;fixe</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::frmNewCalculator1</name>
     <message>
         <source>Operand 1</source>

@@ -236,9 +236,14 @@ void frmListBoxConverter::BuildLists() {
         if (list->currentItem() != nullptr) list->currentItem()->setSelected(true);
         return;
       }
-      // A screen reader picks a unit by selecting it: it becomes the list's unit, as a
-      // click makes it.
-      if (selected.front() != list->currentItem()) list->setCurrentItem(selected.front());
+      // A screen reader picks a unit by selecting it beside the one selected: it becomes
+      // the list's unit, as a click makes it.
+      for (QListWidgetItem* item : selected) {
+        if (item != list->currentItem()) {
+          list->setCurrentItem(item);
+          return;
+        }
+      }
     });
     return list;
   };

@@ -6,6 +6,8 @@
 
 #include "support/fake_services.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -102,6 +104,27 @@ TEST_F(ConverterKeyboard, TheFocusedListShowsItsFrame) {
   ASSERT_TRUE(right->hasFocus());
   EXPECT_NE(TopEdge(left), highlight);
   EXPECT_EQ(TopEdge(right), highlight);
+}
+
+// A screen reader picks a unit by selecting its item through the list's cell, not by
+// a click: the output follows all the same.
+TEST_F(ConverterKeyboard, AUnitSelectedByAScreenReaderIsTheListsUnit) {
+  auto pick = [this](const char* listName, int row) {
+    auto* list = Find<QListWidget>(listName);
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(cells, nullptr);
+    ASSERT_NE(cells->tableInterface(), nullptr);
+    QAccessibleInterface* cell = cells->tableInterface()->cellAt(row, 0);
+    ASSERT_NE(cell, nullptr);
+    ASSERT_NE(cell->actionInterface(), nullptr);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(list->currentRow(), row) << listName;
+    EXPECT_EQ(list->selectedItems().size(), 1) << listName;
+  };
+  QTest::keyClicks(Find("txtIn"), "2");
+  pick("lstArea1", 1);  // Sq Feet
+  pick("lstArea2", 0);  // Sq Inches
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->text(), "288.00000000000000");
 }
 
 }  // namespace
