@@ -23,86 +23,17 @@ for program in "$calculator" "$bare"; do
 done
 
 root=$(mktemp -d /tmp/numbrella-startup-XXXXXX)
-xvfb_pid=
-cupsd_pid=
+source "$here/scripts/office-desktop.sh"
 cleanup() {
-  [[ -n "$cupsd_pid" ]] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  for pid in "${office_pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
   rm -rf "$root"
 }
 trap cleanup EXIT
-
-# The display: Xvfb tells its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 300); do [[ -s "$root/display" ]] && break; sleep 0.1; done
-display=$(tr -dc 0-9 <"$root/display")
-[[ -n "$display" ]] || { echo "startup-ratio: Xvfb did not start" >&2; cat "$root/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$display
-
-# The print scheduler: configuration, spool and socket in the temporary folder.
-mkdir -p "$root"/{conf,spool/tmp,cache,state,log,client,home}
-socket=$root/cups.sock
-cat >"$root/conf/cupsd.conf" <<EOF
-Listen $socket
-Browsing No
-BrowseLocalProtocols none
-DefaultAuthType None
-WebInterface No
-LogLevel warn
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Location /admin>
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order allow,deny
-    Allow all
-  </Limit>
-</Policy>
-EOF
-cat >"$root/conf/cups-files.conf" <<EOF
-ServerRoot $root/conf
-RequestRoot $root/spool
-TempDir $root/spool/tmp
-CacheDir $root/cache
-StateDir $root/state
-ErrorLog $root/log/error_log
-AccessLog $root/log/access_log
-PageLog $root/log/page_log
-FileDevice Yes
-EOF
-if [[ $(id -u) != 0 ]]; then
-  printf 'User %s\nGroup %s\nSystemGroup %s\n' "$(id -un)" "$(id -gn)" "$(id -gn)" >>"$root/conf/cups-files.conf"
-fi
-/usr/sbin/cupsd -f -c "$root/conf/cupsd.conf" -s "$root/conf/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
-cupsd_pid=$!
-for _ in $(seq 200); do [[ -S "$socket" ]] && break; sleep 0.05; done
-export CUPS_SERVER=$socket CUPS_SERVERROOT=$root/client HOME=$root/home
-unset LPDEST PRINTER
-lpadmin -p Office -E -v file:///dev/null -m raw 2>/dev/null || lpadmin -p Office -E -v file:///dev/null
-lpadmin -d Office
-
-# The build's fonts, cached before the first run. The calculator starts with the
-# printer's "Arial Narrow": the metric twin among them answers to that name.
-cat >"$root/fonts.conf" <<EOF
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <include>$here/docs/fonts.conf</include>
-  <match target="scan">
-    <test name="family"><string>Liberation Sans Narrow</string></test>
-    <edit name="family" mode="assign"><string>Arial Narrow</string></edit>
-  </match>
-</fontconfig>
-EOF
+office_display "$root"
+office_printer "$root"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI QT_STYLE_OVERRIDE
-export FONTCONFIG_FILE=$root/fonts.conf XDG_CACHE_HOME=$root/cache XDG_CONFIG_HOME=$root/home LANG=C.UTF-8
-fc-cache >/dev/null 2>&1 || true
+export LANG=C.UTF-8
+office_fonts "$root" "$here"
 
 # Milliseconds from launch until a visible window of that title exists. xdotool's own
 # --sync waits half a second between looks, too coarse here: this looks every 5 ms.
