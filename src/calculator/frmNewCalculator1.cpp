@@ -51,7 +51,9 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
   txtOperand[0]->setFocus(Qt::OtherFocusReason);
 }
 
-frmNewCalculator1::~frmNewCalculator1() = default;
+// The controls' event filters end before the controls go: what the controls send
+// while they are destroyed would reach a window that is no longer whole.
+frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
 
 void frmNewCalculator1::CreateMenus() {
   menuKeys_ = new ui::MenuKeys(this);

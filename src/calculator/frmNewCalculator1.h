@@ -228,6 +228,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QTimer* tmrBackspace = nullptr;
   // The keys above by their identities.
   std::array<QPushButton*, kWorksheetKeyCount> keys_{};
+  // The filters below watch the controls for the window, and go first when it goes.
+  QObject* inputFilters_ = nullptr;
   ui::HeldButtons* heldKeys_ = nullptr;
   ui::TypedKeys* typedKeys_ = nullptr;
 

@@ -56,7 +56,8 @@ void frmNewCalculator1::WireKeys() {
   };
   for (const auto& [key, button] : others) keys_[static_cast<std::size_t>(key)] = button;
 
-  heldKeys_ = new ui::HeldButtons(this, [this](int key, bool down) {
+  inputFilters_ = new QObject(this);
+  heldKeys_ = new ui::HeldButtons(inputFilters_, [this](int key, bool down) {
     down ? KeyDown(static_cast<WorksheetKey>(key)) : KeyUp(static_cast<WorksheetKey>(key));
   });
   for (int id = 0; id < kWorksheetKeyCount; ++id) {
@@ -72,7 +73,7 @@ void frmNewCalculator1::WireKeys() {
     }
   }
 
-  typedKeys_ = new ui::TypedKeys(this, &Typed, [this](int key, bool down) {
+  typedKeys_ = new ui::TypedKeys(inputFilters_, &Typed, [this](int key, bool down) {
     KeyTyped(static_cast<WorksheetKey>(key), down);
   });
   for (QWidget* control : std::initializer_list<QWidget*>{txtOperand[0], txtOperand[1], lblAnswer,
@@ -86,10 +87,10 @@ void frmNewCalculator1::WireKeys() {
   }
 
   for (int index = 0; index < 2; ++index) {
-    new ui::FocusWatch(txtOperand[static_cast<std::size_t>(index)],
+    new ui::FocusWatch(inputFilters_, txtOperand[static_cast<std::size_t>(index)],
                        [this, index](bool in, Qt::FocusReason reason) { OperandFocus(index, in, reason); });
   }
-  new ui::FocusWatch(Combo2, [this](bool in, Qt::FocusReason reason) {
+  new ui::FocusWatch(inputFilters_, Combo2, [this](bool in, Qt::FocusReason reason) {
     if (!in && !LeavesTheWindow(reason)) Combo2_LostFocus();
   });
 }

@@ -28,7 +28,7 @@ HeldButtons::HeldButtons(QObject* parent, Handler handler)
     : QObject(parent), handler_(std::move(handler)) {}
 
 void HeldButtons::Add(QPushButton* button, int key) {
-  buttons_.emplace_back(button, key);
+  buttons_.push_back({button, button, key});
   button->installEventFilter(this);
   // A press from outside the mouse and the keyboard (a screen reader's) ends in a
   // click: the mouse's own presses never reach the button as clicks.
@@ -38,9 +38,18 @@ void HeldButtons::Add(QPushButton* button, int key) {
   });
 }
 
+// Events come also while a button is being destroyed, when it is a button no more: it
+// is found by the object its events name, never by casting that object.
+const HeldButtons::Key* HeldButtons::Find(const QObject* object) const {
+  for (const Key& known : buttons_) {
+    if (known.object == object) return &known;
+  }
+  return nullptr;
+}
+
 int HeldButtons::KeyOf(const QPushButton* button) const {
-  for (const auto& [known, key] : buttons_) {
-    if (known == button) return key;
+  for (const Key& known : buttons_) {
+    if (known.button == button) return known.key;
   }
   return -1;
 }
@@ -64,8 +73,10 @@ void HeldButtons::Up(QPushButton* button, int key) {
 }
 
 bool HeldButtons::eventFilter(QObject* watched, QEvent* event) {
-  auto* button = static_cast<QPushButton*>(watched);  // only the keys are watched
-  const int key = KeyOf(button);
+  const Key* found = Find(watched);
+  if (found == nullptr) return false;
+  QPushButton* button = found->button;
+  const int key = found->key;
   switch (event->type()) {
     // A second press within the double-click time reaches the key as a double-click
     // event alone: it is a press like any other.
@@ -139,8 +150,8 @@ bool TypedKeys::eventFilter(QObject*, QEvent* event) {
   return true;
 }
 
-FocusWatch::FocusWatch(QWidget* control, Handler handler)
-    : QObject(control), handler_(std::move(handler)) {
+FocusWatch::FocusWatch(QObject* parent, QWidget* control, Handler handler)
+    : QObject(parent), handler_(std::move(handler)) {
   control->installEventFilter(this);
 }
 

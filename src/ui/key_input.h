@@ -33,12 +33,18 @@ class HeldButtons final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  struct Key {
+    const QObject* object;  // the button as its events name it
+    QPushButton* button;
+    int key;
+  };
+  const Key* Find(const QObject* object) const;
   int KeyOf(const QPushButton* button) const;
   void Down(QPushButton* button, int key);
   void Up(QPushButton* button, int key);
 
   Handler handler_;
-  std::vector<std::pair<QPushButton*, int>> buttons_;
+  std::vector<Key> buttons_;
   std::vector<QPushButton*> held_;
 };
 
@@ -67,11 +73,12 @@ class TypedKeys final : public QObject {
   std::vector<int> held_;
 };
 
-// A control's focus coming and going, with the reason the window system gives.
+// A control's focus coming and going, with the reason the window system gives. It
+// belongs to `parent`, which ends it before the control goes.
 class FocusWatch final : public QObject {
  public:
   using Handler = std::function<void(bool in, Qt::FocusReason reason)>;
-  FocusWatch(QWidget* control, Handler handler);
+  FocusWatch(QObject* parent, QWidget* control, Handler handler);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
