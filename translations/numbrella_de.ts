@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>numbrella::DocumentFiles</name>
+    <message>
+        <source>It is a folder</source>
+        <extracomment>Follows the line &quot;Cannot open &quot;&lt;file&gt;&quot;.&quot;; like the system&apos;s reasons, no full stop.</extracomment>
+        <translation>Das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <extracomment>Follows the line &quot;Cannot open &quot;&lt;file&gt;&quot;.&quot;; like the system&apos;s reasons, no full stop.</extracomment>
+        <translation>Das ist keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::SITexts</name>
     <message>
         <source>The International System (Metric) (SI)</source>
@@ -200,6 +213,501 @@
     <message>
         <source>Scientific Notation</source>
         <translation>Zehnerpotenz</translation>
+    </message>
+</context>
+<context>
+    <name>numbrella::UnitCatalogue</name>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Kilometers</source>
+        <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>Sq Inches</source>
+        <translation>Quadratzoll</translation>
+    </message>
+    <message>
+        <source>Sq Feet</source>
+        <translation>Quadratfuß</translation>
+    </message>
+    <message>
+        <source>Sq Yards</source>
+        <translation>Quadratyards</translation>
+    </message>
+    <message>
+        <source>Sq Miles</source>
+        <translation>Quadratmeilen</translation>
+    </message>
+    <message>
+        <source>Sq Millimeters</source>
+        <translation>Quadratmillimeter</translation>
+    </message>
+    <message>
+        <source>Sq Centimeters</source>
+        <translation>Quadratzentimeter</translation>
+    </message>
+    <message>
+        <source>Sq Meters</source>
+        <translation>Quadratmeter</translation>
+    </message>
+    <message>
+        <source>Sq Kilometers</source>
+        <translation>Quadratkilometer</translation>
+    </message>
+    <message>
+        <source>Gallons/Second</source>
+        <translation>Gallonen/Sekunde</translation>
+    </message>
+    <message>
+        <source>Gallons/Minute</source>
+        <translation>Gallonen/Minute</translation>
+    </message>
+    <message>
+        <source>Liters/Second</source>
+        <translation>Liter/Sekunde</translation>
+    </message>
+    <message>
+        <source>Liters/Minute</source>
+        <translation>Liter/Minute</translation>
+    </message>
+    <message>
+        <source>Horsepower</source>
+        <translation>Horsepower (hp)</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>Kilowatts</source>
+        <translation>Kilowatt</translation>
+    </message>
+    <message>
+        <source>Megawatts</source>
+        <translation>Megawatt</translation>
+    </message>
+    <message>
+        <source>Ounces(avdp)</source>
+        <translation>Unzen(avdp)</translation>
+    </message>
+    <message>
+        <source>Pounds(avdp)</source>
+        <translation>Pfund(avdp)</translation>
+    </message>
+    <message>
+        <source>Tons(avdp-2000#)</source>
+        <translation>US-Tonnen(avdp-2000#)</translation>
+    </message>
+    <message>
+        <source>Grams</source>
+        <translation>Gramm</translation>
+    </message>
+    <message>
+        <source>Kilograms</source>
+        <translation>Kilogramm</translation>
+    </message>
+    <message>
+        <source>Megagrams</source>
+        <translation>Megagramm</translation>
+    </message>
+    <message>
+        <source>Millibar</source>
+        <translation>Millibar</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>PSI</source>
+        <translation>PSI</translation>
+    </message>
+    <message>
+        <source>Pascal</source>
+        <translation>Pascal</translation>
+    </message>
+    <message>
+        <source>Kilopascal</source>
+        <translation>Kilopascal</translation>
+    </message>
+    <message>
+        <source>Feet/second</source>
+        <translation>Fuß/Sekunde</translation>
+    </message>
+    <message>
+        <source>Feet/minute</source>
+        <translation>Fuß/Minute</translation>
+    </message>
+    <message>
+        <source>Miles/hour</source>
+        <translation>Meilen/Stunde</translation>
+    </message>
+    <message>
+        <source>Meters/second</source>
+        <translation>Meter/Sekunde</translation>
+    </message>
+    <message>
+        <source>Meters/minute</source>
+        <translation>Meter/Minute</translation>
+    </message>
+    <message>
+        <source>Kilometers/hour</source>
+        <translation>Kilometer/Stunde</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Cubic inches</source>
+        <translation>Kubikzoll</translation>
+    </message>
+    <message>
+        <source>Cubic feet</source>
+        <translation>Kubikfuß</translation>
+    </message>
+    <message>
+        <source>Cubic yards</source>
+        <translation>Kubikyards</translation>
+    </message>
+    <message>
+        <source>Cubic centimeters</source>
+        <translation>Kubikzentimeter</translation>
+    </message>
+    <message>
+        <source>Cubic meters</source>
+        <translation>Kubikmeter</translation>
+    </message>
+    <message>
+        <source>Pints</source>
+        <translation>Pints</translation>
+    </message>
+    <message>
+        <source>Quarts</source>
+        <translation>Quarts</translation>
+    </message>
+    <message>
+        <source>Gallons</source>
+        <translation>Gallonen</translation>
+    </message>
+    <message>
+        <source>Liters</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>Ounce-force/inch</source>
+        <translation>Unzenkraft/Zoll</translation>
+    </message>
+    <message>
+        <source>Ounce-force/foot</source>
+        <translation>Unzenkraft/Fuß</translation>
+    </message>
+    <message>
+        <source>Pound-force/inch(Inch pounds)</source>
+        <translation>Pfundkraft/Zoll(Zoll-Pfund)</translation>
+    </message>
+    <message>
+        <source>Pound-force/foot(Foot pounds)</source>
+        <translation>Pfundkraft/Fuß(Fuß-Pfund)</translation>
+    </message>
+    <message>
+        <source>Newton meters</source>
+        <translation>Newtonmeter</translation>
+    </message>
+    <message>
+        <source>BTU</source>
+        <translation>BTU</translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Kalorien</translation>
+    </message>
+    <message>
+        <source>Pound-force inches</source>
+        <translation>Pfundkraft-Zoll</translation>
+    </message>
+    <message>
+        <source>Pound-force feet</source>
+        <translation>Pfundkraft-Fuß</translation>
+    </message>
+    <message>
+        <source>Horsepower-hours</source>
+        <translation>Horsepower-Stunden</translation>
+    </message>
+    <message>
+        <source>Joules</source>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>Kilowatt-hours</source>
+        <translation>Kilowattstunden</translation>
+    </message>
+    <message>
+        <source>Dynes</source>
+        <translation>Dyn</translation>
+    </message>
+    <message>
+        <source>Gram-force</source>
+        <translation>Grammkraft</translation>
+    </message>
+    <message>
+        <source>Kilogram-force</source>
+        <translation>Kilogrammkraft</translation>
+    </message>
+    <message>
+        <source>Millinewtons</source>
+        <translation>Millinewton</translation>
+    </message>
+    <message>
+        <source>Newtons</source>
+        <translation>Newton</translation>
+    </message>
+    <message>
+        <source>Kilonewtons</source>
+        <translation>Kilonewton</translation>
+    </message>
+    <message>
+        <source>Ounce-force</source>
+        <translation>Unzenkraft</translation>
+    </message>
+    <message>
+        <source>Pound-force</source>
+        <translation>Pfundkraft</translation>
+    </message>
+    <message>
+        <source>Flame</source>
+        <translation>Flamme</translation>
+    </message>
+    <message>
+        <source>Foot-candles</source>
+        <translation>Footcandles</translation>
+    </message>
+    <message>
+        <source>Lux</source>
+        <translation>Lux</translation>
+    </message>
+    <message>
+        <source>Meter-candles</source>
+        <translation>Meterkerzen</translation>
+    </message>
+    <message>
+        <source>Bytes (B)</source>
+        <translation>Bytes (B)</translation>
+    </message>
+    <message>
+        <source>Kilobytes (KB)</source>
+        <translation>Kilobytes (KB)</translation>
+    </message>
+    <message>
+        <source>Megabytes (MB)</source>
+        <translation>Megabytes (MB)</translation>
+    </message>
+    <message>
+        <source>Gigabytes (GB)</source>
+        <translation>Gigabytes (GB)</translation>
+    </message>
+    <message>
+        <source>Terabytes (TB)</source>
+        <translation>Terabytes (TB)</translation>
+    </message>
+    <message>
+        <source>&amp;Area</source>
+        <translation>&amp;Fläche</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>The measure of a bounded region on a plane</source>
+        <translation>Das Maß eines begrenzten Gebiets in einer Ebene</translation>
+    </message>
+    <message>
+        <source>&amp;Computer Memory / Disk Capacity</source>
+        <translation>&amp;Computerspeicher / Datenträger</translation>
+    </message>
+    <message>
+        <source>Computer Memory / Disk Capacity</source>
+        <translation>Computerspeicher / Datenträger</translation>
+    </message>
+    <message>
+        <source> Memory and storage sizes for digital devices. </source>
+        <translation> Speicher- und Datenträgergrößen digitaler Geräte. </translation>
+    </message>
+    <message>
+        <source>&amp;Distance</source>
+        <translation>&amp;Entfernung</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>The length of a line between two points</source>
+        <translation>Die Länge der Strecke zwischen zwei Punkten</translation>
+    </message>
+    <message>
+        <source>Ener&amp;gy</source>
+        <translation>E&amp;nergie</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>The capacity for doing work - in modern physics, matter and energy are regarded as equivalents</source>
+        <translation>Die Fähigkeit, Arbeit zu verrichten - in der modernen Physik gelten Materie und Energie als gleichwertig</translation>
+    </message>
+    <message>
+        <source>&amp;Flow Rate</source>
+        <translation>&amp;Durchfluss</translation>
+    </message>
+    <message>
+        <source>Flow Rate</source>
+        <translation>Durchfluss</translation>
+    </message>
+    <message>
+        <source>The amount of liquid passing by a fixed point during a prescribed amount of time</source>
+        <translation>Die Flüssigkeitsmenge, die in einer festgelegten Zeit an einem festen Punkt vorbeifließt</translation>
+    </message>
+    <message>
+        <source>F&amp;orce</source>
+        <translation>&amp;Kraft</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>The cause, or agent, that puts an object at rest into motion or alters the motion of a moving object</source>
+        <translation>Die Ursache, die einen ruhenden Körper in Bewegung setzt oder die Bewegung eines bewegten Körpers ändert</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Licht</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>The rate of flow of light radiation with respect to the sense of sight</source>
+        <translation>Der Fluss der Lichtstrahlung, gemessen am Sehempfinden des Auges</translation>
+    </message>
+    <message>
+        <source>&amp;Mass</source>
+        <translation>&amp;Masse</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>The quantity of matter in a body as measured by its inertia: experimentally it is found that the gravitational force on an object is proportional to its mass</source>
+        <translation>Die Menge der Materie in einem Körper, gemessen an seiner Trägheit: Versuche zeigen, dass die Schwerkraft auf einen Körper seiner Masse proportional ist</translation>
+    </message>
+    <message>
+        <source>Po&amp;wer</source>
+        <translation>Lei&amp;stung</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>The rate at which work is done</source>
+        <translation>Die je Zeiteinheit verrichtete Arbeit</translation>
+    </message>
+    <message>
+        <source>&amp;Pressure</source>
+        <translation>Dr&amp;uck</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Force per unit of area</source>
+        <translation>Kraft je Flächeneinheit</translation>
+    </message>
+    <message>
+        <source>T&amp;emperature</source>
+        <translation>&amp;Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>A measure of the average kinetic energy per molecule in a body</source>
+        <translation>Ein Maß für die mittlere Bewegungsenergie je Molekül in einem Körper</translation>
+    </message>
+    <message>
+        <source>&amp;Torque</source>
+        <translation>D&amp;rehmoment</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Moment of Force (Torque) - A measure of the tendency of a force to rotate the body upon which it acts about an axis</source>
+        <translation>Kraftmoment (Drehmoment) - Ein Maß dafür, wie stark eine Kraft den Körper, an dem sie angreift, um eine Achse zu drehen sucht</translation>
+    </message>
+    <message>
+        <source>Velocit&amp;y</source>
+        <translation>&amp;Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time</source>
+        <translation>Geschwindigkeit - Die Änderung des Weges je Zeiteinheit: Sie wird als Weg geteilt durch Zeit angegeben</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>The quantity of space an object occupies</source>
+        <translation>Der Raum, den ein Körper einnimmt</translation>
     </message>
 </context>
 <context>
@@ -446,6 +954,13 @@ bitte arbeiten Sie weiter.</translation>
     </message>
 </context>
 <context>
+    <name>numbrella::frmInfo1</name>
+    <message>
+        <source> SI Info </source>
+        <translation> SI-Info </translation>
+    </message>
+</context>
+<context>
     <name>numbrella::frmListBoxConverter</name>
     <message>
         <source>Reverse conversion</source>
@@ -526,6 +1041,26 @@ bitte arbeiten Sie weiter.</translation>
     <message>
         <source>SI Prefi&amp;xes</source>
         <translation>SI-Prä&amp;fixe</translation>
+    </message>
+    <message>
+        <source>Convert:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Into:</source>
+        <translation>Nach:</translation>
+    </message>
+    <message>
+        <source>Released to<byte value="xd"/>
+Zederu Dizira</source>
+        <extracomment>Two lines: keep the line break (CR LF); the name on the second line stays as it is.</extracomment>
+        <translation>Freigegeben für<byte value="xd"/>
+Zederu Dizira</translation>
+    </message>
+    <message>
+        <source>%1 %2 units</source>
+        <extracomment>What a screen reader says for a unit list: %1 is the caption over it (&quot;Convert:&quot; or &quot;Into:&quot;), %2 the category&apos;s title (&quot;Area&quot;).</extracomment>
+        <translation>%1 Einheiten für %2</translation>
     </message>
 </context>
 <context>
@@ -721,6 +1256,104 @@ bitte arbeiten Sie weiter.</translation>
     <message>
         <source>Font count:</source>
         <translation>Anzahl Schriften:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>S&amp;ave</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print Workboard</source>
+        <translation>Protokoll &amp;drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;Xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;nsicht</translation>
+    </message>
+    <message>
+        <source>Text &amp;Background</source>
+        <translation>&amp;Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Workboard</source>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Display Workboard</source>
+        <translation>Protokoll &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>Clear &amp;Workboard</source>
+        <translation>Protokoll &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion Calculator</source>
+        <translation>&amp;Umrechner</translation>
+    </message>
+    <message>
+        <source>Show W&amp;orkboard</source>
+        <translation>Protokoll e&amp;inblenden</translation>
+    </message>
+    <message>
+        <source> Workboard disappears  </source>
+        <translation> Das Protokoll verschwindet  </translation>
+    </message>
+    <message>
+        <source> Workboard reappears </source>
+        <translation> Das Protokoll erscheint wieder </translation>
+    </message>
+    <message>
+        <source>Screen Fonts</source>
+        <translation>Bildschirmschriften</translation>
+    </message>
+</context>
+<context>
+    <name>numbrella::frmSIBaseUnits1</name>
+    <message>
+        <source> SI Base Units </source>
+        <translation> SI-Basiseinheiten </translation>
+    </message>
+</context>
+<context>
+    <name>numbrella::frmSIPrefixes1</name>
+    <message>
+        <source> SI Prefixes </source>
+        <translation> SI-Präfixe </translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include "ui/screen_fit.h"
 #include "ui/menu_keys.h"
 #include "ui/text.h"
+#include "ui/translations.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,6 +33,10 @@ namespace {
 constexpr quint32 kYellow = 65535;  // 0x00BBGGRR
 
 }  // namespace
+
+QString frmNewCalculator1::OwnText(std::string_view text) {
+  return ui::Translated(kWindowTextsContext, text);
+}
 
 frmNewCalculator1::frmNewCalculator1() : frmNewCalculator1(ui::RealServices()) {}
 
@@ -58,47 +63,50 @@ frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
 void frmNewCalculator1::CreateMenus() {
   menuKeys_ = new ui::MenuKeys(this);
   QMenuBar* bar = menuBar();
-  auto menu = [bar](const char* name, const char* caption) {
-    QMenu* added = bar->addMenu(QString::fromLatin1(caption));
+  auto menu = [bar](const char* name, const QString& caption) {
+    QMenu* added = bar->addMenu(caption);
     added->setObjectName(QString::fromLatin1(name));
     return added;
   };
-  auto entry = [this](QMenu* in, const char* name, const char* caption, int key,
+  auto entry = [this](QMenu* in, const char* name, const QString& caption, int key,
                       void (frmNewCalculator1::*handler)()) {
     QAction* action = menuKeys_->AddEntry(in, name, caption, key);
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
 
-  QMenu* mnuFile = menu("mnuFile", "&File");
-  mnuFileNew = entry(mnuFile, "mnuFileNew", "&New", Qt::Key_N, &frmNewCalculator1::mnuFileNew_Click);
+  QMenu* mnuFile = menu("mnuFile", tr("&File"));
+  mnuFileNew =
+      entry(mnuFile, "mnuFileNew", tr("&New"), Qt::Key_N, &frmNewCalculator1::mnuFileNew_Click);
   mnuFileOpen =
-      entry(mnuFile, "mnuFileOpen", "&Open", Qt::Key_O, &frmNewCalculator1::mnuFileOpen_Click);
+      entry(mnuFile, "mnuFileOpen", tr("&Open"), Qt::Key_O, &frmNewCalculator1::mnuFileOpen_Click);
   mnuFileSave =
-      entry(mnuFile, "mnuFileSave", "S&ave", Qt::Key_A, &frmNewCalculator1::mnuFileSave_Click);
-  mnuFileSaveFileAs = entry(mnuFile, "mnuFileSaveFileAs", "&Save As", Qt::Key_S,
+      entry(mnuFile, "mnuFileSave", tr("S&ave"), Qt::Key_A, &frmNewCalculator1::mnuFileSave_Click);
+  mnuFileSaveFileAs = entry(mnuFile, "mnuFileSaveFileAs", tr("&Save As"), Qt::Key_S,
                             &frmNewCalculator1::mnuFileSaveFileAs_Click);
   mnuFile->addSeparator();
-  mnuPrintDisplay = entry(mnuFile, "mnuPrintDisplay", "&Print Workboard", Qt::Key_B,
+  mnuPrintDisplay = entry(mnuFile, "mnuPrintDisplay", tr("&Print Workboard"), Qt::Key_B,
                           &frmNewCalculator1::mnuPrintDisplay_Click);
   mnuFile->addSeparator();
   mnuFileExit =
-      entry(mnuFile, "mnuFileExit", "E&Xit", Qt::Key_X, &frmNewCalculator1::mnuFileExit_Click);
+      entry(mnuFile, "mnuFileExit", tr("E&Xit"), Qt::Key_X, &frmNewCalculator1::mnuFileExit_Click);
 
-  mnuEdit = menu("mnuEdit", "&Edit");
+  mnuEdit = menu("mnuEdit", tr("&Edit"));
   connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
-  mnuEditCut = entry(mnuEdit, "mnuEditCut", "Cu&t", Qt::Key_T, &frmNewCalculator1::mnuEditCut_Click);
+  mnuEditCut =
+      entry(mnuEdit, "mnuEditCut", tr("Cu&t"), Qt::Key_T, &frmNewCalculator1::mnuEditCut_Click);
   mnuEditCopy =
-      entry(mnuEdit, "mnuEditCopy", "&Copy", Qt::Key_C, &frmNewCalculator1::mnuEditCopy_Click);
+      entry(mnuEdit, "mnuEditCopy", tr("&Copy"), Qt::Key_C, &frmNewCalculator1::mnuEditCopy_Click);
   mnuEditPaste =
-      entry(mnuEdit, "mnuEditPaste", "&Paste", Qt::Key_P, &frmNewCalculator1::mnuEditPaste_Click);
+      entry(mnuEdit, "mnuEditPaste", tr("&Paste"), Qt::Key_P, &frmNewCalculator1::mnuEditPaste_Click);
 
-  QMenu* mnuView = menu("mnuView", "&View");
-  mnuTextBack = entry(mnuView, "mnuTextBack", "Text &Background", Qt::Key_E,
+  QMenu* mnuView = menu("mnuView", tr("&View"));
+  mnuTextBack = entry(mnuView, "mnuTextBack", tr("Text &Background"), Qt::Key_E,
                       &frmNewCalculator1::mnuTextBack_Click);
 
-  QMenu* mnuWorkboard = menu("mnuWorkboard", "&Workboard");
-  mnuDisplayWork = menuKeys_->AddEntry(mnuWorkboard, "mnuDisplayWork", "&Display Workboard", Qt::Key_D);
+  QMenu* mnuWorkboard = menu("mnuWorkboard", tr("&Workboard"));
+  mnuDisplayWork =
+      menuKeys_->AddEntry(mnuWorkboard, "mnuDisplayWork", tr("&Display Workboard"), Qt::Key_D);
   mnuDisplayWork->setCheckable(true);
   mnuDisplayWork->setChecked(true);
   connect(mnuDisplayWork, &QAction::triggered, this, [this](bool checked) {
@@ -106,10 +114,10 @@ void frmNewCalculator1::CreateMenus() {
     mnuDisplayWork->setChecked(!checked);
     mnuDisplayWork_Click();
   });
-  mnuClearWhiteboad = entry(mnuWorkboard, "mnuClearWhiteboad", "Clear &Workboard", Qt::Key_W,
+  mnuClearWhiteboad = entry(mnuWorkboard, "mnuClearWhiteboad", tr("Clear &Workboard"), Qt::Key_W,
                             &frmNewCalculator1::mnuClearWhiteboad_Click);
 
-  mnuConvCalc = bar->addAction(QStringLiteral("&Conversion Calculator"));
+  mnuConvCalc = bar->addAction(tr("&Conversion Calculator"));
   mnuConvCalc->setObjectName(QStringLiteral("mnuConvCalc"));
   connect(mnuConvCalc, &QAction::triggered, this, [this] { mnuConvCalc_Click(); });
 
@@ -131,7 +139,7 @@ void frmNewCalculator1::Form_Load() {
   // an earlier run set, so that no list holds its items twice.
   ui::PlaceAtTopCentre(*this);
   sheet_.ResetFlags();
-  CommonDialog1->Filter = Q(kFileFilter);
+  CommonDialog1->Filter = OwnText(kFileFilter);
   for (int places = 0; places <= kMaxDecimalPlaces; ++places) {
     const QString item = Q(std::to_string(places));
     if (places < Combo4->count()) {
@@ -240,13 +248,18 @@ void frmNewCalculator1::paintEvent(QPaintEvent* event) {
 // Helpers
 
 void frmNewCalculator1::ShowFailure(std::string_view text, std::string_view title) {
-  services_.messages->Show(this, Q(text), Q(title), ui::MessageButtons::Ok, ui::MessageIcon::None,
+  ShowMessage(OwnText(text), OwnText(title));
+}
+
+void frmNewCalculator1::ShowMessage(const QString& text, const QString& title) {
+  services_.messages->Show(this, text, title, ui::MessageButtons::Ok, ui::MessageIcon::None,
                            ui::MessageAnswer::Ok);
 }
 
 ui::MessageAnswer frmNewCalculator1::Ask(std::string_view text, ui::MessageAnswer defaultButton) {
-  return services_.messages->Show(this, Q(text), Q(kAreYouSureTitle), ui::MessageButtons::YesNo,
-                                  ui::MessageIcon::Question, defaultButton);
+  return services_.messages->Show(this, OwnText(text), OwnText(kAreYouSureTitle),
+                                  ui::MessageButtons::YesNo, ui::MessageIcon::Question,
+                                  defaultButton);
 }
 
 bool frmNewCalculator1::SetComboText(QComboBox* box, const QString& text) {

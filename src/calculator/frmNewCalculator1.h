@@ -191,7 +191,12 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // Helpers.
   void ShowWorksheet();
   void Focus(FocusRequest request);
+  // One of the window's own texts (window_texts.h) in the user's language.
+  static QString OwnText(std::string_view text);
+  // A failure message from the window's own texts; ShowMessage shows one the core has
+  // put into the user's language already.
   void ShowFailure(std::string_view text, std::string_view title);
+  void ShowMessage(const QString& text, const QString& title);
   ui::MessageAnswer Ask(std::string_view text, ui::MessageAnswer defaultButton);
   bool SetComboText(QComboBox* box, const QString& text);
 

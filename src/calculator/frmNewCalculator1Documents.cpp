@@ -50,7 +50,7 @@ void frmNewCalculator1::WatchSessionEnd() {
 
 SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
   const ui::MessageAnswer answer = services_.messages->Show(
-      this, Q(question), Q(kSaveQuestionTitle), ui::MessageButtons::YesNoCancel,
+      this, Q(question), OwnText(kSaveQuestionTitle), ui::MessageButtons::YesNoCancel,
       ui::MessageIcon::Question, ui::MessageAnswer::Yes);
   switch (answer) {
     case ui::MessageAnswer::Yes:
@@ -82,7 +82,9 @@ void frmNewCalculator1::SetTitle(std::string_view title) { setWindowTitle(ui::Li
 
 void frmNewCalculator1::HideClearButton() { Command4->setVisible(false); }
 
-void frmNewCalculator1::TellFailure(std::string_view text) { ShowFailure(text, kProgramTitle); }
+void frmNewCalculator1::TellFailure(std::string_view text) {
+  ShowMessage(Q(text), OwnText(kProgramTitle));
+}
 
 FileContent frmNewCalculator1::ReadFile(const std::string& path) {
   return ui::ReadDocumentFile(Q(path), kLargestDocument);

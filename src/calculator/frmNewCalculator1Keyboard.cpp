@@ -37,7 +37,7 @@ void frmNewCalculator1::MakeAccessible() {
   QWidget* area = centralWidget();
   for (const SpokenName& spoken : kSpokenNames) {
     if (auto* control = area->findChild<QWidget*>(ui::Q(spoken.control))) {
-      control->setAccessibleName(ui::Q(spoken.name));
+      control->setAccessibleName(OwnText(spoken.name));
     }
   }
 

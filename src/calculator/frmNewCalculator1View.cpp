@@ -50,9 +50,8 @@ void frmNewCalculator1::mnuDisplayWork_Click() {
   ui::CentreAcrossScreen(*this);
   mnuDisplayWork->setChecked(show);
   txtArchive1->setVisible(show);
-  Command5->setText(show ? QStringLiteral("&Hide Workboard") : QStringLiteral("Show W&orkboard"));
-  Command5->setToolTip(show ? QStringLiteral(" Workboard disappears  ")
-                            : QStringLiteral(" Workboard reappears "));
+  Command5->setText(show ? tr("&Hide Workboard") : tr("Show W&orkboard"));
+  Command5->setToolTip(show ? tr(" Workboard disappears  ") : tr(" Workboard reappears "));
 }
 
 void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {

@@ -98,7 +98,7 @@ void frmNewCalculator1::ScreenFontsOnly() {
   // Without that face on the screen the box is left without a choice and the
   // workboard keeps its face.
   SetComboText(Combo2, QStringLiteral("Arial Rounded MT Bold"));
-  Text3->setText(QStringLiteral("Screen Fonts"));
+  Text3->setText(tr("Screen Fonts"));
   Text2->setText(Q(std::to_string(fonts.size())));
 }
 

@@ -1,137 +1,228 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/catalogue.h"
 
+#include "common/translation.h"
+
 #include <array>
 
 namespace numbrella {
 namespace {
 
-// Units of each category in list order. Codes are unique over the whole catalogue;
+// Units of each category in list order, their names marked for the catalogues under
+// kUnitCatalogueContext (spelt out for lupdate). Codes are unique over the whole catalogue;
 // each category keeps to its own block, and joining any two codes of one category as
 // decimal texts gives a text no other pair of one category gives.
 constexpr Unit kDistanceUnits[] = {
-    {"Inches", 0},      {"Feet", 1},        {"Yards", 2},  {"Miles", 3},
-    {"Millimeters", 4}, {"Centimeters", 5}, {"Meters", 6}, {"Kilometers", 7},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Inches"), 0},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Feet"), 1},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Yards"), 2},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Miles"), 3},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Millimeters"), 4},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Centimeters"), 5},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Meters"), 6},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilometers"), 7},
 };
 
 constexpr Unit kAreaUnits[] = {
-    {"Sq Inches", 10},      {"Sq Feet", 11},        {"Sq Yards", 12},  {"Sq Miles", 13},
-    {"Sq Millimeters", 14}, {"Sq Centimeters", 15}, {"Sq Meters", 16}, {"Sq Kilometers", 17},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Inches"), 10},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Feet"), 11},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Yards"), 12},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Miles"), 13},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Millimeters"), 14},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Centimeters"), 15},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Meters"), 16},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Sq Kilometers"), 17},
 };
 
 constexpr Unit kFlowRateUnits[] = {
-    {"Gallons/Second", 20},
-    {"Gallons/Minute", 21},
-    {"Liters/Second", 22},
-    {"Liters/Minute", 23},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Gallons/Second"), 20},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Gallons/Minute"), 21},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Liters/Second"), 22},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Liters/Minute"), 23},
 };
 
 constexpr Unit kPowerUnits[] = {
-    {"Horsepower", 24},
-    {"Watts", 25},
-    {"Kilowatts", 26},
-    {"Megawatts", 27},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Horsepower"), 24},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Watts"), 25},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilowatts"), 26},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Megawatts"), 27},
 };
 
 constexpr Unit kMassUnits[] = {
-    {"Ounces(avdp)", 30}, {"Pounds(avdp)", 31}, {"Tons(avdp-2000#)", 32},
-    {"Grams", 33},        {"Kilograms", 34},    {"Megagrams", 35},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ounces(avdp)"), 30},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pounds(avdp)"), 31},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Tons(avdp-2000#)"), 32},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Grams"), 33},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilograms"), 34},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Megagrams"), 35},
 };
 
 constexpr Unit kPressureUnits[] = {
-    {"Millibar", 40}, {"Bar", 41}, {"PSI", 42}, {"Pascal", 43}, {"Kilopascal", 44},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Millibar"), 40},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Bar"), 41},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "PSI"), 42},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pascal"), 43},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilopascal"), 44},
 };
 
 constexpr Unit kVelocityUnits[] = {
-    {"Feet/second", 50},   {"Feet/minute", 51},   {"Miles/hour", 52},
-    {"Meters/second", 53}, {"Meters/minute", 54}, {"Kilometers/hour", 55},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Feet/second"), 50},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Feet/minute"), 51},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Miles/hour"), 52},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Meters/second"), 53},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Meters/minute"), 54},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilometers/hour"), 55},
 };
 
 constexpr Unit kTemperatureUnits[] = {
-    {"Celsius", 60},
-    {"Fahrenheit", 61},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Celsius"), 60},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Fahrenheit"), 61},
 };
 
 // Liters is 690: 70 is the first Torque unit.
 constexpr Unit kVolumeUnits[] = {
-    {"Cubic inches", 62}, {"Cubic feet", 63}, {"Cubic yards", 64},
-    {"Cubic centimeters", 65}, {"Cubic meters", 66}, {"Pints", 67},
-    {"Quarts", 68}, {"Gallons", 69}, {"Liters", 690},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Cubic inches"), 62},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Cubic feet"), 63},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Cubic yards"), 64},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Cubic centimeters"), 65},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Cubic meters"), 66},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pints"), 67},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Quarts"), 68},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Gallons"), 69},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Liters"), 690},
 };
 
 constexpr Unit kTorqueUnits[] = {
-    {"Ounce-force/inch", 70},
-    {"Ounce-force/foot", 71},
-    {"Pound-force/inch(Inch pounds)", 72},
-    {"Pound-force/foot(Foot pounds)", 73},
-    {"Newton meters", 74},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ounce-force/inch"), 70},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ounce-force/foot"), 71},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pound-force/inch(Inch pounds)"), 72},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pound-force/foot(Foot pounds)"), 73},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Newton meters"), 74},
 };
 
 constexpr Unit kEnergyUnits[] = {
-    {"BTU", 80},    {"Calories", 81},         {"Pound-force inches", 82},
-    {"Pound-force feet", 83}, {"Horsepower-hours", 84}, {"Joules", 85},
-    {"Kilowatt-hours", 86},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "BTU"), 80},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Calories"), 81},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pound-force inches"), 82},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pound-force feet"), 83},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Horsepower-hours"), 84},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Joules"), 85},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilowatt-hours"), 86},
 };
 
 constexpr Unit kForceUnits[] = {
-    {"Dynes", 90},   {"Gram-force", 91},  {"Kilogram-force", 92}, {"Millinewtons", 93},
-    {"Newtons", 94}, {"Kilonewtons", 95}, {"Ounce-force", 96},    {"Pound-force", 97},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Dynes"), 90},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Gram-force"), 91},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilogram-force"), 92},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Millinewtons"), 93},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Newtons"), 94},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilonewtons"), 95},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ounce-force"), 96},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pound-force"), 97},
 };
 
 constexpr Unit kLightUnits[] = {
-    {"Flame", 100},
-    {"Foot-candles", 101},
-    {"Lux", 102},
-    {"Meter-candles", 103},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Flame"), 100},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Foot-candles"), 101},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Lux"), 102},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Meter-candles"), 103},
 };
 
 constexpr Unit kMemoryUnits[] = {
-    {"Bytes (B)", 201},      {"Kilobytes (KB)", 202}, {"Megabytes (MB)", 203},
-    {"Gigabytes (GB)", 204}, {"Terabytes (TB)", 205},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Bytes (B)"), 201},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Kilobytes (KB)"), 202},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Megabytes (MB)"), 203},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Gigabytes (GB)"), 204},
+    {NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Terabytes (TB)"), 205},
 };
 
 // The "&Lists" menu, top to bottom.
 constexpr std::array<UnitCategory, kCategoryCount> kCategories = {{
-    {"mnuArea", "&Area", "Area", "The measure of a bounded region on a plane", "lstArea1",
-     "lstArea2", kAreaUnits},
-    {"mnuMemory", "&Computer Memory / Disk Capacity", "Computer Memory / Disk Capacity",
-     " Memory and storage sizes for digital devices. ", "lstMemory1", "lstMemory2", kMemoryUnits},
-    {"mnuDistance", "&Distance", "Distance", "The length of a line between two points",
+    {"mnuArea",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Area"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Area"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The measure of a bounded region on a plane"),
+     "lstArea1", "lstArea2", kAreaUnits},
+    {"mnuMemory",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Computer Memory / Disk Capacity"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Computer Memory / Disk Capacity"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         " Memory and storage sizes for digital devices. "),
+     "lstMemory1", "lstMemory2", kMemoryUnits},
+    {"mnuDistance",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Distance"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Distance"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The length of a line between two points"),
      "lstDistance1", "lstDistance2", kDistanceUnits},
-    {"mnuEnergy", "Ener&gy", "Energy",
-     "The capacity for doing work - in modern physics, matter and energy are regarded as "
-     "equivalents",
+    {"mnuEnergy",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ener&gy"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Energy"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "The capacity for doing work - in modern physics, matter and energy are "
+         "regarded as equivalents"),
      "lstEnergy1", "lstEnergy2", kEnergyUnits},
-    {"mnuFlowRate", "&Flow Rate", "Flow Rate",
-     "The amount of liquid passing by a fixed point during a prescribed amount of time",
+    {"mnuFlowRate",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Flow Rate"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Flow Rate"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "The amount of liquid passing by a fixed point during a prescribed "
+         "amount of time"),
      "lstFlow1", "lstFlow2", kFlowRateUnits},
-    {"mnuForce", "F&orce", "Force",
-     "The cause, or agent, that puts an object at rest into motion or alters the motion of a "
-     "moving object",
+    {"mnuForce",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "F&orce"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Force"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "The cause, or agent, that puts an object at rest into motion or alters "
+         "the motion of a moving object"),
      "lstForce1", "lstForce2", kForceUnits},
-    {"mnuLight", "&Light", "Light",
-     "The rate of flow of light radiation with respect to the sense of sight", "lstLight1",
-     "lstLight2", kLightUnits},
-    {"mnuMass", "&Mass", "Mass",
-     "The quantity of matter in a body as measured by its inertia: experimentally it is "
-     "found that the gravitational force on an object is proportional to its mass",
+    {"mnuLight",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Light"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Light"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "The rate of flow of light radiation with respect to the sense of sight"),
+     "lstLight1", "lstLight2", kLightUnits},
+    {"mnuMass",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Mass"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Mass"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "The quantity of matter in a body as measured by its inertia: "
+         "experimentally it is found that the gravitational force on an object is "
+         "proportional to its mass"),
      "lstMass1", "lstMass2", kMassUnits},
-    {"mnuPower", "Po&wer", "Power", "The rate at which work is done", "lstPower1",
-     "lstPower2", kPowerUnits},
-    {"mnuPressure", "&Pressure", "Pressure", "Force per unit of area", "lstPressure1",
-     "lstPressure2", kPressureUnits},
-    {"mnuTemp", "T&emperature", "Temperature",
-     "A measure of the average kinetic energy per molecule in a body", "lstTemps1",
-     "lstTemps2", kTemperatureUnits},
-    {"mnuTorque", "&Torque", "Torque",
-     "Moment of Force (Torque) - A measure of the tendency of a force to rotate the body "
-     "upon which it acts about an axis",
+    {"mnuPower",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Po&wer"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Power"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The rate at which work is done"),
+     "lstPower1", "lstPower2", kPowerUnits},
+    {"mnuPressure",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Pressure"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pressure"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Force per unit of area"),
+     "lstPressure1", "lstPressure2", kPressureUnits},
+    {"mnuTemp",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "T&emperature"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Temperature"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "A measure of the average kinetic energy per molecule in a body"),
+     "lstTemps1", "lstTemps2", kTemperatureUnits},
+    {"mnuTorque",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Torque"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Torque"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "Moment of Force (Torque) - A measure of the tendency of a force to "
+         "rotate the body upon which it acts about an axis"),
      "lstTorque1", "lstTorque2", kTorqueUnits},
-    {"mnuSpeed", "Velocit&y", "Velocity",
-     "Velocity (Speed) - The time-rate of change of distance: It is expressed as distance "
-     "divided by time",
+    {"mnuSpeed",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Velocit&y"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Velocity"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
+         "Velocity (Speed) - The time-rate of change of distance: It is expressed "
+         "as distance divided by time"),
      "lstSpeed1", "lstSpeed2", kVelocityUnits},
-    {"mnuVolume", "&Volume", "Volume", "The quantity of space an object occupies",
+    {"mnuVolume",
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Volume"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Volume"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The quantity of space an object occupies"),
      "lstVolume1", "lstVolume2", kVolumeUnits},
 }};
 

@@ -11,6 +11,9 @@ namespace numbrella {
 
 using UnitCode = std::int32_t;
 
+// The translation catalogues' name for the unit, caption, title and description texts.
+inline constexpr char kUnitCatalogueContext[] = "numbrella::UnitCatalogue";
+
 struct Unit {
   std::string_view text;  // the list item's text
   UnitCode code;          // the list item's item data

@@ -15,9 +15,16 @@ using category::kArea;  // shown at start-up
 
 std::string Text(std::string_view text) { return std::string(text); }
 
+// A catalogue text as the window shows it, in the user's language.
+std::string Shown(std::string_view text) { return Translate(kUnitCatalogueContext, text); }
+std::string Caption(std::string_view text) {
+  return Translate(ConverterModel::kTextsContext, text);
+}
+
 }  // namespace
 
-ConverterModel::ConverterModel() {
+ConverterModel::ConverterModel()
+    : label6_(Caption(kConvertCaption)), label7_(Caption(kIntoCaption)) {
   leftSelected_.fill(-1);
   rightSelected_.fill(-1);
   leftVisible_[kArea] = true;
@@ -31,7 +38,7 @@ void ConverterModel::Ran(std::string_view name) {
 std::string ConverterModel::SelectedText(int category, int index) const {
   std::optional<UnitCode> code = CodeAt(Categories()[category], index);
   if (!code) return {};
-  return Text(Categories()[category].units[index].text);
+  return Shown(Categories()[category].units[index].text);
 }
 
 // ---- start-up -------------------------------------------------------------------
@@ -39,8 +46,8 @@ std::string ConverterModel::SelectedText(int category, int index) const {
 void ConverterModel::Load() {
   Ran("Form_Load");
   const UnitCategory& area = Categories()[kArea];
-  title_ = Text(area.title);
-  titleTip_ = Text(area.description);
+  title_ = Shown(area.title);
+  titleTip_ = Shown(area.description);
   fromCategory_ = kArea;
   intoCategory_ = kArea;
   decimalText_ = Text(kStartDecimals);
@@ -59,8 +66,8 @@ void ConverterModel::ChooseCategory(int category) {
   const UnitCategory& entry = Categories()[category];
   if (runs_ != nullptr) Ran(Text(entry.menuName) + "_Click");
   ClearLists();
-  title_ = Text(entry.title);
-  titleTip_ = Text(entry.description);
+  title_ = Shown(entry.title);
+  titleTip_ = Shown(entry.description);
   leftVisible_[category] = true;
   // The right reference still names the previous category here: the conversion that
   // the left selection raises is replaced by the ones that follow.
@@ -184,13 +191,13 @@ void ConverterModel::Convert() {
   if (direction_ == ConversionDirection::Forward) {
     label1_ = SelectedText(fromCategory_, from);
     label2_ = SelectedText(intoCategory_, into);
-    label6_ = Text(kConvertCaption);
-    label7_ = Text(kIntoCaption);
+    label6_ = Caption(kConvertCaption);
+    label7_ = Caption(kIntoCaption);
   } else {
     label1_ = SelectedText(intoCategory_, into);
     label2_ = SelectedText(fromCategory_, from);
-    label6_ = Text(kIntoCaption);
-    label7_ = Text(kConvertCaption);
+    label6_ = Caption(kIntoCaption);
+    label7_ = Caption(kConvertCaption);
     std::swap(source, target);
   }
   // No text: the input or the result lies beyond the double range; the output keeps

@@ -6,6 +6,7 @@
 // the handlers of the window in the order the window runs them, nested runs included:
 // selecting a list item runs that list's handler, setting the input runs its change
 // handler. The window shows what the model holds after each operation.
+#include "common/translation.h"
 #include "converter/catalogue.h"
 
 #include <array>
@@ -22,13 +23,20 @@ enum class ConversionDirection { Forward, Reverse };
 
 class ConverterModel {
  public:
-  // Window texts that never change.
+  // Window texts that never change. The model holds the shown texts in the user's
+  // language (the captions, the units' names, the title and its tooltip); the credit
+  // is translated where it is shown, under kTextsContext.
+  static constexpr char kTextsContext[] = "numbrella::frmListBoxConverter";
   static constexpr std::string_view kCaption =
       " Zaduzer Uvev!!                           www.numbrella.example";
-  static constexpr std::string_view kConvertCaption = "Convert:";
-  static constexpr std::string_view kIntoCaption = "Into:";
+  static constexpr std::string_view kConvertCaption =
+      NUMBRELLA_TRANSLATE("numbrella::frmListBoxConverter", "Convert:");
+  static constexpr std::string_view kIntoCaption =
+      NUMBRELLA_TRANSLATE("numbrella::frmListBoxConverter", "Into:");
   static constexpr std::string_view kResetName = "Zederu Dizira";
-  static constexpr std::string_view kCreditText = "Released to\r\nZederu Dizira";
+  //: Two lines: keep the line break (CR LF); the name on the second line stays as it is.
+  static constexpr std::string_view kCreditText =
+      NUMBRELLA_TRANSLATE("numbrella::frmListBoxConverter", "Released to\r\nZederu Dizira");
   static constexpr std::string_view kStartDecimals = "14";
 
   // The state of a window before it is loaded: only the Area lists visible, no list
@@ -130,8 +138,8 @@ class ConverterModel {
   std::string output_;
   std::string label1_;
   std::string label2_;
-  std::string label6_{kConvertCaption};
-  std::string label7_{kIntoCaption};
+  std::string label6_;
+  std::string label7_;
   std::string title_;
   std::string titleTip_;
   std::vector<std::string>* runs_ = nullptr;

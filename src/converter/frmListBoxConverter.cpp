@@ -7,6 +7,7 @@
 #include "ui/menu_keys.h"
 #include "ui/screen_fit.h"
 #include "ui/text.h"
+#include "ui/translations.h"
 
 #include <QAbstractItemView>
 #include <QAnyStringView>
@@ -240,7 +241,9 @@ void frmListBoxConverter::Label2_Click() {
   const bool reset = model_.HiddenReset();
   ShowModel();
   if (reset) {
-    services_.messages->Show(this, Q(ConverterModel::kCreditText), Q(kProgramTitle),
+    services_.messages->Show(this,
+                             ui::Translated(ConverterModel::kTextsContext, ConverterModel::kCreditText),
+                             ui::Translated(kWindowTextsContext, kProgramTitle),
                              ui::MessageButtons::Ok, ui::MessageIcon::None, ui::MessageAnswer::Ok);
   }
 }

@@ -5,7 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/menu_keys.h"
-#include "ui/text.h"
+#include "ui/translations.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -58,7 +58,10 @@ void frmListBoxConverter::MakeAccessible() {
 void frmListBoxConverter::NameLists() {
   auto categories = Categories();
   auto name = [](QListWidget* list, const QLabel* caption, std::string_view category) {
-    const QString spoken = caption->text() + u' ' + ui::Q(category) + QStringLiteral(" units");
+    //: What a screen reader says for a unit list: %1 is the caption over it ("Convert:"
+    //: or "Into:"), %2 the category's title ("Area").
+    const QString spoken =
+        tr("%1 %2 units").arg(caption->text(), ui::Translated(kUnitCatalogueContext, category));
     if (list->accessibleName() != spoken) list->setAccessibleName(spoken);
   };
   for (std::size_t i = 0; i < categories.size() && i < leftLists_.size(); ++i) {

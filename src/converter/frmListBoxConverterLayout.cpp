@@ -7,6 +7,7 @@
 #include "ui/menu_keys.h"
 #include "ui/text.h"
 #include "ui/text_field.h"
+#include "ui/translations.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
@@ -225,7 +226,7 @@ void frmListBoxConverter::BuildLists() {
     list->setGeometry(ui::Px(place));
     list->setFont(font);
     for (const Unit& unit : category.units) {
-      auto* item = new QListWidgetItem(ui::Q(unit.text), list);
+      auto* item = new QListWidgetItem(ui::Translated(kUnitCatalogueContext, unit.text), list);
       item->setData(Qt::UserRole, static_cast<int>(unit.code));
     }
     connect(list, &QListWidget::currentRowChanged, this, [this, handler] { (this->*handler)(); });
@@ -279,7 +280,7 @@ void frmListBoxConverter::ConnectControls() {
 
 QAction* frmListBoxConverter::AddMenuEntry(QMenu* menu, std::string_view name,
                                            const QString& caption, Qt::Key key, Handler handler) {
-  QAction* action = menuKeys_->AddEntry(menu, name, ui::Utf8(caption), key);
+  QAction* action = menuKeys_->AddEntry(menu, name, caption, key);
   connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   return action;
 }
@@ -292,7 +293,8 @@ void frmListBoxConverter::BuildMenus() {
   for (const CategoryRow& row : kCategoryRows) {
     const UnitCategory& category = Categories()[row.category];
     categoryActions_[row.category] =
-        AddMenuEntry(mnuLists, category.menuName, ui::Q(category.caption), row.key, row.command);
+        AddMenuEntry(mnuLists, category.menuName,
+                     ui::Translated(kUnitCatalogueContext, category.caption), row.key, row.command);
   }
   mnuOptions = bar->addMenu(tr("&Options"));
   mnuOptions->setObjectName(QStringLiteral("mnuOptions"));

@@ -69,7 +69,7 @@ void ShowOnce(QPointer<Window>& open) {
 
 frmInfo1::frmInfo1() : QWidget(nullptr) {
   setObjectName("frmInfo1");
-  setWindowTitle(" SI Info ");
+  setWindowTitle(tr(" SI Info "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(InfoIcon());
   setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));

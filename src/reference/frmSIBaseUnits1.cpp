@@ -97,7 +97,7 @@ QLabel* MakeLabel(QWidget* parent, const SILabel& label) {
 
 frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
   setObjectName("frmSIBaseUnits1");
-  setWindowTitle(" SI Base Units ");
+  setWindowTitle(tr(" SI Base Units "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
   setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));

@@ -18,7 +18,7 @@ constexpr int kClientHeight = 7575;
 
 frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
   setObjectName("frmSIPrefixes1");
-  setWindowTitle(" SI Prefixes ");
+  setWindowTitle(tr(" SI Prefixes "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
   setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));

@@ -3,6 +3,7 @@
 
 #include "ui/text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,11 +16,14 @@ FileContent ReadDocumentFile(const QString& path, std::size_t largest) {
   FileContent content;
   const QFileInfo info(path);
   if (info.isDir()) {
-    content.failure = "It is a folder";
+    //: Follows the line "Cannot open "<file>"."; like the system's reasons, no full stop.
+    content.failure = Utf8(QCoreApplication::translate("numbrella::DocumentFiles", "It is a folder"));
     return content;
   }
   if (info.exists() && !info.isFile()) {
-    content.failure = "It is not a regular file";
+    //: Follows the line "Cannot open "<file>"."; like the system's reasons, no full stop.
+    content.failure =
+        Utf8(QCoreApplication::translate("numbrella::DocumentFiles", "It is not a regular file"));
     return content;
   }
   QFile file(path);

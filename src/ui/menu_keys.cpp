@@ -15,8 +15,8 @@ MenuKeys::MenuKeys(QObject* parent) : QObject(parent) {
   QCoreApplication::setAttribute(Qt::AA_DontShowShortcutsInContextMenus);
 }
 
-QAction* MenuKeys::AddEntry(QMenu* menu, std::string_view name, std::string_view caption, int key) {
-  QAction* action = menu->addAction(Q(caption));
+QAction* MenuKeys::AddEntry(QMenu* menu, std::string_view name, const QString& caption, int key) {
+  QAction* action = menu->addAction(caption);
   action->setObjectName(Q(name));
   if (key != 0) {
     const QKeySequence shortcut(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(key)));

@@ -8,6 +8,7 @@
 // The controls' own pop-up menus name no keys then: theirs would do something else.
 #include <QKeySequence>
 #include <QObject>
+#include <QString>
 
 #include <string_view>
 #include <vector>
@@ -23,9 +24,10 @@ class MenuKeys : public QObject {
  public:
   explicit MenuKeys(QObject* parent);
 
-  // An entry of `menu` named `name` (its objectName) with `caption`; with Ctrl+`key`
-  // as its shortcut unless `key` is 0.
-  QAction* AddEntry(QMenu* menu, std::string_view name, std::string_view caption, int key = 0);
+  // An entry of `menu` named `name` (its objectName) with `caption`, in the user's
+  // language; with Ctrl+`key` as its shortcut unless `key` is 0. The shortcut is the
+  // same in every language, whatever letter the caption marks.
+  QAction* AddEntry(QMenu* menu, std::string_view name, const QString& caption, int key = 0);
 
   // Every control inside `area` that can take the focus, now.
   void WatchControlsOf(QWidget* area);
