@@ -984,11 +984,11 @@ bitte arbeiten Sie weiter.</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Eingabe:</translation>
+        <translation>Zahl:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Ausgabe:</translation>
+        <translation>Ergibt:</translation>
     </message>
     <message>
         <source>Decimal points</source>

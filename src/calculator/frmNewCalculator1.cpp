@@ -97,8 +97,8 @@ void frmNewCalculator1::CreateMenus() {
       entry(mnuEdit, "mnuEditCut", tr("Cu&t"), Qt::Key_T, &frmNewCalculator1::mnuEditCut_Click);
   mnuEditCopy =
       entry(mnuEdit, "mnuEditCopy", tr("&Copy"), Qt::Key_C, &frmNewCalculator1::mnuEditCopy_Click);
-  mnuEditPaste =
-      entry(mnuEdit, "mnuEditPaste", tr("&Paste"), Qt::Key_P, &frmNewCalculator1::mnuEditPaste_Click);
+  mnuEditPaste = entry(mnuEdit, "mnuEditPaste", tr("&Paste"), Qt::Key_P,
+                       &frmNewCalculator1::mnuEditPaste_Click);
 
   QMenu* mnuView = menu("mnuView", tr("&View"));
   mnuTextBack = entry(mnuView, "mnuTextBack", tr("Text &Background"), Qt::Key_E,

@@ -241,9 +241,9 @@ void frmListBoxConverter::Label2_Click() {
   const bool reset = model_.HiddenReset();
   ShowModel();
   if (reset) {
-    services_.messages->Show(this,
-                             ui::Translated(ConverterModel::kTextsContext, ConverterModel::kCreditText),
-                             ui::Translated(kWindowTextsContext, kProgramTitle),
+    const QString credit =
+        ui::Translated(ConverterModel::kTextsContext, ConverterModel::kCreditText);
+    services_.messages->Show(this, credit, ui::Translated(kWindowTextsContext, kProgramTitle),
                              ui::MessageButtons::Ok, ui::MessageIcon::None, ui::MessageAnswer::Ok);
   }
 }

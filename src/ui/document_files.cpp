@@ -17,7 +17,8 @@ FileContent ReadDocumentFile(const QString& path, std::size_t largest) {
   const QFileInfo info(path);
   if (info.isDir()) {
     //: Follows the line "Cannot open "<file>"."; like the system's reasons, no full stop.
-    content.failure = Utf8(QCoreApplication::translate("numbrella::DocumentFiles", "It is a folder"));
+    content.failure =
+        Utf8(QCoreApplication::translate("numbrella::DocumentFiles", "It is a folder"));
     return content;
   }
   if (info.exists() && !info.isFile()) {
