@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/converter_model.h"
 
+#include "support/bracketing_translation.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -125,6 +127,28 @@ TEST(ConverterModel, CategoryCommandStartsAtTheFirstUnitsAndKeepsTheRest) {
   EXPECT_EQ(model.Label6(), "Into:");
   EXPECT_EQ(model.Label7(), "Convert:");
   EXPECT_EQ(model.Output(), "2.000");
+}
+
+// What the window shows is in the user's language; the identities are not: the handlers
+// that run, and the name the hidden reset asks for.
+TEST(ConverterModel, ShowsItsTextsTranslated) {
+  BracketingTranslation translation;
+  ConverterModel model = Loaded();
+  EXPECT_EQ(model.Title(), "[Area]");
+  EXPECT_EQ(model.TitleTip(), "[The measure of a bounded region on a plane]");
+  std::vector<std::string> runs;
+  model.RecordRunsInto(&runs);
+  model.ChooseCategory(Cat("mnuDistance"));
+  EXPECT_THAT(runs, ::testing::IsSupersetOf({"mnuDistance_Click", "lstDistance1_Click"}));
+  model.SelectRightItem(Cat("mnuDistance"), 1);
+  model.ClickImage1();
+  EXPECT_EQ(model.Label1(), "[Feet]");
+  EXPECT_EQ(model.Label2(), "[Inches]");
+  EXPECT_EQ(model.Label6(), "[Into:]");
+  EXPECT_EQ(model.Label7(), "[Convert:]");
+  model.InputChanged("Zederu Dizira");
+  model.ChooseDecimalPlaces("15");
+  EXPECT_TRUE(model.HiddenReset());
 }
 
 TEST(ConverterModel, CategoryCommandEndsWithTheNewPairWhateverTheMixedKeyMatched) {
