@@ -22,12 +22,8 @@ using ui::RichTextBox;
 
 double PixelsFor(RichTextBox& box, double points) { return points * box.logicalDpiY() / 72.0; }
 
-TEST(RichTextBoxTest, WholeTextFontAppliesToOldAndNewText) {
-  const QStringList faces = TwoFamilies();
-  Box b;
-  b.Show();
+TEST_F(FacedBoxTest, WholeTextFontAppliesToOldAndNewText) {
   b.box.SetText("old entry");
-  ASSERT_TRUE(b.box.SetFontName(faces[0]));
   ASSERT_TRUE(b.box.SetFontSize(10));
   b.box.SetFontBold(false);
   b.box.SetFontItalic(false);
@@ -68,12 +64,8 @@ TEST(RichTextBoxTest, WholeTextFontAppliesToOldAndNewText) {
   EXPECT_DOUBLE_EQ(b.box.TextFont().pointSizeF(), 14.25);
 }
 
-TEST(RichTextBoxTest, RejectedFacesAndSizesChangeNothing) {
-  const QStringList faces = TwoFamilies();
-  Box b;
-  b.Show();
+TEST_F(FacedBoxTest, RejectedFacesAndSizesChangeNothing) {
   b.box.SetText("text");
-  ASSERT_TRUE(b.box.SetFontName(faces[0]));
   ASSERT_TRUE(b.box.SetFontSize(12));
   for (const QString& face : {QString(), QStringLiteral("No Such Face At All"), QStringLiteral(" "),
                               QStringLiteral("What kind of a font face is that?")}) {
@@ -94,11 +86,7 @@ TEST(RichTextBoxTest, RejectedFacesAndSizesChangeNothing) {
   EXPECT_EQ(b.Changes(), 1);
 }
 
-TEST(RichTextBoxTest, SelectionFaceAppliesToTheSelectionOrTheInsertionPoint) {
-  const QStringList faces = TwoFamilies();
-  Box b;
-  b.Show();
-  ASSERT_TRUE(b.box.SetFontName(faces[0]));
+TEST_F(FacedBoxTest, SelectionFaceAppliesToTheSelectionOrTheInsertionPoint) {
   b.box.SetText("one two");
   b.Changes();
   b.Select(4, 7);

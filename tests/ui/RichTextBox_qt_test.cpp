@@ -191,13 +191,9 @@ TEST(RichTextBoxTest, AppendingGivesWhatSettingTheJoinedTextGives) {
   EXPECT_EQ(b.Changes(), 3);
 }
 
-TEST(RichTextBoxTest, AppendingLeavesTheExistingTextAsItWas) {
-  // The old text is not rebuilt: a face given to part of it stays, and a caret inside it
-  // stays where it was.
-  const QStringList faces = TwoFamilies();
-  Box b;
-  b.Show();
-  ASSERT_TRUE(b.box.SetFontName(faces[0]));
+// The old text is not rebuilt: a face given to part of it stays, and a caret inside it
+// stays where it was.
+TEST_F(FacedBoxTest, AppendingLeavesTheExistingTextAsItWas) {
   b.box.SetText("first line");
   b.Select(0, 5);
   ASSERT_TRUE(b.box.SetSelectionFontName(faces[1]));

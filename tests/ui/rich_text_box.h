@@ -102,6 +102,19 @@ inline std::vector<Drawn> DrawnText(ui::RichTextBox& box) {
   return drawn;
 }
 
+// A shown box whose whole text is in the first of two installed faces, `faces`.
+class FacedBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(faces.size(), 2);
+    b.Show();
+    ASSERT_TRUE(b.box.SetFontName(faces[0]));
+  }
+
+  const QStringList faces = TwoFamilies();
+  Box b;
+};
+
 // The drawn pieces as (text, family) pairs, to compare them all at once.
 inline std::vector<std::pair<std::string, std::string>> TextsAndFaces(const std::vector<Drawn>& drawn) {
   std::vector<std::pair<std::string, std::string>> pieces;
