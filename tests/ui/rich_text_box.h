@@ -4,6 +4,8 @@
 // what it draws read back from its layout.
 #include "ui/RichTextBox.h"
 
+#include "support/readable_text.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -20,8 +22,6 @@
 #include <vector>
 
 namespace numbrella::testing {
-
-inline std::string Str(const QString& text) { return text.toStdString(); }
 
 // A box in a shown window, with its change notifications counted.
 struct Box {
