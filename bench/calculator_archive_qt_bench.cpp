@@ -77,13 +77,9 @@ BENCHMARK(BM_EqualsOn10000Entries)->MinTime(1.0)->Repetitions(5)->ReportAggregat
 }  // namespace
 
 int main(int argc, char** argv) {
-  numbrella::bench::CalculatorBenchRun run(argc, argv);
-  fakes = &run.services;
-  numbrella::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  numbrella::bench::PrintRatio(reporter, "BM_EqualsOn10000Entries", "BM_EqualsOn100Entries",
-                               " (goal: at most 1.5)");
-  std::fflush(stdout);
-  benchmark::Shutdown();
-  return 0;
+  numbrella::bench::CalculatorBenchRun run(argc, argv, fakes);
+  return run.Measure([](numbrella::bench::RatioReporter& reporter) {
+    numbrella::bench::PrintRatio(reporter, "BM_EqualsOn10000Entries", "BM_EqualsOn100Entries",
+                                 " (goal: at most 1.5)");
+  });
 }

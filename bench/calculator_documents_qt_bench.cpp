@@ -46,15 +46,10 @@
 #include <random>
 #include <string>
 
+namespace numbrella::bench {
 namespace {
 
-using numbrella::frmNewCalculator1;
-using numbrella::bench::PaintWatch;
-using numbrella::bench::ShowAndPaint;
-using numbrella::bench::WaitForPaint;
-using numbrella::ui::RichTextBox;
-
-numbrella::testing::FakeServices* fakes = nullptr;
+testing::FakeServices* fakes = nullptr;
 
 // Set up once by main.
 QString folder;
@@ -146,7 +141,7 @@ void BM_OpenIntoTextEdit(benchmark::State& state) {
 void BM_OpenThroughWindow(benchmark::State& state) {
   frmNewCalculator1 window(fakes->services());
   ShowAndPaint(&window);
-  auto* workboard = Find<RichTextBox>(window, "txtArchive1");
+  auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   auto* open = Find<QAction>(window, "mnuFileOpen");
   auto* fresh = Find<QAction>(window, "mnuFileNew");
   PaintWatch watch(workboard->viewport());
@@ -193,7 +188,7 @@ void BM_SaveThroughWindow(benchmark::State& state) {
   }
   frmNewCalculator1 window(fakes->services());
   ShowAndPaint(&window);
-  PaintWatch watch(Find<RichTextBox>(window, "txtArchive1")->viewport());
+  PaintWatch watch(Find<ui::RichTextBox>(window, "txtArchive1")->viewport());
   fakes->dialogs.openFiles.push_back(path);
   Find<QAction>(window, "mnuFileOpen")->trigger();
   WaitForPaint(watch);
@@ -226,7 +221,7 @@ void BM_PrintThroughWindow(benchmark::State& state) {
   const QString pdf = InFolder("printed.pdf");
   frmNewCalculator1 window(fakes->services());
   ShowAndPaint(&window);
-  auto* workboard = Find<RichTextBox>(window, "txtArchive1");
+  auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   workboard->SetText(workboardRecord);
   workboard->MoveCaretToEnd();  // laid out, as it is after the user's work
   QCoreApplication::processEvents();
@@ -265,38 +260,26 @@ bool PrepareFiles() {
 void MeasureWorkboard() {
   frmNewCalculator1 window(fakes->services());
   ShowAndPaint(&window);
-  auto* workboard = Find<RichTextBox>(window, "txtArchive1");
+  auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   workboardFont = workboard->TextFont();
   workboardGeometry = QRect(workboard->mapTo(&window, QPoint(0, 0)), workboard->size());
   windowSize = window.size();
 }
 
 }  // namespace
+}  // namespace numbrella::bench
 
 int main(int argc, char** argv) {
-  numbrella::bench::CalculatorBenchRun run(argc, argv);
-  fakes = &run.services;
-  QTemporaryDir temporary(QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/calculator_documents-XXXXXX"));
-  folder = temporary.path();
-  if (!temporary.isValid() || !PrepareFiles()) {
-    std::fprintf(stderr, "no files to work on in %s\n", folder.toLocal8Bit().constData());
-    return 1;
-  }
+  using namespace numbrella::bench;
+  CalculatorBenchRun run(argc, argv, fakes);
+  BenchFolder temporary("calculator_documents", folder);
+  if (!temporary.Ready(PrepareFiles)) return 1;
   MeasureWorkboard();
-  numbrella::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  numbrella::bench::PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
-                               " (wall clock; goal: at most 1.2)", true);
-  numbrella::bench::PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
-                               " (processor time, for comparison)");
-  numbrella::bench::PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
-                               " (wall clock; goal: at most 1.2)", true);
-  numbrella::bench::PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
-                               " (processor time, for comparison)");
-  numbrella::bench::PrintRatio(reporter, "BM_PrintThroughWindow", "BM_PrintTextDocument",
-                               " (processor time; goal: at most 1.2)");
-  std::fflush(stdout);
-  benchmark::Shutdown();
-  return 0;
+  return run.Measure([](RatioReporter& reporter) {
+    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit", " (wall clock; goal: at most 1.2)", true);
+    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit", " (processor time, for comparison)");
+    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile", " (wall clock; goal: at most 1.2)", true);
+    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile", " (processor time, for comparison)");
+    PrintRatio(reporter, "BM_PrintThroughWindow", "BM_PrintTextDocument", " (processor time; goal: at most 1.2)");
+  });
 }

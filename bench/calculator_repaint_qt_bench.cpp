@@ -75,14 +75,11 @@ BENCHMARK(BM_WholeRepaint1MBWorkboard)->MinTime(1.0)->Repetitions(5)->ReportAggr
 }  // namespace
 
 int main(int argc, char** argv) {
-  numbrella::bench::CalculatorBenchRun run(argc, argv);
-  fakes = &run.services;
-  numbrella::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  numbrella::bench::PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard", " (goal: at most 1.2)");
-  numbrella::bench::PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard", "BM_WholeRepaintEmptyWorkboard",
-             " (for comparison: the text box's own drawing included)");
-  std::fflush(stdout);
-  benchmark::Shutdown();
-  return 0;
+  numbrella::bench::CalculatorBenchRun run(argc, argv, fakes);
+  return run.Measure([](numbrella::bench::RatioReporter& reporter) {
+    numbrella::bench::PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard",
+                                 " (goal: at most 1.2)");
+    numbrella::bench::PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard", "BM_WholeRepaintEmptyWorkboard",
+                                 " (for comparison: the text box's own drawing included)");
+  });
 }

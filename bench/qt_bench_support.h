@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window benchmarks share: the platform they run on, the printer the
-// calculator finds, and waiting for a window's paint.
+// calculator finds, the run with its ratios printed at the end, a folder for files,
+// and waiting for a window's paint.
+#include "bench_support.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 
@@ -15,6 +17,7 @@
 #include <QString>
 #include <QWidget>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtGlobal>
 #include <benchmark/benchmark.h>
 
@@ -50,15 +53,53 @@ inline void UseOfficePrinter(numbrella::testing::FakeServices& services, const Q
 
 // What a calculator benchmark's main sets up first: the quiet platform, the
 // application, the benchmark's own arguments and the office printer among the
-// services. It lives as long as main.
+// services. It lives as long as main; `shared` points at its services, where the
+// benchmarks find them.
 struct CalculatorBenchRun {
-  CalculatorBenchRun(int& argc, char** argv) : app((UseQuietOffscreenPlatform(), argc), argv) {
+  CalculatorBenchRun(int& argc, char** argv, numbrella::testing::FakeServices*& shared)
+      : app((UseQuietOffscreenPlatform(), argc), argv) {
     benchmark::Initialize(&argc, argv);
     UseOfficePrinter(services, {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans")});
+    shared = &services;
+  }
+
+  // Runs the benchmarks the command line names, then hands their times to
+  // `printRatios`; main's exit status.
+  template <typename PrintRatios>
+  int Measure(PrintRatios&& printRatios) {
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatios(reporter);
+    std::fflush(stdout);
+    benchmark::Shutdown();
+    return 0;
   }
 
   QApplication app;  // before the services, which use its fonts
   numbrella::testing::FakeServices services;
+};
+
+// A folder of the benchmark's own for the files it works on, beside the program in the
+// build folder, not in /tmp: /tmp is a memory file system on many machines, where a
+// sync costs nothing. Its path goes to `path`, where the benchmarks look for it; the
+// folder is gone with the object.
+class BenchFolder {
+ public:
+  BenchFolder(const char* name, QString& path)
+      : folder_(QCoreApplication::applicationDirPath() + u'/' + QLatin1String(name) +
+                QStringLiteral("-XXXXXX")) {
+    path = folder_.path();
+  }
+  // False, and says so, when the folder cannot be made or `prepare` fails in it.
+  template <typename Prepare>
+  bool Ready(Prepare&& prepare) {
+    if (folder_.isValid() && prepare()) return true;
+    std::fprintf(stderr, "no files to work on in %s\n", folder_.path().toLocal8Bit().constData());
+    return false;
+  }
+
+ private:
+  QTemporaryDir folder_;
 };
 
 // Tells when a widget has been painted since it was last reset.

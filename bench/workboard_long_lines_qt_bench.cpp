@@ -28,15 +28,10 @@
 #include <memory>
 #include <string>
 
+namespace numbrella::bench {
 namespace {
 
-using numbrella::frmNewCalculator1;
-using numbrella::bench::PaintWatch;
-using numbrella::bench::ShowAndPaint;
-using numbrella::bench::WaitForPaint;
-using numbrella::ui::RichTextBox;
-
-numbrella::testing::FakeServices* fakes = nullptr;
+testing::FakeServices* fakes = nullptr;
 QString folder;
 
 QString RecordFile(bool oneLine) {
@@ -68,14 +63,14 @@ bool WriteRecord(bool oneLine) {
 struct Opened {
   explicit Opened(bool oneLine) : window(fakes->services()) {
     ShowAndPaint(&window);
-    workboard = window.findChild<RichTextBox*>(QStringLiteral("txtArchive1"));
+    workboard = window.findChild<ui::RichTextBox*>(QStringLiteral("txtArchive1"));
     watch = std::make_unique<PaintWatch>(workboard->viewport());
     fakes->dialogs.openFiles.push_back(RecordFile(oneLine));
     window.findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();
     opened = WaitForPaint(*watch) && workboard->Text().size() > 10'000'000;
   }
   frmNewCalculator1 window;
-  RichTextBox* workboard = nullptr;
+  ui::RichTextBox* workboard = nullptr;
   std::unique_ptr<PaintWatch> watch;
   bool opened = false;
 };
@@ -134,32 +129,25 @@ NUMBRELLA_BOTH_RECORDS(BM_Open, 2);
 NUMBRELLA_BOTH_RECORDS(BM_TypeAtTheEnd, 20);
 NUMBRELLA_BOTH_RECORDS(BM_ChooseFontSize, 4);
 
-void PrintCommand(numbrella::bench::RatioReporter& reporter, const std::string& command) {
+void PrintCommand(RatioReporter& reporter, const std::string& command) {
   const double lines = reporter.wallTimes[command + "/lines_median"];
   const double oneLine = reporter.wallTimes[command + "/one_line_median"];
-  numbrella::bench::PrintRatio(reporter, command + "/one_line", command + "/lines", "", true);
+  PrintRatio(reporter, command + "/one_line", command + "/lines", "", true);
   std::printf("  %s: %.0f ms in lines of 80, %.0f ms as one line (goal: at most 2,000 ms)\n",
               command.c_str(), lines, oneLine);
 }
 
 }  // namespace
+}  // namespace numbrella::bench
 
 int main(int argc, char** argv) {
-  numbrella::bench::CalculatorBenchRun run(argc, argv);
-  fakes = &run.services;
-  QTemporaryDir temporary(QCoreApplication::applicationDirPath() +
-                          QStringLiteral("/workboard_long_lines-XXXXXX"));
-  folder = temporary.path();
-  if (!temporary.isValid() || !WriteRecord(false) || !WriteRecord(true)) {
-    std::fprintf(stderr, "no records to work on in %s\n", folder.toLocal8Bit().constData());
-    return 1;
-  }
-  numbrella::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (const char* command : {"BM_Open", "BM_TypeAtTheEnd", "BM_ChooseFontSize"}) {
-    PrintCommand(reporter, command);
-  }
-  std::fflush(stdout);
-  benchmark::Shutdown();
-  return 0;
+  using namespace numbrella::bench;
+  CalculatorBenchRun run(argc, argv, fakes);
+  BenchFolder temporary("workboard_long_lines", folder);
+  if (!temporary.Ready([] { return WriteRecord(false) && WriteRecord(true); })) return 1;
+  return run.Measure([](RatioReporter& reporter) {
+    for (const char* command : {"BM_Open", "BM_TypeAtTheEnd", "BM_ChooseFontSize"}) {
+      PrintCommand(reporter, command);
+    }
+  });
 }

@@ -176,4 +176,30 @@ class CalculatorWindowTest : public ::testing::Test {
   std::unique_ptr<frmNewCalculator1> window;
 };
 
+// The window opened at the start of each test, with the keys held, the messages and the
+// constant slots at hand.
+class CalculatorEntry : public CalculatorWindowTest {
+ protected:
+  void SetUp() override {
+    CalculatorWindowTest::SetUp();
+    Open();
+  }
+  // Holds a key down for the given time, then lets it go.
+  void Hold(const QString& name, int milliseconds) {
+    QWidget* key = Find(name);
+    QTest::mousePress(key, Qt::LeftButton);
+    QTest::qWait(milliseconds);
+    QTest::mouseRelease(key, Qt::LeftButton);
+  }
+  void ExpectOnlyMessage(const QString& text, const QString& title) {
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].text, text);
+    EXPECT_EQ(fakes.messages.shown[0].title, title);
+    EXPECT_EQ(fakes.messages.shown[0].buttons, ui::MessageButtons::Ok);
+    EXPECT_EQ(fakes.messages.shown[0].icon, ui::MessageIcon::None);
+    fakes.messages.shown.clear();
+  }
+  QLineEdit* Slot(int index) const { return Find<QLineEdit>(QStringLiteral("txtPaste(%1)").arg(index)); }
+};
+
 }  // namespace numbrella::testing

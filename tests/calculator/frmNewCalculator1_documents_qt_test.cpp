@@ -1,65 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculator window's menus, documents, view, editing, colour and printing,
-// driven through its menus, keys and buttons, with files on disk and printing to PDF.
-// The order of the document's steps is shown in the document's own test; these show
-// that the window carries them out.
-#include "calculator/calculator_window.h"
+// The calculator window's menus, documents and printing, driven through its menus,
+// keys and buttons, with files on disk and printing to PDF. The order of the
+// document's steps is shown in the document's own test; these show that the window
+// carries them out.
+#include "calculator/documents_window.h"
 #include "support/pdf_text.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QWindow>
 
 #include <sys/resource.h>
 
 #include <csignal>
-#include <cstdlib>
 
 namespace numbrella::testing {
 namespace {
-
-std::string Str(const QString& text) { return text.toStdString(); }
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-  return file.readAll();
-}
-
-bool Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-class Documents : public CalculatorWindowTest {
- protected:
-  void SetUp() override {
-    CalculatorWindowTest::SetUp();
-    ASSERT_TRUE(dir.isValid());
-    Open();
-  }
-  void TearDown() override {
-    EXPECT_EQ(fakes.dialogs.unscripted, 0) << "a dialog came up that the test did not expect";
-    CalculatorWindowTest::TearDown();
-  }
-
-  QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-  void Choose(const char* entry) { Find<QAction>(entry)->trigger(); }
-  QString Title() const { return window->windowTitle(); }
-  QString TitleFor(const QString& path) const {
-    return QStringLiteral("  Numbrella Calculator ") + path + QString(12, u' ') + "www.numbrella.example ";
-  }
-  const ShownMessage& LastMessage() const { return fakes.messages.shown.back(); }
-
-  QTemporaryDir dir;
-};
 
 TEST_F(Documents, MenusInTheirOrderWithTheirKeys) {
   struct Entry {
@@ -321,109 +281,6 @@ TEST_F(FailingFiles, OpeningWhatCannotBeRead) {
   Keys("4+5=");
   Choose("mnuFileSave");
   EXPECT_EQ(Bytes(Path("day.txt")), (before + "\r\n\r\n4  +  5  =  9.00000\r\n").toUtf8());
-}
-
-TEST_F(Documents, EditMenuStatesAreSetWhenItOpens) {
-  QMenuBar* bar = window->menuBar();
-  QMenu* edit = Find<QMenu>("mnuEdit");
-  auto open = [&] {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
-    QTRY_VERIFY(edit->isVisible());
-    edit->close();
-  };
-  auto enabled = [&](const char* name) { return Find<QAction>(name)->isEnabled(); };
-
-  // Nothing selected, an empty clipboard: all three disabled, and their keys do
-  // nothing.
-  Keys("1+2=");
-  open();
-  EXPECT_FALSE(enabled("mnuEditCut"));
-  EXPECT_FALSE(enabled("mnuEditCopy"));
-  EXPECT_FALSE(enabled("mnuEditPaste"));
-  ui::RichTextBox* board = Workboard();
-  board->setFocus();
-  board->selectAll();
-  QGuiApplication::clipboard()->clear();
-  QTest::keyClick(board, Qt::Key_C, Qt::ControlModifier);
-  QTest::keyClick(board, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_EQ(Str(fakes.clipboard.text), "");
-  EXPECT_EQ(Str(QGuiApplication::clipboard()->text()), "") << "not even the workboard's own copy";
-  EXPECT_EQ(fakes.beeper.beeps, 0);
-  EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
-
-  // With a selection and a clipboard text, all three; cut and paste act on the
-  // workboard whichever control has the focus.
-  fakes.clipboard.text = "7";
-  open();
-  EXPECT_TRUE(enabled("mnuEditCut"));
-  EXPECT_TRUE(enabled("mnuEditCopy"));
-  EXPECT_TRUE(enabled("mnuEditPaste"));
-  Operand(0)->setFocus();
-  QTest::keyClick(Operand(0), Qt::Key_P, Qt::ControlModifier);
-  EXPECT_EQ(Str(WorkboardText()), "7");
-  board->selectAll();
-  QTest::keyClick(Operand(0), Qt::Key_T, Qt::ControlModifier);
-  EXPECT_EQ(Str(WorkboardText()), "");
-  EXPECT_EQ(Str(fakes.clipboard.text), "7");
-
-  // Copy and Cut with nothing selected beep.
-  QTest::keyClick(Operand(0), Qt::Key_C, Qt::ControlModifier);
-  QTest::keyClick(Operand(0), Qt::Key_T, Qt::ControlModifier);
-  EXPECT_EQ(fakes.beeper.beeps, 2);
-
-  // The workboard's pop-up menu is the Edit menu, with the same keys.
-  EXPECT_EQ(Str(ChooseFromPopup(board->viewport(), "Paste")), "&Paste");
-  EXPECT_TRUE(Find<QAction>("mnuEditPaste")->isShortcutVisibleInContextMenu());
-  EXPECT_EQ(Str(WorkboardText()), "7");
-  ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
-}
-
-TEST_F(Documents, ExpandCollapseHideAndShow) {
-  ui::RichTextBox* board = Workboard();
-  QPushButton* hide = Find<QPushButton>("Command5");
-  const QRect design = board->geometry();
-  EXPECT_EQ(design, QRect(4, 332, 755, 355));
-  const int shownHeight = window->height();
-
-  QTest::mouseClick(Find("Command2"), Qt::LeftButton);
-  EXPECT_EQ(board->geometry(), QRect(4, 0, 755, 698));
-  EXPECT_EQ(board->parentWidget()->children().last(), board) << "in front of the keys";
-
-  QTest::mouseClick(hide, Qt::LeftButton);
-  EXPECT_FALSE(board->isVisible());
-  EXPECT_FALSE(Find<QAction>("mnuDisplayWork")->isChecked());
-  EXPECT_EQ(Str(hide->text()), "Show W&orkboard");
-  EXPECT_EQ(Str(hide->toolTip()), " Workboard reappears ");
-  EXPECT_EQ(shownHeight - window->height(), 689 - 328);
-  const QRect screen = window->screen()->geometry();
-  EXPECT_LE(std::abs(window->frameGeometry().center().x() - screen.center().x()), 1);
-
-  // An entry still lands on the hidden workboard; the focus stays where it was.
-  Keys("1+2=");
-  EXPECT_EQ(Str(WorkboardText()), "\r\n\r\n1  +  2  =  3.00000");
-  EXPECT_FALSE(board->hasFocus());
-
-  Choose("mnuDisplayWork");
-  EXPECT_TRUE(board->isVisible());
-  EXPECT_TRUE(Find<QAction>("mnuDisplayWork")->isChecked());
-  EXPECT_EQ(window->height(), shownHeight);
-  EXPECT_EQ(Str(hide->text()), "&Hide Workboard");
-  EXPECT_EQ(Str(hide->toolTip()), " Workboard disappears  ");
-  EXPECT_EQ(board->geometry(), QRect(4, 0, 755, 698)) << "still expanded";
-
-  // Collapsed is a little above the design place, and taller.
-  QTest::mouseClick(Find("Command3"), Qt::LeftButton);
-  EXPECT_EQ(board->geometry(), QRect(4, 331, 755, 366));
-}
-
-TEST_F(Documents, BackgroundColourFromTheDialog) {
-  fakes.dialogs.colours = {QColor(0x12, 0x34, 0x56), std::nullopt};
-  Choose("mnuTextBack");
-  EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
-  Choose("mnuTextBack");
-  EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56)) << "Cancel";
-  ASSERT_EQ(fakes.dialogs.colourInitials.size(), 2u);
-  EXPECT_EQ(fakes.dialogs.colourInitials[1], QColor(0x12, 0x34, 0x56)) << "the last chosen";
 }
 
 TEST_F(Documents, PrintsTheWholeWorkboardWithItsFooter) {

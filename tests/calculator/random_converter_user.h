@@ -7,6 +7,7 @@
 #include "calculator/random_use_support.h"
 #include "converter/frmListBoxConverter.h"
 #include "support/action_watchdog.h"
+#include "support/readable_text.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,8 +21,6 @@
 #include <vector>
 
 namespace numbrella::testing {
-
-inline std::string Str(const QString& text) { return text.toStdString(); }
 
 // Mouse and keyboard for a random user, with its dice; each action says what it does.
 class UserHands {

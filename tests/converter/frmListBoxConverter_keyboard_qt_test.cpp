@@ -4,7 +4,7 @@
 // has the focus.
 #include "converter/frmListBoxConverter.h"
 
-#include "support/fake_services.h"
+#include "converter/converter_window.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -16,36 +16,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace numbrella {
+namespace numbrella::testing {
 namespace {
 
-class ConverterKeyboard : public ::testing::Test {
+class ConverterKeyboard : public ConverterWindow {
  protected:
-  void SetUp() override {
-    ShowConversionCalculator(fake.services());
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->objectName() == QLatin1String("frmListBoxConverter") && widget->isVisible()) {
-        window = widget;
-      }
-    }
-    ASSERT_NE(window, nullptr);
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  }
-
-  void TearDown() override {
-    if (window != nullptr) window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-  }
-
-  template <class T = QWidget>
-  T* Find(const char* name) const {
-    T* child = window->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-
   // The names of the controls that Tab visits from the input field until it comes back.
   QStringList TabChain() {
     QWidget* start = Find("txtIn");
@@ -67,9 +42,6 @@ class ConverterKeyboard : public ::testing::Test {
     const QImage image = list->grab().toImage();
     return image.pixelColor(image.width() / 2, 0);
   }
-
-  testing::FakeServices fake;
-  QWidget* window = nullptr;
 };
 
 TEST_F(ConverterKeyboard, TabGoesThroughTheShownUnitsAndTheArrowsChooseThem) {
@@ -128,4 +100,4 @@ TEST_F(ConverterKeyboard, AUnitSelectedByAScreenReaderIsTheListsUnit) {
 }
 
 }  // namespace
-}  // namespace numbrella
+}  // namespace numbrella::testing

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the rich-text box's parts share: the text as the program speaks it against the
+// text as the document holds it, the box's own breaks in long lines, and the guard that
+// keeps the box from reporting its own changes of format.
+#include "ui/RichTextBox.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <QTextBlock>
+#include <QTextFormat>
+
+#include <vector>
+
+namespace numbrella::ui::rich_text {
+
+inline constexpr QChar kParagraph = QChar::ParagraphSeparator;
+
+// The text as the document is to hold it: every line break ("\r\n", "\r", "\n",
+// U+2029) becomes "\n", which the document turns into a paragraph. The document's
+// frame markers U+FDD0 and U+FDD1 would split paragraphs unseen and become the
+// replacement character.
+QString ToDocumentText(const QString& text);
+
+// The document's characters as the program's text: paragraph separators as "\r\n".
+QString ToProgramText(QStringView raw);
+
+// The expected document characters for a program text, the closing separator included.
+QString ToDocumentCharacters(const QString& documentText);
+
+// A paragraph that continues the line before it, after a break of the box's own.
+inline constexpr int kContinuesLine = QTextFormat::UserProperty + 1;
+
+bool ContinuesLine(const QTextBlock& block);
+void SetContinuesLine(const QTextBlock& block, bool continues);
+
+// A document text with breaks put into its long lines, and the numbers of the
+// paragraphs after those breaks, counted from the text's first paragraph (0).
+struct ShownText {
+  QString text;
+  std::vector<int> continuing;
+};
+
+ShownText WithShownBreaks(const QString& documentText);
+
+}  // namespace numbrella::ui::rich_text
+
+namespace numbrella::ui {
+
+// Holds the box quiet while it changes formats or replaces its whole text itself.
+class RichTextBox::Quiet {
+ public:
+  explicit Quiet(RichTextBox* box) : box_(box) { ++box_->quiet_; }
+  ~Quiet() { --box_->quiet_; }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  RichTextBox* box_;
+};
+
+}  // namespace numbrella::ui
