@@ -144,13 +144,12 @@ void RichTextBox::SetText(const QString& text) {
       batch.endEditBlock();
       document()->clearUndoRedoStacks();
     }
-    if (selectionFormatted_) {
+    if (HasOwnFaces()) {
       // The new text took the format at the caret, which may carry a face of its own.
       QTextCursor all(document());
       all.select(QTextCursor::Document);
       all.setCharFormat(QTextCharFormat());
       document()->clearUndoRedoStacks();
-      selectionFormatted_ = false;
     }
     setCurrentCharFormat(QTextCharFormat());
   }

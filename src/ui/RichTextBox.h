@@ -70,13 +70,13 @@ class RichTextBox : public QTextEdit {
   void Insert(QTextCursor& cursor, const QString& documentText);
   bool DeleteAcrossShownBreak(bool backwards);
   static std::optional<QString> InstalledFamily(const QString& face);
+  bool HasOwnFaces() const;  // some text, or what is typed next, has a face of its own
 
   // The document's characters as it holds them, paragraph separators included, the
   // closing one too: the text before each change, so that a change can be told from
   // a mere format change by comparing only the part that was touched.
   QString shadow_;
   int quiet_ = 0;                       // > 0 while the box changes formats or replaces all
-  bool selectionFormatted_ = false;     // some text carries a face of its own
   bool shownBreaks_ = false;            // some paragraph may continue the line before it
 };
 

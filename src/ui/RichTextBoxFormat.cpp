@@ -10,8 +10,10 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <cmath>
 
@@ -43,7 +45,7 @@ bool RichTextBox::SetFontName(const QString& face) {
   QFont whole = font();
   whole.setFamilies({*family});
   setFont(whole);
-  if (selectionFormatted_) {
+  if (HasOwnFaces()) {
     // Faces given to parts of the text give way to the face of the whole text.
     QTextCursor all(document());
     all.beginEditBlock();  // one step to undo
@@ -51,9 +53,21 @@ bool RichTextBox::SetFontName(const QString& face) {
     all.setCharFormat(QTextCharFormat());
     setCurrentCharFormat(QTextCharFormat());
     all.endEditBlock();
-    selectionFormatted_ = false;
   }
   return true;
+}
+
+// Asked of the document itself rather than remembered: undoing the step above brings
+// the faces back without telling the box.
+bool RichTextBox::HasOwnFaces() const {
+  if (currentCharFormat().hasProperty(QTextFormat::FontFamilies)) return true;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    if (block.charFormat().hasProperty(QTextFormat::FontFamilies)) return true;
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      if (fragment.fragment().charFormat().hasProperty(QTextFormat::FontFamilies)) return true;
+    }
+  }
+  return false;
 }
 
 bool RichTextBox::SetFontSize(double points) {
@@ -88,7 +102,6 @@ bool RichTextBox::SetSelectionFontName(const QString& face) {
   QTextCharFormat format;
   format.setFontFamilies(QStringList{*family});
   mergeCurrentCharFormat(format);
-  selectionFormatted_ = true;
   return true;
 }
 
