@@ -30,6 +30,16 @@ inline QStringList OfficePrinterFonts() {
           QStringLiteral("DejaVu Sans"), QStringLiteral("Courier New"), QStringLiteral("Arial")};
 }
 
+// The font list's one entry when the printer has no fonts of its own.
+inline const QString kNoPrinterFonts = QStringLiteral("            No printer or fax fonts");
+
+// A drop-down list's entries, in order.
+inline QStringList Items(QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
 class CalculatorWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {

@@ -9,6 +9,7 @@
 #include "support/fake_services.h"
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
+#include "support/readable_text.h"
 #include "ui/modal_helper.h"
 
 #include <QAction>
@@ -29,7 +30,6 @@
 namespace numbrella::testing {
 namespace {
 
-std::string Str(const QString& text) { return text.toStdString(); }
 
 void Press(QWidget* window, const char* name) {
   auto* key = window->findChild<QWidget*>(QString::fromLatin1(name));

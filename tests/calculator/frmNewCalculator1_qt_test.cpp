@@ -19,13 +19,6 @@ using ui::MessageButtons;
 using ui::MessageIcon;
 
 const QString kTitle = QStringLiteral("  Numbrella Calculator - Untitled            www.numbrella.example ");
-const QString kNoPrinterFonts = QStringLiteral("            No printer or fax fonts");
-
-QStringList Items(QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 void ExpectFailureBox(const ShownMessage& shown, const QString& text, const QString& title) {
   EXPECT_EQ(shown.text, text);

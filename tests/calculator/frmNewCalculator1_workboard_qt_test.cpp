@@ -11,15 +11,8 @@ namespace numbrella::testing {
 namespace {
 
 const QString kUnknownFace = QStringLiteral("What kind of a font face is that?");
-const QString kNoPrinterFonts = QStringLiteral("            No printer or fax fonts");
 
 QString Face(const QFont& font) { return QFontInfo(font).family(); }
-
-QStringList Items(QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 class WorkboardFonts : public CalculatorWindowTest {
  protected:

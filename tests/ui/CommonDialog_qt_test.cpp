@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommonDialog.h"
 
+#include "support/readable_text.h"
 #include "ui/RichTextBox.h"
 #include "ui/modal_helper.h"
 
@@ -29,7 +30,7 @@ using testing::ModalWatchdog;
 using testing::WhenModalShown;
 using ui::CommonDialog;
 
-std::string Str(const QString& text) { return text.toStdString(); }
+using testing::Str;
 
 const QString kProgramFilter = QStringLiteral(
     "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|Initialization Files(*.ini)|*.ini|All Files(*.*)|*.*");

@@ -5,6 +5,7 @@
 // that the scheduler's address is set before anything in the process asks for
 // printers.
 #include "support/private_scheduler.h"
+#include "support/readable_text.h"
 #include "ui/services.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ namespace {
 
 using testing::PrivateScheduler;
 
-std::string Str(const QString& text) { return text.toStdString(); }
+using testing::Str;
 
 TEST(RealPrintersTest, ReportsQueuesAsTheyComeAndGo) {
   PrivateScheduler scheduler;

@@ -2,6 +2,7 @@
 #include "ui/services.h"
 #include "ui/RichTextBox.h"
 
+#include "support/readable_text.h"
 #include "ui/modal_helper.h"
 
 #include <QAbstractButton>
@@ -24,7 +25,7 @@ using ui::MessageAnswer;
 using ui::MessageButtons;
 using ui::MessageIcon;
 
-std::string Str(const QString& text) { return text.toStdString(); }
+using testing::Str;
 
 // What the user saw in a message box.
 struct SeenBox {
