@@ -21,7 +21,10 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <utility>
 
 namespace numbrella {
 
@@ -61,52 +64,58 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
 frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
 
 void frmNewCalculator1::CreateMenus() {
+  using W = frmNewCalculator1;
+  // The menus in order, then each entry on one row with its menu, Ctrl key and
+  // handler; Display Workboard, a check mark, is wired below.
+  enum { kFile, kEdit, kView, kWorkboard };
+  static constexpr std::array<std::pair<const char*, const char*>, 4> kMenus = {{
+      {"mnuFile", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&File")},
+      {"mnuEdit", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Edit")},
+      {"mnuView", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&View")},
+      {"mnuWorkboard", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Workboard")},
+  }};
+  struct Entry {
+    int menu;
+    const char* name;
+    const char* caption;
+    int key;
+    QAction* W::*action;
+    void (W::*handler)();
+    bool separatorBefore = false;
+  };
+  static constexpr Entry kEntries[] = {
+      {kFile, "mnuFileNew", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&New"), Qt::Key_N, &W::mnuFileNew, &W::mnuFileNew_Click},
+      {kFile, "mnuFileOpen", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Open"), Qt::Key_O, &W::mnuFileOpen, &W::mnuFileOpen_Click},
+      {kFile, "mnuFileSave", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "S&ave"), Qt::Key_A, &W::mnuFileSave, &W::mnuFileSave_Click},
+      {kFile, "mnuFileSaveFileAs", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Save As"), Qt::Key_S, &W::mnuFileSaveFileAs, &W::mnuFileSaveFileAs_Click},
+      {kFile, "mnuPrintDisplay", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Print Workboard"), Qt::Key_B, &W::mnuPrintDisplay, &W::mnuPrintDisplay_Click, true},
+      {kFile, "mnuFileExit", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "E&Xit"), Qt::Key_X, &W::mnuFileExit, &W::mnuFileExit_Click, true},
+      {kEdit, "mnuEditCut", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Cu&t"), Qt::Key_T, &W::mnuEditCut, &W::mnuEditCut_Click},
+      {kEdit, "mnuEditCopy", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Copy"), Qt::Key_C, &W::mnuEditCopy, &W::mnuEditCopy_Click},
+      {kEdit, "mnuEditPaste", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Paste"), Qt::Key_P, &W::mnuEditPaste, &W::mnuEditPaste_Click},
+      {kView, "mnuTextBack", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Text &Background"), Qt::Key_E, &W::mnuTextBack, &W::mnuTextBack_Click},
+      {kWorkboard, "mnuDisplayWork", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Display Workboard"), Qt::Key_D, &W::mnuDisplayWork, nullptr},
+      {kWorkboard, "mnuClearWhiteboad", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Clear &Workboard"), Qt::Key_W, &W::mnuClearWhiteboad, &W::mnuClearWhiteboad_Click},
+  };
+
   menuKeys_ = new ui::MenuKeys(this);
   QMenuBar* bar = menuBar();
-  auto menu = [bar](const char* name, const QString& caption) {
-    QMenu* added = bar->addMenu(caption);
-    added->setObjectName(QString::fromLatin1(name));
-    return added;
-  };
-  auto entry = [this](QMenu* in, const char* name, const QString& caption, int key,
-                      void (frmNewCalculator1::*handler)()) {
-    QAction* action = menuKeys_->AddEntry(in, name, caption, key);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    return action;
-  };
-
-  QMenu* mnuFile = menu("mnuFile", tr("&File"));
-  mnuFileNew =
-      entry(mnuFile, "mnuFileNew", tr("&New"), Qt::Key_N, &frmNewCalculator1::mnuFileNew_Click);
-  mnuFileOpen =
-      entry(mnuFile, "mnuFileOpen", tr("&Open"), Qt::Key_O, &frmNewCalculator1::mnuFileOpen_Click);
-  mnuFileSave =
-      entry(mnuFile, "mnuFileSave", tr("S&ave"), Qt::Key_A, &frmNewCalculator1::mnuFileSave_Click);
-  mnuFileSaveFileAs = entry(mnuFile, "mnuFileSaveFileAs", tr("&Save As"), Qt::Key_S,
-                            &frmNewCalculator1::mnuFileSaveFileAs_Click);
-  mnuFile->addSeparator();
-  mnuPrintDisplay = entry(mnuFile, "mnuPrintDisplay", tr("&Print Workboard"), Qt::Key_B,
-                          &frmNewCalculator1::mnuPrintDisplay_Click);
-  mnuFile->addSeparator();
-  mnuFileExit =
-      entry(mnuFile, "mnuFileExit", tr("E&Xit"), Qt::Key_X, &frmNewCalculator1::mnuFileExit_Click);
-
-  mnuEdit = menu("mnuEdit", tr("&Edit"));
+  std::array<QMenu*, kMenus.size()> menus{};
+  for (std::size_t i = 0; i < kMenus.size(); ++i) {
+    menus[i] = bar->addMenu(tr(kMenus[i].second));
+    menus[i]->setObjectName(QString::fromLatin1(kMenus[i].first));
+  }
+  mnuEdit = menus[kEdit];
+  for (const Entry& entry : kEntries) {
+    QMenu* menu = menus[entry.menu];
+    if (entry.separatorBefore) menu->addSeparator();
+    QAction* action = menuKeys_->AddEntry(menu, entry.name, tr(entry.caption), entry.key);
+    this->*entry.action = action;
+    if (entry.handler) {
+      connect(action, &QAction::triggered, this, [this, handler = entry.handler] { (this->*handler)(); });
+    }
+  }
   connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
-  mnuEditCut =
-      entry(mnuEdit, "mnuEditCut", tr("Cu&t"), Qt::Key_T, &frmNewCalculator1::mnuEditCut_Click);
-  mnuEditCopy =
-      entry(mnuEdit, "mnuEditCopy", tr("&Copy"), Qt::Key_C, &frmNewCalculator1::mnuEditCopy_Click);
-  mnuEditPaste = entry(mnuEdit, "mnuEditPaste", tr("&Paste"), Qt::Key_P,
-                       &frmNewCalculator1::mnuEditPaste_Click);
-
-  QMenu* mnuView = menu("mnuView", tr("&View"));
-  mnuTextBack = entry(mnuView, "mnuTextBack", tr("Text &Background"), Qt::Key_E,
-                      &frmNewCalculator1::mnuTextBack_Click);
-
-  QMenu* mnuWorkboard = menu("mnuWorkboard", tr("&Workboard"));
-  mnuDisplayWork =
-      menuKeys_->AddEntry(mnuWorkboard, "mnuDisplayWork", tr("&Display Workboard"), Qt::Key_D);
   mnuDisplayWork->setCheckable(true);
   mnuDisplayWork->setChecked(true);
   connect(mnuDisplayWork, &QAction::triggered, this, [this](bool checked) {
@@ -114,8 +123,6 @@ void frmNewCalculator1::CreateMenus() {
     mnuDisplayWork->setChecked(!checked);
     mnuDisplayWork_Click();
   });
-  mnuClearWhiteboad = entry(mnuWorkboard, "mnuClearWhiteboad", tr("Clear &Workboard"), Qt::Key_W,
-                            &frmNewCalculator1::mnuClearWhiteboad_Click);
 
   mnuConvCalc = bar->addAction(tr("&Conversion Calculator"));
   mnuConvCalc->setObjectName(QStringLiteral("mnuConvCalc"));
