@@ -2,6 +2,7 @@
 // Numbrella: shows the calculator window and runs until the last window has closed.
 #include "calculator/frmNewCalculator1.h"
 #include "ui/application_identity.h"
+#include "ui/deferred_icons.h"
 #include "ui/print_system.h"
 #include "ui/translations.h"
 
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
   const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
+  QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
   numbrella::ui::SetApplicationIdentity();
   numbrella::ui::InstallTranslations();
 
