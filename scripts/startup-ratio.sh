@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up seen from outside: the time from launching a program until its window is
-# visible on a virtual X display, for the calculator and for a bare QMainWindow holding
-# a QTextEdit (bench/bare_window), alternating, RUNS times each (7 unless told). Prints
-# both medians and their ratio, calculator / bare window, for the elapsed time and for
-# the processor time the program used meanwhile (steadier on a busy machine); it only
-# measures, it never fails on the figures.
+# visible on a virtual X display, for the calculator, for a bare QMainWindow holding
+# a QTextEdit (bench/bare_window) and for SpeedCrunch, a calculator of the same
+# toolkit, alternating, RUNS times each (7 unless told). Prints the medians and the
+# ratios calculator / bare window and calculator / SpeedCrunch, for the elapsed time
+# and for the processor time the program used meanwhile (steadier on a busy machine);
+# it only measures, it never fails on the figures. Without SpeedCrunch (package
+# speedcrunch) it says so and gives the first ratio alone.
 #
 # As on a desktop: the build's fonts (docs/fonts.conf, cache warmed before the runs)
 # and a print scheduler of this script's own with one default queue, so the calculator
@@ -65,31 +67,48 @@ time_to_window() {
   echo "$(((end - start) / 1000000)) $((ticks * 1000 / hz))"
 }
 
-median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-# One run of each untimed, so that both start from a warm disk cache.
+# One run of each untimed, so that all start from a warm disk cache.
 hz=$(getconf CLK_TCK)
-time_to_window "$bare" "^Numbrella bare window$" >/dev/null
-time_to_window "$calculator" "Numbrella Calculator - " >/dev/null
-calculator_ms=() calculator_cpu=() bare_ms=() bare_cpu=()
-for _ in $(seq "$runs"); do
-  read -r wall cpu < <(time_to_window "$bare" "^Numbrella bare window$")
-  [[ -n "$cpu" ]] || exit 1
-  bare_ms+=("$wall") bare_cpu+=("$cpu")
-  read -r wall cpu < <(time_to_window "$calculator" "Numbrella Calculator - ")
-  [[ -n "$cpu" ]] || exit 1
-  calculator_ms+=("$wall") calculator_cpu+=("$cpu")
+programs=(bare calculator)
+declare -A path=([bare]=$bare [calculator]=$calculator [speedcrunch]=)
+declare -A title=([bare]="^Numbrella bare window$" [calculator]="Numbrella Calculator - "
+  [speedcrunch]="^SpeedCrunch$")
+if speedcrunch=$(command -v speedcrunch); then
+  programs+=(speedcrunch)
+  path[speedcrunch]=$speedcrunch
+else
+  echo "startup-ratio: no speedcrunch (package speedcrunch): no calculator / SpeedCrunch ratio"
+fi
+for program in "${programs[@]}"; do
+  time_to_window "${path[$program]}" "${title[$program]}" >/dev/null
 done
+declare -A elapsed processor
+for _ in $(seq "$runs"); do
+  for program in "${programs[@]}"; do
+    read -r wall cpu < <(time_to_window "${path[$program]}" "${title[$program]}")
+    [[ -n "$cpu" ]] || exit 1
+    elapsed[$program]+="$wall " processor[$program]+="$cpu "
+  done
+done
+# A median of the figures in a list of blank-separated ones.
+median() { printf '%s\n' $1 | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+declare -A name=([bare]="bare window" [speedcrunch]=SpeedCrunch)
 report() {
-  local what=$1 c b
-  shift
-  c=$(median "${@:1:runs}")
-  b=$(median "${@:runs+1}")
-  awk -v what="$what" -v c="$c" -v b="$b" -v n="$runs" 'BEGIN {
-    printf "%s, median of %d: calculator %.0f ms / bare window %.0f ms = %.2f\n", what, n, c, b, c / b }'
+  local what=$1 other=$2 c o
+  local -n figures=$3
+  c=$(median "${figures[calculator]}")
+  o=$(median "${figures[$other]}")
+  awk -v what="$what" -v other="${name[$other]}" -v c="$c" -v o="$o" -v n="$runs" 'BEGIN {
+    printf "%s, median of %d: calculator %.0f ms / %s %.0f ms = %.2f\n", what, n, c, other, o, c / o }'
 }
-echo "bare window ms (elapsed, processor): ${bare_ms[*]} / ${bare_cpu[*]}"
-echo "calculator ms  (elapsed, processor): ${calculator_ms[*]} / ${calculator_cpu[*]}"
-report "processor time to the visible window" "${calculator_cpu[@]}" "${bare_cpu[@]}"
-report "start-up to the visible window" "${calculator_ms[@]}" "${bare_ms[@]}"
+for program in "${programs[@]}"; do
+  printf '%-12s ms (elapsed / processor): %s/ %s\n' "$program" "${elapsed[$program]}" "${processor[$program]}"
+done
+report "processor time to the visible window" bare processor
+report "start-up to the visible window" bare elapsed
 echo "(goal: start-up at most 1.3)"
+if [[ -n "${path[speedcrunch]}" ]]; then
+  report "processor time to the visible window" speedcrunch processor
+  report "start-up to the visible window" speedcrunch elapsed
+  echo "(goal: start-up at most 0.67)"
+fi

@@ -2,6 +2,8 @@
 // Numbrella: shows the calculator window and runs until the last window has closed.
 #include "calculator/frmNewCalculator1.h"
 #include "ui/application_identity.h"
+#include "ui/deferred_icons.h"
+#include "ui/print_system.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -68,9 +70,13 @@ int main(int argc, char** argv) {
                stderr);
     return 1;
   }
+  // The window asks for the default printer before it shows: its library loads
+  // while the application connects to the display.
+  numbrella::ui::PreloadPrintSystem();
   const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
+  QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
   numbrella::ui::SetApplicationIdentity();
   numbrella::ui::InstallTranslations();
 

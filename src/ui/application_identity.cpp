@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application_identity.h"
 
+#include "ui/deferred_icons.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QString>
@@ -14,8 +16,8 @@ namespace numbrella::ui {
 void SetApplicationIdentity() {
   InitIconResources();
   QIcon icon;
-  icon.addFile(QStringLiteral(":/icons/numbrella-48.png"));
-  icon.addFile(QStringLiteral(":/icons/numbrella-128.png"));
+  icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-48.png")));
+  icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-128.png")));
   QApplication::setWindowIcon(icon);
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/services.h"
 
+#include "ui/print_system.h"
 #include "ui/text.h"
 #include "workboard/face_list.h"
 
@@ -16,7 +17,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTimer>
 
 namespace numbrella::ui {
@@ -159,21 +159,15 @@ class RealDialogs final : public Dialogs {
   }
 };
 
-// Qt asks the print system afresh on every call (nothing is cached within the
+// Each question goes to the print system afresh (nothing is cached within the
 // process), so queues added or removed while the program runs are seen at once.
 class RealPrinters final : public Printers {
  public:
-  int PrinterCount() override {
-    return static_cast<int>(QPrinterInfo::availablePrinterNames().size());
-  }
-  std::optional<QString> DefaultPrinterName() override {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) return std::nullopt;
-    return printer.printerName();
-  }
+  int PrinterCount() override { return InstalledPrinterCount(); }
+  std::optional<QString> DefaultPrinterName() override { return DefaultDestinationName(); }
   // On this platform a printer prints with the fonts the screen has.
   std::optional<QStringList> DefaultPrinterFonts() override {
-    if (QPrinterInfo::defaultPrinter().isNull()) return std::nullopt;
+    if (!DefaultDestinationName()) return std::nullopt;
     return PrintableFamilies();
   }
 

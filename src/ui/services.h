@@ -97,7 +97,7 @@ struct Services {
 };
 
 // The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
-// QPrinterInfo, QFontDatabase, QClipboard.
+// the print system (ui/print_system.h), QFontDatabase, QClipboard.
 Services RealServices();
 
 }  // namespace numbrella::ui
