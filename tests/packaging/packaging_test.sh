@@ -128,6 +128,7 @@ viewable() {
 # window. Prints the calculator window's id.
 show_window() {
   local program=$1 log=$2 answered="" id=""
+  : >"$log"  # read below before the program's own redirection may have made it
   env -u QT_QPA_PLATFORM -u LD_LIBRARY_PATH CUPS_SERVER=/nonexistent/cups.sock \
     "$program" >"$log" 2>&1 &
   local pid=$!
@@ -208,6 +209,7 @@ program_said() { grep -v '^\[' "$1" || true; }
 # headless compositor gets no clicks).
 wayland_session() {
   local program=$1 log=$2 press=$3
+  : >"$log"  # read below before the program's own redirection may have made it
   WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     QT_MESSAGE_PATTERN='qt-%{type} %{category}: %{message}' CUPS_SERVER=/nonexistent/cups.sock \
     LC_ALL=C.UTF-8 "$program" >"$log" 2>&1 &
