@@ -31,10 +31,6 @@ ConverterModel::ConverterModel()
   rightVisible_[kArea] = true;
 }
 
-void ConverterModel::Ran(std::string_view name) {
-  if (runs_ != nullptr) runs_->emplace_back(name);
-}
-
 std::string ConverterModel::SelectedText(int category, int index) const {
   std::optional<UnitCode> code = CodeAt(Categories()[category], index);
   if (!code) return {};
@@ -44,7 +40,6 @@ std::string ConverterModel::SelectedText(int category, int index) const {
 // ---- start-up -------------------------------------------------------------------
 
 void ConverterModel::Load() {
-  Ran("Form_Load");
   const UnitCategory& area = Categories()[kArea];
   title_ = Shown(area.title);
   titleTip_ = Shown(area.description);
@@ -64,7 +59,6 @@ void ConverterModel::Load() {
 void ConverterModel::ChooseCategory(int category) {
   if (category < 0 || category >= kCategoryCount) return;
   const UnitCategory& entry = Categories()[category];
-  if (runs_ != nullptr) Ran(Text(entry.menuName) + "_Click");
   ClearLists();
   title_ = Shown(entry.title);
   titleTip_ = Shown(entry.description);
@@ -80,7 +74,6 @@ void ConverterModel::ChooseCategory(int category) {
 }
 
 void ConverterModel::ClearLists() {
-  Ran("ClearLists");
   leftVisible_.fill(false);
   rightVisible_.fill(false);
 }
@@ -96,7 +89,7 @@ void ConverterModel::SelectLeftItem(int category, int index) {
 void ConverterModel::SelectRightItem(int category, int index) {
   if (category < 0 || category >= kCategoryCount) return;
   rightSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
-  RightListClick(category);
+  RightListClick();
 }
 
 void ConverterModel::SetLeftSelection(int index) {
@@ -106,21 +99,19 @@ void ConverterModel::SetLeftSelection(int index) {
 
 void ConverterModel::SetRightSelection(int index) {
   rightSelected_[intoCategory_] = CodeAt(Categories()[intoCategory_], index) ? index : -1;
-  RightListClick(intoCategory_);
+  RightListClick();
 }
 
 // The handlers read the lists referred to, not the list that raised them; the two are
 // the same whenever the user clicks, since only the current pair is visible.
 void ConverterModel::LeftListClick(int category) {
-  if (runs_ != nullptr) Ran(Text(Categories()[category].leftList) + "_Click");
   label1_ = SelectedText(fromCategory_, LeftIndex());
   // The Area list is selected first at start-up, before its right partner.
   if (category == kArea && RightIndex() < 0) return;
   Convert();
 }
 
-void ConverterModel::RightListClick(int category) {
-  if (runs_ != nullptr) Ran(Text(Categories()[category].rightList) + "_Click");
+void ConverterModel::RightListClick() {
   label2_ = SelectedText(intoCategory_, RightIndex());
   Convert();
 }
@@ -129,14 +120,12 @@ void ConverterModel::RightListClick(int category) {
 
 void ConverterModel::ClickImage1() {
   if (direction_ != ConversionDirection::Forward) return;  // Image1 is hidden
-  Ran("Image1_Click");
   direction_ = ConversionDirection::Reverse;
   Convert();
 }
 
 void ConverterModel::ClickImage2() {
   if (direction_ != ConversionDirection::Reverse) return;  // Image2 is hidden
-  Ran("Image2_Click");
   direction_ = ConversionDirection::Forward;
   Convert();
 }
@@ -149,7 +138,6 @@ void ConverterModel::InputChanged(std::string text) {
 }
 
 void ConverterModel::InputChange() {
-  Ran("txtIn_Change");
   Convert();
 }
 
@@ -165,7 +153,6 @@ void ConverterModel::ChooseDecimalPlaces(std::string text) {
 }
 
 void ConverterModel::DecimalPlacesClick() {
-  Ran("cmbDP_Click");
   // The items read as whole numbers from 0 to 30; a text that is no whole number the
   // output can be written with (0 to kMaxDecimalPlaces decimals) ends the handler with nothing changed.
   std::optional<double> places = ReadStrictNumber(decimalText_);
@@ -177,7 +164,6 @@ void ConverterModel::DecimalPlacesClick() {
 // ---- the conversion ----------------------------------------------------------------
 
 void ConverterModel::Convert() {
-  Ran("Convert");
   const int from = LeftIndex();
   const int into = RightIndex();
   // Both codes are read before anything is written: a list without a selection
@@ -209,7 +195,6 @@ void ConverterModel::Convert() {
 // ---- swap, copy, reset -------------------------------------------------------------
 
 void ConverterModel::Swap() {
-  Ran("mnuSwap_Click");
   // The output is normally written by the conversion; a text the user typed there
   // that is not a number leaves everything as it is.
   std::optional<double> previous = ReadStrictNumber(output_);

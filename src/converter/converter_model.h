@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace numbrella {
 
@@ -106,18 +105,13 @@ class ConverterModel {
   const std::string& Title() const { return title_; }
   const std::string& TitleTip() const { return titleTip_; }
 
-  // Records the name of every handler and procedure as it runs, for callers that
-  // follow the order of events; nullptr stops the recording.
-  void RecordRunsInto(std::vector<std::string>* runs) { runs_ = runs; }
-
  private:
-  void Ran(std::string_view name);
   // Setting a control from code, with the handler it raises.
   void SetLeftSelection(int index);   // on the left list referred to
   void SetRightSelection(int index);  // on the right list referred to
   // Handlers.
   void LeftListClick(int category);
-  void RightListClick(int category);
+  void RightListClick();
   void InputChange();
   void DecimalPlacesClick();
   // Procedures.
@@ -142,7 +136,6 @@ class ConverterModel {
   std::string label7_;
   std::string title_;
   std::string titleTip_;
-  std::vector<std::string>* runs_ = nullptr;
 };
 
 }  // namespace numbrella

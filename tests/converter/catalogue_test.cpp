@@ -6,6 +6,7 @@
 #include <charconv>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace numbrella {
@@ -34,113 +35,41 @@ const UnitCategory& CategoryNamed(std::string_view title) {
   return Categories().front();
 }
 
-TEST(Catalogue, CategoriesComeInMenuOrderWithTheirNamesAndLists) {
-  struct Expected {
-    const char* menu;
-    const char* caption;
-    const char* title;
-    const char* left;
-    const char* right;
-    std::size_t units;
-  };
-  const std::vector<Expected> expected = {
-      {"mnuArea", "&Area", "Area", "lstArea1", "lstArea2", 8},
-      {"mnuMemory", "&Computer Memory / Disk Capacity", "Computer Memory / Disk Capacity",
-       "lstMemory1", "lstMemory2", 5},
-      {"mnuDistance", "&Distance", "Distance", "lstDistance1", "lstDistance2", 8},
-      {"mnuEnergy", "Ener&gy", "Energy", "lstEnergy1", "lstEnergy2", 7},
-      {"mnuFlowRate", "&Flow Rate", "Flow Rate", "lstFlow1", "lstFlow2", 4},
-      {"mnuForce", "F&orce", "Force", "lstForce1", "lstForce2", 8},
-      {"mnuLight", "&Light", "Light", "lstLight1", "lstLight2", 4},
-      {"mnuMass", "&Mass", "Mass", "lstMass1", "lstMass2", 6},
-      {"mnuPower", "Po&wer", "Power", "lstPower1", "lstPower2", 4},
-      {"mnuPressure", "&Pressure", "Pressure", "lstPressure1", "lstPressure2", 5},
-      {"mnuTemp", "T&emperature", "Temperature", "lstTemps1", "lstTemps2", 2},
-      {"mnuTorque", "&Torque", "Torque", "lstTorque1", "lstTorque2", 5},
-      {"mnuSpeed", "Velocit&y", "Velocity", "lstSpeed1", "lstSpeed2", 6},
-      {"mnuVolume", "&Volume", "Volume", "lstVolume1", "lstVolume2", 9},
-  };
-  auto categories = Categories();
-  ASSERT_EQ(categories.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE(expected[i].title);
-    EXPECT_EQ(categories[i].menuName, expected[i].menu);
-    EXPECT_EQ(categories[i].caption, expected[i].caption);
-    EXPECT_EQ(categories[i].title, expected[i].title);
-    EXPECT_EQ(categories[i].leftList, expected[i].left);
-    EXPECT_EQ(categories[i].rightList, expected[i].right);
-    EXPECT_EQ(categories[i].units.size(), expected[i].units);
-    EXPECT_FALSE(categories[i].description.empty());
+// The texts themselves are guarded by the catalogues: a changed text is an untranslated
+// one there. What the lists and menus rely on is checked here.
+TEST(Catalogue, EveryCategoryHasItsMenuTwoListsAndTexts) {
+  std::set<std::string_view> names;
+  std::size_t units = 0;
+  for (const UnitCategory& category : Categories()) {
+    SCOPED_TRACE(category.title);
+    EXPECT_TRUE(category.menuName.starts_with("mnu"));
+    EXPECT_NE(category.caption.find('&'), std::string_view::npos);
+    EXPECT_TRUE(category.leftList.ends_with("1") && category.rightList.ends_with("2"));
+    EXPECT_EQ(category.leftList.substr(0, category.leftList.size() - 1),
+              category.rightList.substr(0, category.rightList.size() - 1));
+    for (std::string_view name : {category.menuName, category.leftList, category.rightList}) {
+      EXPECT_TRUE(names.insert(name).second) << name;
+    }
+    EXPECT_FALSE(category.description.empty());
+    EXPECT_GE(category.units.size(), 2u);
+    units += category.units.size();
   }
+  EXPECT_EQ(Categories().size(), 14u);
+  EXPECT_EQ(Categories().front().title, "Area");
+  EXPECT_EQ(Categories().back().title, "Volume");
+  EXPECT_EQ(units, 81u);
 }
 
-TEST(Catalogue, DescriptionsKeepTheirBlanks) {
+TEST(Catalogue, OnlyTheMemoryDescriptionKeepsBlanksAtItsEnds) {
   EXPECT_EQ(CategoryNamed("Computer Memory / Disk Capacity").description,
             " Memory and storage sizes for digital devices. ");
-  EXPECT_EQ(CategoryNamed("Area").description, "The measure of a bounded region on a plane");
-  EXPECT_EQ(CategoryNamed("Pressure").description, "Force per unit of area");
-  EXPECT_EQ(CategoryNamed("Velocity").description,
-            "Velocity (Speed) - The time-rate of change of distance: It is expressed as "
-            "distance divided by time");
-  EXPECT_EQ(CategoryNamed("Mass").description,
-            "The quantity of matter in a body as measured by its inertia: experimentally it "
-            "is found that the gravitational force on an object is proportional to its mass");
-  EXPECT_EQ(CategoryNamed("Distance").description, "The length of a line between two points");
-  EXPECT_EQ(CategoryNamed("Energy").description,
-            "The capacity for doing work - in modern physics, matter and energy are regarded "
-            "as equivalents");
-  EXPECT_EQ(CategoryNamed("Flow Rate").description,
-            "The amount of liquid passing by a fixed point during a prescribed amount of time");
-  EXPECT_EQ(CategoryNamed("Force").description,
-            "The cause, or agent, that puts an object at rest into motion or alters the motion "
-            "of a moving object");
-  EXPECT_EQ(CategoryNamed("Light").description,
-            "The rate of flow of light radiation with respect to the sense of sight");
-  EXPECT_EQ(CategoryNamed("Power").description, "The rate at which work is done");
-  EXPECT_EQ(CategoryNamed("Temperature").description,
-            "A measure of the average kinetic energy per molecule in a body");
-  EXPECT_EQ(CategoryNamed("Torque").description,
-            "Moment of Force (Torque) - A measure of the tendency of a force to rotate the body "
-            "upon which it acts about an axis");
-  EXPECT_EQ(CategoryNamed("Volume").description, "The quantity of space an object occupies");
   for (const UnitCategory& category : Categories()) {
     if (category.title == "Computer Memory / Disk Capacity") continue;
     EXPECT_NE(category.description.front(), ' ') << category.title;
     EXPECT_NE(category.description.back(), ' ') << category.title;
   }
-}
-
-TEST(Catalogue, UnitsReadAsTheListsShowThem) {
-  EXPECT_EQ(UnitTexts(CategoryNamed("Distance")),
-            "Inches|Feet|Yards|Miles|Millimeters|Centimeters|Meters|Kilometers");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Mass")),
-            "Ounces(avdp)|Pounds(avdp)|Tons(avdp-2000#)|Grams|Kilograms|Megagrams");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Torque")),
-            "Ounce-force/inch|Ounce-force/foot|Pound-force/inch(Inch pounds)|"
-            "Pound-force/foot(Foot pounds)|Newton meters");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Volume")),
-            "Cubic inches|Cubic feet|Cubic yards|Cubic centimeters|Cubic meters|Pints|"
-            "Quarts|Gallons|Liters");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Computer Memory / Disk Capacity")),
-            "Bytes (B)|Kilobytes (KB)|Megabytes (MB)|Gigabytes (GB)|Terabytes (TB)");
   // Lux and Meter-candles are two entries, not one.
   EXPECT_EQ(UnitTexts(CategoryNamed("Light")), "Flame|Foot-candles|Lux|Meter-candles");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Velocity")),
-            "Feet/second|Feet/minute|Miles/hour|Meters/second|Meters/minute|Kilometers/hour");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Area")),
-            "Sq Inches|Sq Feet|Sq Yards|Sq Miles|Sq Millimeters|Sq Centimeters|Sq Meters|"
-            "Sq Kilometers");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Flow Rate")),
-            "Gallons/Second|Gallons/Minute|Liters/Second|Liters/Minute");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Power")), "Horsepower|Watts|Kilowatts|Megawatts");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Pressure")), "Millibar|Bar|PSI|Pascal|Kilopascal");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Temperature")), "Celsius|Fahrenheit");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Energy")),
-            "BTU|Calories|Pound-force inches|Pound-force feet|Horsepower-hours|Joules|"
-            "Kilowatt-hours");
-  EXPECT_EQ(UnitTexts(CategoryNamed("Force")),
-            "Dynes|Gram-force|Kilogram-force|Millinewtons|Newtons|Kilonewtons|Ounce-force|"
-            "Pound-force");
 }
 
 TEST(Catalogue, CodesAreUniqueAndKeepToTheirCategoryBlocks) {
