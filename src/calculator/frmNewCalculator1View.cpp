@@ -8,8 +8,8 @@
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/screen_fit.h"
+#include "ui/layout.h"
 #include "ui/text.h"
-#include "ui/twips.h"
 #include "workboard/document_file.h"
 
 #include <QAction>
@@ -21,7 +21,6 @@
 
 namespace numbrella {
 
-using ui::Px;
 using ui::Q;
 using ui::Utf8;
 
@@ -55,12 +54,14 @@ void frmNewCalculator1::mnuDisplayWork_Click() {
 }
 
 void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {
-  txtArchive1->setGeometry(txtArchive1->x(), Px(topTwips), txtArchive1->width(), Px(heightTwips));
+  const ui::Layout layout(*this);
+  txtArchive1->setGeometry(txtArchive1->x(), layout.Pixels(topTwips), txtArchive1->width(),
+                           layout.Pixels(heightTwips));
   txtArchive1->raise();
 }
 
 void frmNewCalculator1::SetWindowHeight(int twips) {
-  ui::FitToScreen(*this, QSize(Px(kClientWidthTwips), Px(twips - kFrameTwips)));
+  ui::FitToScreen(*this, ui::Layout(*this).Pixels(kClientWidthTwips, twips - kFrameTwips));
 }
 
 // ---------------------------------------------------------------------------------
