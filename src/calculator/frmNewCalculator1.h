@@ -259,23 +259,13 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QLineEdit* Text2 = nullptr;                 // the number of the printer's fonts
   ui::CommonDialog* CommonDialog1 = nullptr;  // the file, colour and print dialogs
 
-  // Menus.
+  // Menus: the entries the window reads back.
   ui::MenuKeys* menuKeys_ = nullptr;
   QMenu* mnuEdit = nullptr;
-  QAction* mnuFileNew = nullptr;
-  QAction* mnuFileOpen = nullptr;
-  QAction* mnuFileSave = nullptr;
-  QAction* mnuFileSaveFileAs = nullptr;
-  QAction* mnuPrintDisplay = nullptr;
-  QAction* mnuFileExit = nullptr;
   QAction* mnuEditCut = nullptr;
   QAction* mnuEditCopy = nullptr;
   QAction* mnuEditPaste = nullptr;
-  QAction* mnuTextBack = nullptr;
-  QAction* mnuDisplayWork = nullptr;
-  QAction* mnuClearWhiteboad = nullptr;
-  QAction* mnuConvCalc = nullptr;
-
+  QAction* mnuDisplayWork = nullptr;  // checked while the workboard shows
 
   // The printer situation the last start-up or repaint check dealt with.
   PrinterWatch printerWatch_;
