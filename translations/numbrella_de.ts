@@ -194,26 +194,6 @@
         <source>yocto-</source>
         <translation>Yokto-</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Symbol</translation>
-    </message>
-    <message>
-        <source>Quantity</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Multiplying Factor</source>
-        <translation>Faktor</translation>
-    </message>
-    <message>
-        <source>Scientific Notation</source>
-        <translation>Zehnerpotenz</translation>
-    </message>
 </context>
 <context>
     <name>numbrella::UnitCatalogue</name>
@@ -1348,12 +1328,40 @@ Zederu Dizira</translation>
         <source> SI Base Units </source>
         <translation> SI-Basiseinheiten </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmSIPrefixes1</name>
     <message>
         <source> SI Prefixes </source>
         <translation> SI-Präfixe </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Multiplying Factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Scientific Notation</source>
+        <translation>Zehnerpotenz</translation>
     </message>
 </context>
 </TS>
