@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a window lays out its controls: a table with one row per control, in the twips
-// (1/1440 inch) of the design, measured from the top left of the client area. A row
-// names the control, places it, and gives the texts it shows and says, as source texts
-// in the window's translation context; Layout makes the controls of a table and turns
-// twips into pixels, all of them in Layout::Pixels.
+// (1/1440 inch) of its design, from the top left of the client area. A row names the
+// control, places it and gives the texts it shows and says, as source texts that are
+// translated in the window's context, its class, as tr() translates. The tables stand
+// in the window's member functions, where QT_TR_NOOP files their texts under the class.
 //
 //   static constexpr ui::ControlRow kRows[] = {
-//       {ui::Keep<&W::cmdSwap1>, "cmdSwap1", {4920, 4320, 1395, 375}, QT_TR_NOOP("&Swap Units")},
+//       {ui::Keep<&W::cmdSwap1>, "cmdSwap1", {4920, 4320, 1395, 375}, QT_TR_NOOP("&Swap")},
 //       {ui::Keep<&W::Label2, 0>, "Label2(0)", {180, 720, 3735, 255}},
 //   };
 //   ui::Layout(*this).Create(area, kRows);
+//
+// Every twip of a window, its controls' places and its own size, becomes pixels in
+// Layout::Pixels and nowhere else, so that the whole design scales in one place.
 #include "ui/text_field.h"
 
 #include <QRect>
@@ -41,8 +44,8 @@ struct ControlRow {
   QWidget* (*make)(QObject& window, QWidget* parent);
   const char* name;  // the object name, the one the handlers and the tests know it by
   TwipsRect twips;
-  const char* caption = nullptr;  // a label's or a button's text
-  const char* tip = nullptr;
+  const char* caption = nullptr;      // a label's or a button's text
+  const char* tip = nullptr;          // the tooltip
   const char* spoken = nullptr;       // the accessible name
   const char* description = nullptr;  // the accessible description, when not the tooltip
 };
@@ -74,15 +77,16 @@ struct MemberOf<Type Window::*> {
 template <auto member, int index = -1>
 QWidget* Keep(QObject& window, QWidget* parent) {
   using Window = typename layout_detail::MemberOf<decltype(member)>::WindowType;
-  auto& held = static_cast<Window&>(window).*member;
-  if constexpr (index < 0) {
-    held = NewControl<std::remove_pointer_t<std::remove_reference_t<decltype(held)>>>(parent);
-    return held;
-  } else {
-    auto& element = held[static_cast<std::size_t>(index)];
-    element = NewControl<std::remove_pointer_t<std::remove_reference_t<decltype(element)>>>(parent);
-    return element;
-  }
+  auto& kept = static_cast<Window&>(window).*member;
+  auto& control = [&kept]() -> auto& {
+    if constexpr (index < 0) {
+      return kept;
+    } else {
+      return kept[static_cast<std::size_t>(index)];
+    }
+  }();
+  control = NewControl<std::remove_pointer_t<std::remove_reference_t<decltype(control)>>>(parent);
+  return control;
 }
 
 // A row's control that no member keeps: a caption that only shows its text.
@@ -102,16 +106,16 @@ class Layout {
   // window sets its own.
   void Create(QWidget* parent, std::span<const ControlRow> rows) const;
   QWidget* Create(QWidget* parent, const ControlRow& row) const;
-  // Gives a control made elsewhere its row's name, place and texts.
-  void Place(QWidget* control, const ControlRow& row) const;
 
-  // Twips in pixels, halves rounded up; fractions of a twip are allowed. The one
-  // conversion of the window's design into pixels.
+  // Twips in pixels, 15 to a pixel, halves rounded up; fractions of a twip are allowed.
   int Pixels(double twips) const;
   QRect Pixels(const TwipsRect& twips) const;
   QSize Pixels(int widthTwips, int heightTwips) const;
 
  private:
+  // Gives the row's control its name, place and texts.
+  void Place(QWidget* control, const ControlRow& row) const;
+
   QWidget& window_;
 };
 

@@ -131,7 +131,8 @@ TEST_F(ScreenReader, CalculatorControlsSayWhatTheyAre) {
   EXPECT_EQ(SpokenName(Find("cmdPowers")), "Power");
   for (int i = 0; i < 5; ++i) {  // each constant slot says its number
     auto spoken = [this, i](const char* name) {
-      return SpokenName(Find(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i))).toStdString();
+      const QString control = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+      return SpokenName(Find(control)).toStdString();
     };
     const std::string slot = std::to_string(i + 1);
     EXPECT_EQ(spoken("cmdCopyA"), "Copy answer to constant " + slot);
