@@ -194,26 +194,6 @@
         <source>yocto-</source>
         <translation>Yokto-</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Symbol</source>
-        <translation>Symbol</translation>
-    </message>
-    <message>
-        <source>Quantity</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Multiplying Factor</source>
-        <translation>Faktor</translation>
-    </message>
-    <message>
-        <source>Scientific Notation</source>
-        <translation>Zehnerpotenz</translation>
-    </message>
 </context>
 <context>
     <name>numbrella::UnitCatalogue</name>
@@ -823,131 +803,6 @@ bitte arbeiten Sie weiter.</translation>
         <translation>Besuchen Sie...</translation>
     </message>
     <message>
-        <source>Decimal point</source>
-        <translation>Dezimalpunkt</translation>
-    </message>
-    <message>
-        <source>Equals</source>
-        <translation>Gleich</translation>
-    </message>
-    <message>
-        <source>Multiply</source>
-        <translation>Multiplizieren</translation>
-    </message>
-    <message>
-        <source>Divide</source>
-        <translation>Dividieren</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Addieren</translation>
-    </message>
-    <message>
-        <source>Subtract</source>
-        <translation>Subtrahieren</translation>
-    </message>
-    <message>
-        <source>Square root</source>
-        <translation>Quadratwurzel</translation>
-    </message>
-    <message>
-        <source>Cube root</source>
-        <translation>Kubikwurzel</translation>
-    </message>
-    <message>
-        <source>Reciprocal</source>
-        <translation>Kehrwert</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>Potenz</translation>
-    </message>
-    <message>
-        <source>Change sign</source>
-        <translation>Vorzeichen wechseln</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Rücktaste</translation>
-    </message>
-    <message>
-        <source>Clear constants</source>
-        <translation>Konstanten löschen</translation>
-    </message>
-    <message>
-        <source>Copy answer to constant 1</source>
-        <extracomment>What a screen reader says for the button; the answer is the calculator&apos;s result.</extracomment>
-        <translation>Ergebnis in Konstante 1 kopieren</translation>
-    </message>
-    <message>
-        <source>Copy answer to constant 2</source>
-        <translation>Ergebnis in Konstante 2 kopieren</translation>
-    </message>
-    <message>
-        <source>Copy answer to constant 3</source>
-        <translation>Ergebnis in Konstante 3 kopieren</translation>
-    </message>
-    <message>
-        <source>Copy answer to constant 4</source>
-        <translation>Ergebnis in Konstante 4 kopieren</translation>
-    </message>
-    <message>
-        <source>Copy answer to constant 5</source>
-        <translation>Ergebnis in Konstante 5 kopieren</translation>
-    </message>
-    <message>
-        <source>Paste constant 1</source>
-        <translation>Konstante 1 einfügen</translation>
-    </message>
-    <message>
-        <source>Paste constant 2</source>
-        <translation>Konstante 2 einfügen</translation>
-    </message>
-    <message>
-        <source>Paste constant 3</source>
-        <translation>Konstante 3 einfügen</translation>
-    </message>
-    <message>
-        <source>Paste constant 4</source>
-        <translation>Konstante 4 einfügen</translation>
-    </message>
-    <message>
-        <source>Paste constant 5</source>
-        <translation>Konstante 5 einfügen</translation>
-    </message>
-    <message>
-        <source>Constant 1</source>
-        <translation>Konstante 1</translation>
-    </message>
-    <message>
-        <source>Constant 2</source>
-        <translation>Konstante 2</translation>
-    </message>
-    <message>
-        <source>Constant 3</source>
-        <translation>Konstante 3</translation>
-    </message>
-    <message>
-        <source>Constant 4</source>
-        <translation>Konstante 4</translation>
-    </message>
-    <message>
-        <source>Constant 5</source>
-        <translation>Konstante 5</translation>
-    </message>
-    <message>
-        <source>Workboard</source>
-        <translation>Protokoll</translation>
-    </message>
-    <message>
-        <source>Expand workboard</source>
-        <translation>Protokoll vergrößern</translation>
-    </message>
-    <message>
-        <source>Collapse workboard</source>
-        <translation>Protokoll verkleinern</translation>
-    </message>
-    <message>
         <source>Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|Initialization Files(*.ini)|*.ini|All Files(*.*)|*.*</source>
         <extracomment>Pairs of a file type&apos;s name and its pattern, all joined by &quot;|&quot;: translate the names only and keep every &quot;|&quot; and pattern.</extracomment>
         <translation>Textdateien(*.txt)|*.txt|Batchdateien(*.bat)|*.bat|Initialisierungsdateien(*.ini)|*.ini|Alle Dateien(*.*)|*.*</translation>
@@ -1341,6 +1196,131 @@ Zederu Dizira</translation>
         <source>Screen Fonts</source>
         <translation>Bildschirmschriften</translation>
     </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Gleich</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Subtrahieren</translation>
+    </message>
+    <message>
+        <source>Square root</source>
+        <translation>Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>Cube root</source>
+        <translation>Kubikwurzel</translation>
+    </message>
+    <message>
+        <source>Reciprocal</source>
+        <translation>Kehrwert</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenz</translation>
+    </message>
+    <message>
+        <source>Change sign</source>
+        <translation>Vorzeichen wechseln</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Clear constants</source>
+        <translation>Konstanten löschen</translation>
+    </message>
+    <message>
+        <source>Copy answer to constant 1</source>
+        <extracomment>What a screen reader says for the button; the answer is the calculator&apos;s result.</extracomment>
+        <translation>Ergebnis in Konstante 1 kopieren</translation>
+    </message>
+    <message>
+        <source>Paste constant 1</source>
+        <translation>Konstante 1 einfügen</translation>
+    </message>
+    <message>
+        <source>Constant 1</source>
+        <translation>Konstante 1</translation>
+    </message>
+    <message>
+        <source>Copy answer to constant 2</source>
+        <translation>Ergebnis in Konstante 2 kopieren</translation>
+    </message>
+    <message>
+        <source>Paste constant 2</source>
+        <translation>Konstante 2 einfügen</translation>
+    </message>
+    <message>
+        <source>Constant 2</source>
+        <translation>Konstante 2</translation>
+    </message>
+    <message>
+        <source>Copy answer to constant 3</source>
+        <translation>Ergebnis in Konstante 3 kopieren</translation>
+    </message>
+    <message>
+        <source>Paste constant 3</source>
+        <translation>Konstante 3 einfügen</translation>
+    </message>
+    <message>
+        <source>Constant 3</source>
+        <translation>Konstante 3</translation>
+    </message>
+    <message>
+        <source>Copy answer to constant 4</source>
+        <translation>Ergebnis in Konstante 4 kopieren</translation>
+    </message>
+    <message>
+        <source>Paste constant 4</source>
+        <translation>Konstante 4 einfügen</translation>
+    </message>
+    <message>
+        <source>Constant 4</source>
+        <translation>Konstante 4</translation>
+    </message>
+    <message>
+        <source>Copy answer to constant 5</source>
+        <translation>Ergebnis in Konstante 5 kopieren</translation>
+    </message>
+    <message>
+        <source>Paste constant 5</source>
+        <translation>Konstante 5 einfügen</translation>
+    </message>
+    <message>
+        <source>Constant 5</source>
+        <translation>Konstante 5</translation>
+    </message>
+    <message>
+        <source>Workboard</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Expand workboard</source>
+        <translation>Protokoll vergrößern</translation>
+    </message>
+    <message>
+        <source>Collapse workboard</source>
+        <translation>Protokoll verkleinern</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmSIBaseUnits1</name>
@@ -1348,12 +1328,40 @@ Zederu Dizira</translation>
         <source> SI Base Units </source>
         <translation> SI-Basiseinheiten </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmSIPrefixes1</name>
     <message>
         <source> SI Prefixes </source>
         <translation> SI-Präfixe </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Multiplying Factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Scientific Notation</source>
+        <translation>Zehnerpotenz</translation>
     </message>
 </context>
 </TS>

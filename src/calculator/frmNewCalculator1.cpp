@@ -7,8 +7,9 @@
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
-#include "ui/screen_fit.h"
 #include "ui/menu_keys.h"
+#include "ui/menus.h"
+#include "ui/screen_fit.h"
 #include "ui/text.h"
 #include "ui/translations.h"
 
@@ -17,14 +18,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
-#include <array>
-#include <cstddef>
 #include <string>
-#include <utility>
 
 namespace numbrella {
 
@@ -65,68 +62,33 @@ frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
 
 void frmNewCalculator1::CreateMenus() {
   using W = frmNewCalculator1;
-  // The menus in order, then each entry on one row with its menu, Ctrl key and
-  // handler; Display Workboard, a check mark, is wired below.
-  enum { kFile, kEdit, kView, kWorkboard };
-  static constexpr std::array<std::pair<const char*, const char*>, 4> kMenus = {{
-      {"mnuFile", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&File")},
-      {"mnuEdit", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Edit")},
-      {"mnuView", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&View")},
-      {"mnuWorkboard", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Workboard")},
-  }};
-  struct Entry {
-    int menu;
-    const char* name;
-    const char* caption;
-    int key;
-    QAction* W::*action;
-    void (W::*handler)();
-    bool separatorBefore = false;
+  using enum ui::MenuPlace;
+  static constexpr ui::MenuRow<W> kMenus[] = {
+      {Menu, "mnuFile", QT_TR_NOOP("&File")},
+      {Entry, "mnuFileNew", QT_TR_NOOP("&New"), Qt::Key_N, &W::mnuFileNew_Click},
+      {Entry, "mnuFileOpen", QT_TR_NOOP("&Open"), Qt::Key_O, &W::mnuFileOpen_Click},
+      {Entry, "mnuFileSave", QT_TR_NOOP("S&ave"), Qt::Key_A, &W::mnuFileSave_Click},
+      {Entry, "mnuFileSaveFileAs", QT_TR_NOOP("&Save As"), Qt::Key_S, &W::mnuFileSaveFileAs_Click},
+      {EntryAfterLine, "mnuPrintDisplay", QT_TR_NOOP("&Print Workboard"), Qt::Key_B,
+       &W::mnuPrintDisplay_Click},
+      {EntryAfterLine, "mnuFileExit", QT_TR_NOOP("E&Xit"), Qt::Key_X, &W::mnuFileExit_Click},
+      {Menu, "mnuEdit", QT_TR_NOOP("&Edit"), 0, &W::mnuEdit_Click, &W::mnuEdit},
+      {Entry, "mnuEditCut", QT_TR_NOOP("Cu&t"), Qt::Key_T, &W::mnuEditCut_Click, &W::mnuEditCut},
+      {Entry, "mnuEditCopy", QT_TR_NOOP("&Copy"), Qt::Key_C, &W::mnuEditCopy_Click,
+       &W::mnuEditCopy},
+      {Entry, "mnuEditPaste", QT_TR_NOOP("&Paste"), Qt::Key_P, &W::mnuEditPaste_Click,
+       &W::mnuEditPaste},
+      {Menu, "mnuView", QT_TR_NOOP("&View")},
+      {Entry, "mnuTextBack", QT_TR_NOOP("Text &Background"), Qt::Key_E, &W::mnuTextBack_Click},
+      {Menu, "mnuWorkboard", QT_TR_NOOP("&Workboard")},
+      {CheckedEntry, "mnuDisplayWork", QT_TR_NOOP("&Display Workboard"), Qt::Key_D,
+       &W::mnuDisplayWork_Click, &W::mnuDisplayWork},
+      {Entry, "mnuClearWhiteboad", QT_TR_NOOP("Clear &Workboard"), Qt::Key_W,
+       &W::mnuClearWhiteboad_Click},
+      {Command, "mnuConvCalc", QT_TR_NOOP("&Conversion Calculator"), 0, &W::mnuConvCalc_Click},
   };
-  static constexpr Entry kEntries[] = {
-      {kFile, "mnuFileNew", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&New"), Qt::Key_N, &W::mnuFileNew, &W::mnuFileNew_Click},
-      {kFile, "mnuFileOpen", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Open"), Qt::Key_O, &W::mnuFileOpen, &W::mnuFileOpen_Click},
-      {kFile, "mnuFileSave", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "S&ave"), Qt::Key_A, &W::mnuFileSave, &W::mnuFileSave_Click},
-      {kFile, "mnuFileSaveFileAs", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Save As"), Qt::Key_S, &W::mnuFileSaveFileAs, &W::mnuFileSaveFileAs_Click},
-      {kFile, "mnuPrintDisplay", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Print Workboard"), Qt::Key_B, &W::mnuPrintDisplay, &W::mnuPrintDisplay_Click, true},
-      {kFile, "mnuFileExit", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "E&Xit"), Qt::Key_X, &W::mnuFileExit, &W::mnuFileExit_Click, true},
-      {kEdit, "mnuEditCut", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Cu&t"), Qt::Key_T, &W::mnuEditCut, &W::mnuEditCut_Click},
-      {kEdit, "mnuEditCopy", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Copy"), Qt::Key_C, &W::mnuEditCopy, &W::mnuEditCopy_Click},
-      {kEdit, "mnuEditPaste", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Paste"), Qt::Key_P, &W::mnuEditPaste, &W::mnuEditPaste_Click},
-      {kView, "mnuTextBack", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Text &Background"), Qt::Key_E, &W::mnuTextBack, &W::mnuTextBack_Click},
-      {kWorkboard, "mnuDisplayWork", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Display Workboard"), Qt::Key_D, &W::mnuDisplayWork, nullptr},
-      {kWorkboard, "mnuClearWhiteboad", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Clear &Workboard"), Qt::Key_W, &W::mnuClearWhiteboad, &W::mnuClearWhiteboad_Click},
-  };
-
   menuKeys_ = new ui::MenuKeys(this);
-  QMenuBar* bar = menuBar();
-  std::array<QMenu*, kMenus.size()> menus{};
-  for (std::size_t i = 0; i < kMenus.size(); ++i) {
-    menus[i] = bar->addMenu(tr(kMenus[i].second));
-    menus[i]->setObjectName(QString::fromLatin1(kMenus[i].first));
-  }
-  mnuEdit = menus[kEdit];
-  for (const Entry& entry : kEntries) {
-    QMenu* menu = menus[entry.menu];
-    if (entry.separatorBefore) menu->addSeparator();
-    QAction* action = menuKeys_->AddEntry(menu, entry.name, tr(entry.caption), entry.key);
-    this->*entry.action = action;
-    if (entry.handler) {
-      connect(action, &QAction::triggered, this, [this, handler = entry.handler] { (this->*handler)(); });
-    }
-  }
-  connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
-  mnuDisplayWork->setCheckable(true);
-  mnuDisplayWork->setChecked(true);
-  connect(mnuDisplayWork, &QAction::triggered, this, [this](bool checked) {
-    // The handler reads the check mark as it was before the choice and sets it itself.
-    mnuDisplayWork->setChecked(!checked);
-    mnuDisplayWork_Click();
-  });
-
-  mnuConvCalc = bar->addAction(tr("&Conversion Calculator"));
-  mnuConvCalc->setObjectName(QStringLiteral("mnuConvCalc"));
-  connect(mnuConvCalc, &QAction::triggered, this, [this] { mnuConvCalc_Click(); });
+  ui::BuildMenus<W>(*this, *menuKeys_, kMenus);
 
   menuKeys_->WatchControlsOf(centralWidget());
   // The workboard's own pop-up menu would offer keys that do other things here: it

@@ -78,10 +78,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateWorksheet(QWidget* area);
   void CreateWorkboard(QWidget* area);
   void CreateMenus();
-  template <typename Control>
-  struct Placed;
-  template <typename Control>
-  Control* Place(QWidget* area, const Placed<Control>& row);
   void MakeAccessible();
 
   // Start-up and the repaint check.
@@ -204,33 +200,38 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   Worksheet sheet_;
   WorkboardDocument document_;
 
-  // Worksheet controls.
-  std::array<QLineEdit*, 2> txtOperand{};
-  QLabel* lblOperator = nullptr;
-  QLabel* lblAnswer = nullptr;
-  std::array<QPushButton*, 11> Command1{};
-  QPushButton* cmdDecimal = nullptr;
-  QPushButton* cmdPlusMinus = nullptr;
-  QPushButton* cmdBackspace = nullptr;
-  QPushButton* cmdClearAll = nullptr;
-  QPushButton* cmdOperatorX = nullptr;
+  // Worksheet controls, by role.
+  QLabel* Label1 = nullptr;                 // caption "Operand 1"
+  QLabel* Label2 = nullptr;                 // caption "Operator"
+  QLabel* Label3 = nullptr;                 // caption "Operand 2"
+  std::array<QLineEdit*, 2> txtOperand{};   // the two operands, on the display strip
+  QLabel* lblOperator = nullptr;            // the chosen operator, on the display strip
+  QLabel* Label4 = nullptr;                 // caption "Answer"
+  QLabel* lblAnswer = nullptr;              // the answer, on the display strip
+  std::array<QPushButton*, 11> Command1{};  // keypad: the digit keys by digit, then Pi
+  QPushButton* cmdDecimal = nullptr;        // decimal point
+  QPushButton* cmdEqualSign = nullptr;      // evaluates
+  QPushButton* cmdOperatorX = nullptr;      // multiply
   QPushButton* cmdOperatorDivide = nullptr;
   QPushButton* cmdOperatorPlus = nullptr;
   QPushButton* cmdOperatorMinus = nullptr;
-  QPushButton* cmdOperatorSR = nullptr;
+  QPushButton* cmdOperatorSR = nullptr;     // square root
   QPushButton* cmdCubeRoot = nullptr;
-  QPushButton* cmdInverse = nullptr;
-  QPushButton* cmdPowers = nullptr;
-  QPushButton* cmdEqualSign = nullptr;
-  QComboBox* Combo4 = nullptr;
-  QPushButton* cmdCopy = nullptr;
-  QPushButton* cmdPaste = nullptr;
-  std::array<QPushButton*, 5> cmdCopyA{};
-  std::array<QPushButton*, 5> cmdPasteA{};
-  std::array<QLineEdit*, 5> txtPaste{};
-  QPushButton* Command7 = nullptr;
-  QTimer* tmrNumbers = nullptr;
-  QTimer* tmrBackspace = nullptr;
+  QPushButton* cmdInverse = nullptr;        // reciprocal
+  QPushButton* cmdPowers = nullptr;         // operand 1 to the power of operand 2
+  QPushButton* cmdPlusMinus = nullptr;      // change sign
+  QPushButton* cmdCopy = nullptr;           // keeps the answer
+  QPushButton* cmdPaste = nullptr;          // pastes the kept answer
+  QPushButton* cmdBackspace = nullptr;      // backspace, or clears the answer
+  QPushButton* cmdClearAll = nullptr;
+  QLabel* Label5 = nullptr;                 // caption "Decimal Places In Answer"
+  QComboBox* Combo4 = nullptr;              // decimal places in the answer
+  QPushButton* Command7 = nullptr;          // clears the constants
+  std::array<QPushButton*, 5> cmdCopyA{};   // constant slots: copy the answer into the slot
+  std::array<QPushButton*, 5> cmdPasteA{};  // paste the slot's value
+  std::array<QLineEdit*, 5> txtPaste{};     // the slot's value
+  QTimer* tmrNumbers = nullptr;             // repeats a held keypad key
+  QTimer* tmrBackspace = nullptr;           // repeats the held backspace key
   // The keys above by their identities.
   std::array<QPushButton*, kWorksheetKeyCount> keys_{};
   // The filters below watch the controls for the window, and go first when it goes.
@@ -238,52 +239,33 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   ui::HeldButtons* heldKeys_ = nullptr;
   ui::TypedKeys* typedKeys_ = nullptr;
 
-  // The captions that name the controls beside them.
-  struct Captions {
-    QLabel* operand1 = nullptr;
-    QLabel* op = nullptr;
-    QLabel* operand2 = nullptr;
-    QLabel* answer = nullptr;
-    QLabel* places = nullptr;
-    QLabel* face = nullptr;
-    QLabel* size = nullptr;
-    QLabel* lineSpacing = nullptr;
-    QLabel* printer = nullptr;
-    QLabel* fontCount = nullptr;
-  } captions_;
+  // Workboard controls, by role.
+  QPushButton* Command5 = nullptr;            // hides and shows the workboard
+  QPushButton* Command4 = nullptr;            // clears the workboard
+  ui::RichTextBox* txtArchive1 = nullptr;     // the workboard
+  QPushButton* Command2 = nullptr;            // expands the workboard over the worksheet
+  QPushButton* Command3 = nullptr;            // collapses it to its own half again
+  QCheckBox* Check1 = nullptr;                // bold
+  QCheckBox* Check2 = nullptr;                // italic
+  QLabel* Label9 = nullptr;                   // caption "Font face:"
+  QComboBox* Combo2 = nullptr;                // font face, from the printer's fonts
+  QLabel* Label10 = nullptr;                  // caption "Size:"
+  QComboBox* Combo1 = nullptr;                // font size
+  QLabel* Label11 = nullptr;                  // caption "Line Spacing"
+  QComboBox* Combo3 = nullptr;                // line spacing: line breaks before each entry
+  QLabel* Label12 = nullptr;                  // caption "Default printer/fax program:"
+  QLineEdit* Text3 = nullptr;                 // the default printer's name
+  QLabel* Label13 = nullptr;                  // caption "Font count:"
+  QLineEdit* Text2 = nullptr;                 // the number of the printer's fonts
+  ui::CommonDialog* CommonDialog1 = nullptr;  // the file, colour and print dialogs
 
-  // Workboard controls.
-  ui::RichTextBox* txtArchive1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
-  QPushButton* Command5 = nullptr;
-  QCheckBox* Check1 = nullptr;
-  QCheckBox* Check2 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QComboBox* Combo2 = nullptr;
-  QComboBox* Combo3 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  ui::CommonDialog* CommonDialog1 = nullptr;
-
-  // Menus.
+  // Menus: the entries the window reads back.
   ui::MenuKeys* menuKeys_ = nullptr;
   QMenu* mnuEdit = nullptr;
-  QAction* mnuFileNew = nullptr;
-  QAction* mnuFileOpen = nullptr;
-  QAction* mnuFileSave = nullptr;
-  QAction* mnuFileSaveFileAs = nullptr;
-  QAction* mnuPrintDisplay = nullptr;
-  QAction* mnuFileExit = nullptr;
   QAction* mnuEditCut = nullptr;
   QAction* mnuEditCopy = nullptr;
   QAction* mnuEditPaste = nullptr;
-  QAction* mnuTextBack = nullptr;
-  QAction* mnuDisplayWork = nullptr;
-  QAction* mnuClearWhiteboad = nullptr;
-  QAction* mnuConvCalc = nullptr;
-
+  QAction* mnuDisplayWork = nullptr;  // checked while the workboard shows
 
   // The printer situation the last start-up or repaint check dealt with.
   PrinterWatch printerWatch_;

@@ -3,10 +3,8 @@
 // controls, the Tab chain in reading order, and the focus mark on the display strip.
 #include "calculator/frmNewCalculator1.h"
 
-#include "common/window_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
-#include "ui/text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,22 +22,18 @@ constexpr int kFocusFrameWidth = 3;
 }  // namespace
 
 void frmNewCalculator1::MakeAccessible() {
-  ui::NameAfter(captions_.operand1, txtOperand[0]);
-  ui::NameAfter(captions_.operand2, txtOperand[1]);
-  ui::NameAfter(captions_.places, Combo4);
-  ui::NameAfter(captions_.face, Combo2);
-  ui::NameAfter(captions_.size, Combo1);
-  ui::NameAfter(captions_.lineSpacing, Combo3);
-  ui::NameAfter(captions_.printer, Text3);
-  ui::NameAfter(captions_.fontCount, Text2);
-  ui::LabelDisplay(captions_.op, lblOperator);
-  ui::LabelDisplay(captions_.answer, lblAnswer);
-  QWidget* area = centralWidget();
-  for (const SpokenName& spoken : kSpokenNames) {
-    if (auto* control = area->findChild<QWidget*>(ui::Q(spoken.control))) {
-      control->setAccessibleName(OwnText(spoken.name));
-    }
-  }
+  // The controls with captions beside them are named after the captions; the rows of
+  // the layout name the others whose captions say too little.
+  ui::NameAfter(Label1, txtOperand[0]);
+  ui::NameAfter(Label3, txtOperand[1]);
+  ui::NameAfter(Label5, Combo4);
+  ui::NameAfter(Label9, Combo2);
+  ui::NameAfter(Label10, Combo1);
+  ui::NameAfter(Label11, Combo3);
+  ui::NameAfter(Label12, Text3);
+  ui::NameAfter(Label13, Text2);
+  ui::LabelDisplay(Label2, lblOperator);
+  ui::LabelDisplay(Label4, lblAnswer);
 
   // The answer is read from the keyboard like the operands; the mouse leaves the
   // focus where it is.

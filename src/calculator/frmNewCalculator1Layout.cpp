@@ -4,9 +4,8 @@
 
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
+#include "ui/layout.h"
 #include "ui/text.h"
-#include "ui/text_field.h"
-#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,8 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <initializer_list>
 #include <string>
-#include <type_traits>
 
 namespace numbrella {
 
@@ -29,6 +28,10 @@ using ui::Q;
 namespace {
 
 constexpr int kRepeatMilliseconds = 250;
+// The answer starts a little in from the strip's edge; the operands have their margins.
+constexpr int kAnswerIndentPixels = 6;
+// The list of decimal places shows "0" to "11" before it scrolls.
+constexpr int kPlacesShownAtOnce = 12;
 
 // The display strip: black, bright green, bold sans-serif 18 points.
 void MakeDisplay(QWidget* widget) {
@@ -76,38 +79,6 @@ QIcon ArrowPicture(bool up) {
 
 }  // namespace
 
-// One control of the window: its name, where it stands (left, top, width, height in
-// twips), its caption and its tooltip as the source texts that are translated, and
-// the member that keeps it.
-template <typename Control>
-struct frmNewCalculator1::Placed {
-  const char* name;
-  QRect twips;
-  const char* caption;
-  const char* tip;
-  Control*& (*member)(frmNewCalculator1&);
-};
-
-template <typename Control>
-Control* frmNewCalculator1::Place(QWidget* area, const Placed<Control>& row) {
-  Control* control = nullptr;
-  if constexpr (std::is_same_v<Control, QLineEdit>) {
-    control = ui::TextField(area);
-  } else {
-    control = new Control(area);
-  }
-  if (row.name[0] != '\0') control->setObjectName(QLatin1String(row.name));
-  control->setGeometry(ui::Twips(row.twips.left(), row.twips.top(), row.twips.width(),
-                                 row.twips.height()));
-  if constexpr (std::is_same_v<Control, QLabel>) control->setTextFormat(Qt::PlainText);
-  if constexpr (!std::is_same_v<Control, QComboBox> && !std::is_same_v<Control, ui::RichTextBox>) {
-    if (row.caption != nullptr) control->setText(tr(row.caption));
-  }
-  if (row.tip != nullptr) control->setToolTip(tr(row.tip));
-  if (row.member != nullptr) row.member(*this) = control;
-  return control;
-}
-
 void frmNewCalculator1::CreateControls() {
   auto* area = new QWidget(this);
   area->setObjectName(QStringLiteral("frmNewCalculator1Client"));
@@ -115,90 +86,127 @@ void frmNewCalculator1::CreateControls() {
 
   CreateWorksheet(area);
   CreateWorkboard(area);
-
-  // Label names follow the order of the captions on the window.
-  int number = 1;
-  for (QLabel* label : area->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-    if (label->objectName().isEmpty()) {
-      label->setObjectName(QStringLiteral("Label%1").arg(number++));
-    }
-  }
 }
-
 
 void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   using W = frmNewCalculator1;
+  using ui::Keep;
   // Captions and the display strip, left to right, then the answer below.
-  static constexpr Placed<QLabel> kCaptions[] = {
-      {"", {120, 90, 3780, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operand 1"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand1; }},
-      {"", {3990, 90, 1380, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operator"), nullptr, [](W& w) -> QLabel*& { return w.captions_.op; }},
-      {"", {5460, 90, 3780, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Operand 2"), nullptr, [](W& w) -> QLabel*& { return w.captions_.operand2; }},
-  };
-  static constexpr Placed<QLineEdit> kOperands[] = {
-      {"txtOperand(0)", {120, 360, 3780, 540}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.txtOperand[0]; }},
-      {"txtOperand(1)", {5460, 360, 3780, 540}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.txtOperand[1]; }},
-  };
-  static constexpr Placed<QLabel> kDisplays[] = {
-      {"lblOperator", {3990, 360, 1380, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblOperator; }},
-      {"", {120, 960, 9120, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.answer; }},
-      {"lblAnswer", {120, 1230, 9120, 540}, nullptr, nullptr, [](W& w) -> QLabel*& { return w.lblAnswer; }},
+  static constexpr ui::ControlRow kDisplay[] = {
+      {Keep<&W::Label1>, "Label1", {120, 90, 3780, 240}, QT_TR_NOOP("Operand 1")},
+      {Keep<&W::Label2>, "Label2", {3990, 90, 1380, 240}, QT_TR_NOOP("Operator")},
+      {Keep<&W::Label3>, "Label3", {5460, 90, 3780, 240}, QT_TR_NOOP("Operand 2")},
+      {Keep<&W::txtOperand, 0>, "txtOperand(0)", {120, 360, 3780, 540}},
+      {Keep<&W::txtOperand, 1>, "txtOperand(1)", {5460, 360, 3780, 540}},
+      {Keep<&W::lblOperator>, "lblOperator", {3990, 360, 1380, 540}},
+      {Keep<&W::Label4>, "Label4", {120, 960, 9120, 240}, QT_TR_NOOP("Answer")},
+      {Keep<&W::lblAnswer>, "lblAnswer", {120, 1230, 9120, 540}},
   };
   // Four key rows: the keypad in three columns, the function keys in four.
-  static constexpr Placed<QPushButton> kKeys[] = {
-      {"Command1(7)", {120, 1890, 930, 570}, "7", nullptr, [](W& w) -> QPushButton*& { return w.Command1[7]; }},
-      {"Command1(8)", {1140, 1890, 930, 570}, "8", nullptr, [](W& w) -> QPushButton*& { return w.Command1[8]; }},
-      {"Command1(9)", {2160, 1890, 930, 570}, "9", nullptr, [](W& w) -> QPushButton*& { return w.Command1[9]; }},
-      {"Command1(4)", {120, 2520, 930, 570}, "4", nullptr, [](W& w) -> QPushButton*& { return w.Command1[4]; }},
-      {"Command1(5)", {1140, 2520, 930, 570}, "5", nullptr, [](W& w) -> QPushButton*& { return w.Command1[5]; }},
-      {"Command1(6)", {2160, 2520, 930, 570}, "6", nullptr, [](W& w) -> QPushButton*& { return w.Command1[6]; }},
-      {"Command1(1)", {120, 3150, 930, 570}, "1", nullptr, [](W& w) -> QPushButton*& { return w.Command1[1]; }},
-      {"Command1(2)", {1140, 3150, 930, 570}, "2", nullptr, [](W& w) -> QPushButton*& { return w.Command1[2]; }},
-      {"Command1(3)", {2160, 3150, 930, 570}, "3", nullptr, [](W& w) -> QPushButton*& { return w.Command1[3]; }},
-      {"Command1(0)", {120, 3780, 930, 570}, "0", nullptr, [](W& w) -> QPushButton*& { return w.Command1[0]; }},
-      {"cmdDecimal", {1140, 3780, 930, 570}, ".", nullptr, [](W& w) -> QPushButton*& { return w.cmdDecimal; }},
-      {"cmdEqualSign", {2160, 3780, 930, 570}, "=", nullptr, [](W& w) -> QPushButton*& { return w.cmdEqualSign; }},
-      {"cmdOperatorX", {3300, 1890, 1440, 570}, "X", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Multiply "), [](W& w) -> QPushButton*& { return w.cmdOperatorX; }},
-      {"cmdOperatorDivide", {4800, 1890, 1440, 570}, "/", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Divide "), [](W& w) -> QPushButton*& { return w.cmdOperatorDivide; }},
-      {"cmdOperatorPlus", {6300, 1890, 1440, 570}, "+", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Add "), [](W& w) -> QPushButton*& { return w.cmdOperatorPlus; }},
-      {"cmdOperatorMinus", {7800, 1890, 1440, 570}, "-", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Subtract "), [](W& w) -> QPushButton*& { return w.cmdOperatorMinus; }},
-      {"cmdOperatorSR", {3300, 2520, 1440, 570}, "SR", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Square root "), [](W& w) -> QPushButton*& { return w.cmdOperatorSR; }},
-      {"cmdCubeRoot", {4800, 2520, 1440, 570}, "CR", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Cube root "), [](W& w) -> QPushButton*& { return w.cmdCubeRoot; }},
-      {"cmdInverse", {6300, 2520, 1440, 570}, "1/X", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " 1 divided by the number in operand 1 (reciprocal) "), [](W& w) -> QPushButton*& { return w.cmdInverse; }},
-      {"cmdPowers", {7800, 2520, 1440, 570}, "X^Y", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Operand 1 to the power of operand 2 "), [](W& w) -> QPushButton*& { return w.cmdPowers; }},
-      {"cmdPlusMinus", {3300, 3150, 1440, 570}, "+/-", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Change sign "), [](W& w) -> QPushButton*& { return w.cmdPlusMinus; }},
-      {"Command1(10)", {4800, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Pi"), " 3.14159265 ", [](W& w) -> QPushButton*& { return w.Command1[10]; }},
-      {"cmdCopy", {6300, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Copy"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Copy answer "), [](W& w) -> QPushButton*& { return w.cmdCopy; }},
-      {"cmdPaste", {7800, 3150, 1440, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Paste"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Paste last copied answer "), [](W& w) -> QPushButton*& { return w.cmdPaste; }},
-      {"cmdBackspace", {3300, 3780, 2940, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Back && CA"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Backspace in selected field or clear answer "), [](W& w) -> QPushButton*& { return w.cmdBackspace; }},
-      {"cmdClearAll", {6300, 3780, 2940, 570}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Clear All"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clear all fields and answer "), [](W& w) -> QPushButton*& { return w.cmdClearAll; }},
+  static constexpr ui::ControlRow kKeys[] = {
+      {Keep<&W::Command1, 7>, "Command1(7)", {120, 1890, 930, 570}, "7"},
+      {Keep<&W::Command1, 8>, "Command1(8)", {1140, 1890, 930, 570}, "8"},
+      {Keep<&W::Command1, 9>, "Command1(9)", {2160, 1890, 930, 570}, "9"},
+      {Keep<&W::Command1, 4>, "Command1(4)", {120, 2520, 930, 570}, "4"},
+      {Keep<&W::Command1, 5>, "Command1(5)", {1140, 2520, 930, 570}, "5"},
+      {Keep<&W::Command1, 6>, "Command1(6)", {2160, 2520, 930, 570}, "6"},
+      {Keep<&W::Command1, 1>, "Command1(1)", {120, 3150, 930, 570}, "1"},
+      {Keep<&W::Command1, 2>, "Command1(2)", {1140, 3150, 930, 570}, "2"},
+      {Keep<&W::Command1, 3>, "Command1(3)", {2160, 3150, 930, 570}, "3"},
+      {Keep<&W::Command1, 0>, "Command1(0)", {120, 3780, 930, 570}, "0"},
+      {Keep<&W::cmdDecimal>, "cmdDecimal", {1140, 3780, 930, 570}, ".", nullptr,
+       QT_TR_NOOP("Decimal point")},
+      {Keep<&W::cmdEqualSign>, "cmdEqualSign", {2160, 3780, 930, 570}, "=", nullptr,
+       QT_TR_NOOP("Equals")},
+      {Keep<&W::cmdOperatorX>, "cmdOperatorX", {3300, 1890, 1440, 570}, "X",
+       QT_TR_NOOP(" Multiply "), QT_TR_NOOP("Multiply")},
+      {Keep<&W::cmdOperatorDivide>, "cmdOperatorDivide", {4800, 1890, 1440, 570}, "/",
+       QT_TR_NOOP(" Divide "), QT_TR_NOOP("Divide")},
+      {Keep<&W::cmdOperatorPlus>, "cmdOperatorPlus", {6300, 1890, 1440, 570}, "+",
+       QT_TR_NOOP(" Add "), QT_TR_NOOP("Add")},
+      {Keep<&W::cmdOperatorMinus>, "cmdOperatorMinus", {7800, 1890, 1440, 570}, "-",
+       QT_TR_NOOP(" Subtract "), QT_TR_NOOP("Subtract")},
+      {Keep<&W::cmdOperatorSR>, "cmdOperatorSR", {3300, 2520, 1440, 570}, "SR",
+       QT_TR_NOOP(" Square root "), QT_TR_NOOP("Square root")},
+      {Keep<&W::cmdCubeRoot>, "cmdCubeRoot", {4800, 2520, 1440, 570}, "CR",
+       QT_TR_NOOP(" Cube root "), QT_TR_NOOP("Cube root")},
+      {Keep<&W::cmdInverse>, "cmdInverse", {6300, 2520, 1440, 570}, "1/X",
+       QT_TR_NOOP(" 1 divided by the number in operand 1 (reciprocal) "), QT_TR_NOOP("Reciprocal")},
+      {Keep<&W::cmdPowers>, "cmdPowers", {7800, 2520, 1440, 570}, "X^Y",
+       QT_TR_NOOP(" Operand 1 to the power of operand 2 "), QT_TR_NOOP("Power")},
+      {Keep<&W::cmdPlusMinus>, "cmdPlusMinus", {3300, 3150, 1440, 570}, "+/-",
+       QT_TR_NOOP(" Change sign "), QT_TR_NOOP("Change sign")},
+      {Keep<&W::Command1, 10>, "Command1(10)", {4800, 3150, 1440, 570}, QT_TR_NOOP("Pi"),
+       " 3.14159265 "},
+      {Keep<&W::cmdCopy>, "cmdCopy", {6300, 3150, 1440, 570}, QT_TR_NOOP("Copy"),
+       QT_TR_NOOP(" Copy answer ")},
+      {Keep<&W::cmdPaste>, "cmdPaste", {7800, 3150, 1440, 570}, QT_TR_NOOP("Paste"),
+       QT_TR_NOOP(" Paste last copied answer ")},
+      {Keep<&W::cmdBackspace>, "cmdBackspace", {3300, 3780, 2940, 570}, QT_TR_NOOP("Back && CA"),
+       QT_TR_NOOP(" Backspace in selected field or clear answer "), QT_TR_NOOP("Backspace")},
+      {Keep<&W::cmdClearAll>, "cmdClearAll", {6300, 3780, 2940, 570}, QT_TR_NOOP("Clear All"),
+       QT_TR_NOOP(" Clear all fields and answer ")},
   };
   // Right of the keys: the decimal places and the constants.
-  static constexpr Placed<QLabel> kPlacesCaption = {"", {9600, 90, 3600, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Decimal Places In Answer"), nullptr, [](W& w) -> QLabel*& { return w.captions_.places; }};
-  static constexpr Placed<QComboBox> kPlaces = {"Combo4", {9600, 360, 1650, 540}, nullptr, nullptr, [](W& w) -> QComboBox*& { return w.Combo4; }};
-  static constexpr Placed<QLabel> kConstantsCaption = {"", {9600, 990, 1200, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Constants"), nullptr, nullptr};
-  static constexpr Placed<QPushButton> kClearConstants = {"Command7", {10890, 930, 1350, 360}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "< C&lear"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clear all constants "), [](W& w) -> QPushButton*& { return w.Command7; }};
-  // Slot i stands 600 twips below slot i - 1.
-  static constexpr Placed<QPushButton> kStore = {"cmdCopyA(%1)", {9600, 1380, 540, 540}, "C", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Copy your answer "), nullptr};
-  static constexpr Placed<QPushButton> kRecall = {"cmdPasteA(%1)", {10200, 1380, 540, 540}, "P", QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Paste this value "), nullptr};
-  static constexpr Placed<QLineEdit> kSlot = {"txtPaste(%1)", {10830, 1380, 4365, 540}, nullptr, nullptr, nullptr};
-  constexpr int kSlotPitch = 600;
+  static constexpr ui::ControlRow kRightOfKeys[] = {
+      {Keep<&W::Label5>, "Label5", {9600, 90, 3600, 240}, QT_TR_NOOP("Decimal Places In Answer")},
+      {Keep<&W::Combo4>, "Combo4", {9600, 360, 1650, 540}},
+      {ui::Make<QLabel>, "Label6", {9600, 990, 1200, 240}, QT_TR_NOOP("Constants")},
+      {Keep<&W::Command7>, "Command7", {10890, 930, 1350, 360}, QT_TR_NOOP("< C&lear"),
+       QT_TR_NOOP(" Clear all constants "), QT_TR_NOOP("Clear constants")},
+  };
+  // The constant slots from the top, 600 twips apart: copy key, paste key, value.
+  static constexpr ui::ControlRow kSlots[] = {
+      {Keep<&W::cmdCopyA, 0>, "cmdCopyA(0)", {9600, 1380, 540, 540}, "C",
+       QT_TR_NOOP(" Copy your answer "),
+       //: What a screen reader says for the button; the answer is the calculator's result.
+       QT_TR_NOOP("Copy answer to constant 1")},
+      {Keep<&W::cmdPasteA, 0>, "cmdPasteA(0)", {10200, 1380, 540, 540}, "P",
+       QT_TR_NOOP(" Paste this value "), QT_TR_NOOP("Paste constant 1")},
+      {Keep<&W::txtPaste, 0>, "txtPaste(0)", {10830, 1380, 4365, 540}, nullptr, nullptr,
+       QT_TR_NOOP("Constant 1")},
+      {Keep<&W::cmdCopyA, 1>, "cmdCopyA(1)", {9600, 1980, 540, 540}, "C",
+       QT_TR_NOOP(" Copy your answer "), QT_TR_NOOP("Copy answer to constant 2")},
+      {Keep<&W::cmdPasteA, 1>, "cmdPasteA(1)", {10200, 1980, 540, 540}, "P",
+       QT_TR_NOOP(" Paste this value "), QT_TR_NOOP("Paste constant 2")},
+      {Keep<&W::txtPaste, 1>, "txtPaste(1)", {10830, 1980, 4365, 540}, nullptr, nullptr,
+       QT_TR_NOOP("Constant 2")},
+      {Keep<&W::cmdCopyA, 2>, "cmdCopyA(2)", {9600, 2580, 540, 540}, "C",
+       QT_TR_NOOP(" Copy your answer "), QT_TR_NOOP("Copy answer to constant 3")},
+      {Keep<&W::cmdPasteA, 2>, "cmdPasteA(2)", {10200, 2580, 540, 540}, "P",
+       QT_TR_NOOP(" Paste this value "), QT_TR_NOOP("Paste constant 3")},
+      {Keep<&W::txtPaste, 2>, "txtPaste(2)", {10830, 2580, 4365, 540}, nullptr, nullptr,
+       QT_TR_NOOP("Constant 3")},
+      {Keep<&W::cmdCopyA, 3>, "cmdCopyA(3)", {9600, 3180, 540, 540}, "C",
+       QT_TR_NOOP(" Copy your answer "), QT_TR_NOOP("Copy answer to constant 4")},
+      {Keep<&W::cmdPasteA, 3>, "cmdPasteA(3)", {10200, 3180, 540, 540}, "P",
+       QT_TR_NOOP(" Paste this value "), QT_TR_NOOP("Paste constant 4")},
+      {Keep<&W::txtPaste, 3>, "txtPaste(3)", {10830, 3180, 4365, 540}, nullptr, nullptr,
+       QT_TR_NOOP("Constant 4")},
+      {Keep<&W::cmdCopyA, 4>, "cmdCopyA(4)", {9600, 3780, 540, 540}, "C",
+       QT_TR_NOOP(" Copy your answer "), QT_TR_NOOP("Copy answer to constant 5")},
+      {Keep<&W::cmdPasteA, 4>, "cmdPasteA(4)", {10200, 3780, 540, 540}, "P",
+       QT_TR_NOOP(" Paste this value "), QT_TR_NOOP("Paste constant 5")},
+      {Keep<&W::txtPaste, 4>, "txtPaste(4)", {10830, 3780, 4365, 540}, nullptr, nullptr,
+       QT_TR_NOOP("Constant 5")},
+  };
 
-  const QFont keyFont = KeyFont();
-  for (const auto& row : kCaptions) Place(area, row);
-  for (const auto& row : kOperands) MakeDisplay(Place(area, row));
-  for (const auto& row : kDisplays) {
-    QLabel* label = Place(area, row);
-    if (row.caption == nullptr) MakeDisplay(label);
+  const ui::Layout layout(*this);
+  layout.Create(area, kDisplay);
+  for (QWidget* display : std::initializer_list<QWidget*>{txtOperand[0], txtOperand[1], lblOperator,
+                                                          lblAnswer}) {
+    MakeDisplay(display);
   }
-  captions_.op->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   for (QLineEdit* field : txtOperand) {
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::StrongFocus);
   }
   lblOperator->setAlignment(Qt::AlignCenter);
   lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lblAnswer->setIndent(6);
-  for (const auto& row : kKeys) Place(area, row)->setFont(keyFont);
+  lblAnswer->setIndent(kAnswerIndentPixels);
+  const QFont keyFont = KeyFont();
+  for (const ui::ControlRow& row : kKeys) layout.Create(area, row)->setFont(keyFont);
 
   tmrNumbers = new QTimer(this);
   tmrNumbers->setObjectName(QStringLiteral("tmrNumbers"));
@@ -209,32 +217,20 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   tmrBackspace->setInterval(kRepeatMilliseconds);
   connect(tmrBackspace, &QTimer::timeout, this, [this] { tmrBackspace_Timer(); });
 
-  Place(area, kPlacesCaption);
-  Place(area, kPlaces);
+  layout.Create(area, kRightOfKeys);
   QFont narrow(QStringLiteral("Arial Narrow"));
   narrow.setPointSizeF(14.25);
   narrow.setBold(true);
   Combo4->setFont(narrow);
-  Combo4->setMaxVisibleItems(12);
+  Combo4->setMaxVisibleItems(kPlacesShownAtOnce);
   connect(Combo4, &QComboBox::activated, this, [this] { Combo4_Click(); });
   connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
   connect(cmdPaste, &QPushButton::clicked, this, [this] { cmdPaste_Click(); });
-
-  Place(area, kConstantsCaption);
-  Place(area, kClearConstants);
   connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-  for (int i = 0; i < 5; ++i) {
+
+  layout.Create(area, kSlots);
+  for (int i = 0; i < static_cast<int>(txtPaste.size()); ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    auto inSlot = [i](auto row) {
-      row.twips.translate(0, i * kSlotPitch);
-      return row;
-    };
-    cmdCopyA[slot] = Place(area, inSlot(kStore));
-    cmdPasteA[slot] = Place(area, inSlot(kRecall));
-    txtPaste[slot] = Place(area, inSlot(kSlot));
-    for (QWidget* control : std::initializer_list<QWidget*>{cmdCopyA[slot], cmdPasteA[slot], txtPaste[slot]}) {
-      control->setObjectName(control->objectName().arg(i));
-    }
     cmdCopyA[slot]->setFont(keyFont);
     cmdPasteA[slot]->setFont(keyFont);
     MakeDisplay(txtPaste[slot]);
@@ -245,56 +241,51 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
 
 void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   using W = frmNewCalculator1;
-  static constexpr Placed<QPushButton> kButtons[] = {
-      {"Command5", {9300, 4440, 2295, 420}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Hide Workboard"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Workboard disappears "), [](W& w) -> QPushButton*& { return w.Command5; }},
-      {"Command4", {12450, 4440, 2295, 420}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Cle&ar Workboard"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Clears the contents of the workboard "), [](W& w) -> QPushButton*& { return w.Command4; }},
-  };
-  static constexpr Placed<ui::RichTextBox> kWorkboard = {"txtArchive1", {60, 4980, 11325, 5325}, nullptr, nullptr, [](W& w) -> ui::RichTextBox*& { return w.txtArchive1; }};
-  static constexpr Placed<QPushButton> kArrows[] = {
-      {"Command2", {11580, 4980, 435, 660}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Expand workboard "), [](W& w) -> QPushButton*& { return w.Command2; }},
-      {"Command3", {11580, 5775, 435, 660}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Collapse workboard "), [](W& w) -> QPushButton*& { return w.Command3; }},
-  };
-  // The font group right of the workboard, top to bottom.
-  static constexpr Placed<QLabel> kGroupCaptions[] = {
-      {"", {12180, 4950, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "--Font Properties Used--"), nullptr, nullptr},
-      {"", {12180, 5190, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "--For Faxing & Printing--"), nullptr, nullptr},
-  };
-  static constexpr Placed<QCheckBox> kChecks[] = {
-      {"Check1", {12180, 5520, 3000, 300}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Bold"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Make selected text bold and/or subsequent text bold "), [](W& w) -> QCheckBox*& { return w.Check1; }},
-      {"Check2", {12180, 5850, 3000, 300}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "&Italic"), QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Make selected text italic and/or subsequent text italic "), [](W& w) -> QCheckBox*& { return w.Check2; }},
-  };
-  struct Labelled {
-    Placed<QLabel> caption;
-    Placed<QComboBox> list;
-  };
-  static constexpr Labelled kLists[] = {
-      {{"", {12180, 6210, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Font face:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.face; }},
-       {"Combo2", {12180, 6450, 3000, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select a font face "), [](W& w) -> QComboBox*& { return w.Combo2; }}},
-      {{"", {12180, 6930, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Size:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.size; }},
-       {"Combo1", {12180, 7170, 1200, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select a font size "), [](W& w) -> QComboBox*& { return w.Combo1; }}},
-      {{"", {12180, 7650, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Line Spacing"), nullptr, [](W& w) -> QLabel*& { return w.captions_.lineSpacing; }},
-       {"Combo3", {12180, 7890, 1200, 390}, nullptr, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", " Select the spacing between each new entry on the whiteboard "), [](W& w) -> QComboBox*& { return w.Combo3; }}},
-  };
-  struct Shown {
-    Placed<QLabel> caption;
-    Placed<QLineEdit> field;
-  };
-  static constexpr Shown kPrinterFields[] = {
-      {{"", {12180, 8370, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Default printer/fax program:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.printer; }},
-       {"Text3", {12180, 8610, 3000, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text3; }}},
-      {{"", {12180, 9060, 3000, 240}, QT_TRANSLATE_NOOP("numbrella::frmNewCalculator1", "Font count:"), nullptr, [](W& w) -> QLabel*& { return w.captions_.fontCount; }},
-       {"Text2", {12180, 9300, 1200, 360}, nullptr, nullptr, [](W& w) -> QLineEdit*& { return w.Text2; }}},
+  using ui::Keep;
+  // The buttons above the workboard, the workboard with its arrows, then the font group
+  // right of it, top to bottom.
+  static constexpr ui::ControlRow kWorkboard[] = {
+      {Keep<&W::Command5>, "Command5", {9300, 4440, 2295, 420}, QT_TR_NOOP("&Hide Workboard"),
+       QT_TR_NOOP(" Workboard disappears ")},
+      {Keep<&W::Command4>, "Command4", {12450, 4440, 2295, 420}, QT_TR_NOOP("Cle&ar Workboard"),
+       QT_TR_NOOP(" Clears the contents of the workboard ")},
+      {Keep<&W::txtArchive1>, "txtArchive1", {60, 4980, 11325, 5325}, nullptr, nullptr,
+       QT_TR_NOOP("Workboard")},
+      {Keep<&W::Command2>, "Command2", {11580, 4980, 435, 660}, nullptr,
+       QT_TR_NOOP(" Expand workboard "), QT_TR_NOOP("Expand workboard")},
+      {Keep<&W::Command3>, "Command3", {11580, 5775, 435, 660}, nullptr,
+       QT_TR_NOOP(" Collapse workboard "), QT_TR_NOOP("Collapse workboard")},
+      {ui::Make<QLabel>, "Label7", {12180, 4950, 3000, 240},
+       QT_TR_NOOP("--Font Properties Used--")},
+      {ui::Make<QLabel>, "Label8", {12180, 5190, 3000, 240},
+       QT_TR_NOOP("--For Faxing & Printing--")},
+      {Keep<&W::Check1>, "Check1", {12180, 5520, 3000, 300}, QT_TR_NOOP("&Bold"),
+       QT_TR_NOOP(" Make selected text bold and/or subsequent text bold ")},
+      {Keep<&W::Check2>, "Check2", {12180, 5850, 3000, 300}, QT_TR_NOOP("&Italic"),
+       QT_TR_NOOP(" Make selected text italic and/or subsequent text italic ")},
+      {Keep<&W::Label9>, "Label9", {12180, 6210, 3000, 240}, QT_TR_NOOP("Font face:")},
+      {Keep<&W::Combo2>, "Combo2", {12180, 6450, 3000, 390}, nullptr,
+       QT_TR_NOOP(" Select a font face ")},
+      {Keep<&W::Label10>, "Label10", {12180, 6930, 3000, 240}, QT_TR_NOOP("Size:")},
+      {Keep<&W::Combo1>, "Combo1", {12180, 7170, 1200, 390}, nullptr,
+       QT_TR_NOOP(" Select a font size ")},
+      {Keep<&W::Label11>, "Label11", {12180, 7650, 3000, 240}, QT_TR_NOOP("Line Spacing")},
+      {Keep<&W::Combo3>, "Combo3", {12180, 7890, 1200, 390}, nullptr,
+       QT_TR_NOOP(" Select the spacing between each new entry on the whiteboard ")},
+      {Keep<&W::Label12>, "Label12", {12180, 8370, 3000, 240},
+       QT_TR_NOOP("Default printer/fax program:")},
+      {Keep<&W::Text3>, "Text3", {12180, 8610, 3000, 360}},
+      {Keep<&W::Label13>, "Label13", {12180, 9060, 3000, 240}, QT_TR_NOOP("Font count:")},
+      {Keep<&W::Text2>, "Text2", {12180, 9300, 1200, 360}},
   };
 
-  for (const auto& row : kButtons) Place(area, row);
+  ui::Layout(*this).Create(area, kWorkboard);
   Command4->setVisible(false);
-  Place(area, kWorkboard);
   QFont design(QStringLiteral("Arial"));
   design.setPointSizeF(14.25);
   design.setBold(true);
   txtArchive1->setFont(design);
   connect(txtArchive1, &ui::RichTextBox::Change, this, [this] { txtArchive1_Change(); });
-  for (const auto& row : kArrows) Place(area, row);
   Command2->setIcon(ArrowPicture(true));
   Command3->setIcon(ArrowPicture(false));
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -302,22 +293,14 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
   connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
-  for (const auto& row : kGroupCaptions) Place(area, row);
-  for (const auto& row : kChecks) Place(area, row);
   Check1->setChecked(true);
   connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
   connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
-  for (const Labelled& row : kLists) {
-    Place(area, row.caption);
-    Place(area, row.list);
-  }
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
   for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)));
   Combo1->setCurrentIndex(-1);
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-  for (const Shown& row : kPrinterFields) {
-    Place(area, row.caption);
-    QLineEdit* field = Place(area, row.field);
+  for (QLineEdit* field : {Text3, Text2}) {
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
   }

@@ -8,8 +8,8 @@
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/screen_fit.h"
+#include "ui/layout.h"
 #include "ui/text.h"
-#include "ui/twips.h"
 #include "workboard/document_file.h"
 
 #include <QAction>
@@ -21,7 +21,6 @@
 
 namespace numbrella {
 
-using ui::Px;
 using ui::Q;
 using ui::Utf8;
 
@@ -31,15 +30,28 @@ namespace {
 // many twips on the desktop the window was laid out for; the client area is the rest.
 constexpr int kFrameTwips = frmNewCalculator1::kShownHeightTwips - frmNewCalculator1::kClientHeightTwips;
 
+// The workboard's top and height in twips as the arrows set them; its left edge and
+// width stay as laid out.
+struct WorkboardSpan {
+  double top;
+  double height;
+};
+// Over the whole client area, in front of the worksheet.
+constexpr WorkboardSpan kExpandedWorkboard{0, 10470};
+// Back in the lower half, but not where it was laid out (top 4980, height 5325): a
+// little higher and taller, at the single-precision values nearest to 4967.04 and
+// 5497.06.
+constexpr WorkboardSpan kCollapsedWorkboard{static_cast<double>(4967.04f),
+                                            static_cast<double>(5497.06f)};
+
 }  // namespace
 
 void frmNewCalculator1::Command2_Click() {
-  PlaceWorkboard(0, 10470);
+  PlaceWorkboard(kExpandedWorkboard.top, kExpandedWorkboard.height);
 }
 
 void frmNewCalculator1::Command3_Click() {
-  // The single-precision values nearest to 4967.04 and 5497.06.
-  PlaceWorkboard(static_cast<double>(4967.04f), static_cast<double>(5497.06f));
+  PlaceWorkboard(kCollapsedWorkboard.top, kCollapsedWorkboard.height);
 }
 
 void frmNewCalculator1::Command5_Click() { mnuDisplayWork_Click(); }
@@ -55,12 +67,14 @@ void frmNewCalculator1::mnuDisplayWork_Click() {
 }
 
 void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {
-  txtArchive1->setGeometry(txtArchive1->x(), Px(topTwips), txtArchive1->width(), Px(heightTwips));
+  const ui::Layout layout(*this);
+  txtArchive1->setGeometry(txtArchive1->x(), layout.Pixels(topTwips), txtArchive1->width(),
+                           layout.Pixels(heightTwips));
   txtArchive1->raise();
 }
 
 void frmNewCalculator1::SetWindowHeight(int twips) {
-  ui::FitToScreen(*this, QSize(Px(kClientWidthTwips), Px(twips - kFrameTwips)));
+  ui::FitToScreen(*this, ui::Layout(*this).Pixels(kClientWidthTwips, twips - kFrameTwips));
 }
 
 // ---------------------------------------------------------------------------------

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The calculator window's fixed texts: its title, its messages and the names screen
-// readers give its controls. They are English here; the functions below, and the core
-// code that hands a text to a window, give it in the user's language, and a window
-// translates the constants it shows itself:
+// The calculator window's fixed texts: its title, its messages, its file types and its
+// print footer. They are English here; the functions below, and the core code that
+// hands a text to a window, give it in the user's language, and a window translates
+// the constants it shows itself:
 // ui::Translated(kWindowTextsContext, kDivideByZeroText).
 #include "common/translation.h"
 
@@ -82,47 +82,6 @@ inline constexpr std::string_view kFooterFirstLine =
 //: The printed footer's last line, followed at once by the web address.
 inline constexpr std::string_view kFooterLastLine =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Visit...");
-
-// What screen readers say for the calculator's controls whose captions are symbols,
-// or say too little; the other controls are named after their captions.
-struct SpokenName {
-  std::string_view control;  // the control's name on the window
-  std::string_view name;
-};
-inline constexpr SpokenName kSpokenNames[] = {
-    {"cmdDecimal", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Decimal point")},
-    {"cmdEqualSign", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Equals")},
-    {"cmdOperatorX", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Multiply")},
-    {"cmdOperatorDivide", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Divide")},
-    {"cmdOperatorPlus", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Add")},
-    {"cmdOperatorMinus", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Subtract")},
-    {"cmdOperatorSR", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Square root")},
-    {"cmdCubeRoot", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Cube root")},
-    {"cmdInverse", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Reciprocal")},
-    {"cmdPowers", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Power")},
-    {"cmdPlusMinus", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Change sign")},
-    {"cmdBackspace", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Backspace")},
-    {"Command7", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Clear constants")},
-    //: What a screen reader says for the button; the answer is the calculator's result.
-    {"cmdCopyA(0)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Copy answer to constant 1")},
-    {"cmdCopyA(1)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Copy answer to constant 2")},
-    {"cmdCopyA(2)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Copy answer to constant 3")},
-    {"cmdCopyA(3)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Copy answer to constant 4")},
-    {"cmdCopyA(4)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Copy answer to constant 5")},
-    {"cmdPasteA(0)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Paste constant 1")},
-    {"cmdPasteA(1)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Paste constant 2")},
-    {"cmdPasteA(2)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Paste constant 3")},
-    {"cmdPasteA(3)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Paste constant 4")},
-    {"cmdPasteA(4)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Paste constant 5")},
-    {"txtPaste(0)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Constant 1")},
-    {"txtPaste(1)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Constant 2")},
-    {"txtPaste(2)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Constant 3")},
-    {"txtPaste(3)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Constant 4")},
-    {"txtPaste(4)", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Constant 5")},
-    {"txtArchive1", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Workboard")},
-    {"Command2", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Expand workboard")},
-    {"Command3", NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Collapse workboard")},
-};
 
 // The document dialog's file-type list.
 //: Pairs of a file type's name and its pattern, all joined by "|": translate the names

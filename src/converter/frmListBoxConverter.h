@@ -8,9 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
-#include <string_view>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -116,9 +114,7 @@ class frmListBoxConverter : public QMainWindow {
   void ShowModel();
 
   // The layout: the controls placed from the window's table, the unit lists, the menus.
-  struct ControlRow;
   struct CategoryRow;
-  static const ControlRow kControls[];
   static const CategoryRow kCategoryRows[];
   void BuildControls();
   void BuildLists();
@@ -129,41 +125,35 @@ class frmListBoxConverter : public QMainWindow {
   // The unit lists are named after the captions above them and their categories.
   void NameLists();
   using Handler = void (frmListBoxConverter::*)();
-  QAction* AddMenuEntry(QMenu* menu, std::string_view name, const QString& caption, Qt::Key key,
-                        Handler handler);
 
   ui::Services services_;
   ConverterModel model_;
 
-  QWidget* surface_ = nullptr;  // the client area below the menu bar
-  QLabel* lblTitle = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  std::array<QListWidget*, kCategoryCount> leftLists_{};   // lstArea1 ... lstVolume1
-  std::array<QListWidget*, kCategoryCount> rightLists_{};  // lstArea2 ... lstVolume2
-  QLabel* Image1 = nullptr;
-  QLabel* Image2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* txtIn = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLineEdit* txtOut = nullptr;
-  QLabel* Label2 = nullptr;
-  QComboBox* cmbDP = nullptr;
-  QLabel* Label5 = nullptr;
-  QPushButton* cmdSwap1 = nullptr;
-  QPushButton* cmdCopy = nullptr;
-  QLineEdit* Text1 = nullptr;
+  // The controls, by role.
+  QWidget* surface_ = nullptr;      // the client area below the menu bar
+  QLabel* lblTitle = nullptr;       // the category's title; its tooltip describes it
+  QLabel* Label6 = nullptr;         // caption over the left lists: "Convert:" or "Into:"
+  QLabel* Label7 = nullptr;         // caption over the right lists: the other one
+  QLabel* Image1 = nullptr;         // hand pointing right: converting left to right
+  QLabel* Image2 = nullptr;         // hand pointing left: converting right to left
+  QLabel* Label3 = nullptr;         // caption "Input:"
+  QLineEdit* txtIn = nullptr;       // the number to convert
+  QLabel* Label1 = nullptr;         // the unit of the input
+  QLabel* Label4 = nullptr;         // caption "Output:"
+  QLineEdit* txtOut = nullptr;      // the converted number
+  QLabel* Label2 = nullptr;         // the unit of the output
+  QComboBox* cmbDP = nullptr;       // decimal places of the output
+  QLabel* Label5 = nullptr;         // caption "Decimal points"
+  QPushButton* cmdSwap1 = nullptr;  // swaps the units
+  QPushButton* cmdCopy = nullptr;   // copies the output to the clipboard
+  QLineEdit* Text1 = nullptr;       // takes the focus from a click on the background
+  // The unit lists of each category by its catalogue index: lstArea1 ... lstVolume1 on
+  // the left, lstArea2 ... lstVolume2 on the right.
+  std::array<QListWidget*, kCategoryCount> leftLists_{};
+  std::array<QListWidget*, kCategoryCount> rightLists_{};
 
+  // The menus: the one the window shows as its pop-up too.
   QMenu* mnuLists = nullptr;
-  QMenu* mnuOptions = nullptr;
-  QMenu* mnuInfo = nullptr;
-  std::array<QAction*, kCategoryCount> categoryActions_{};  // mnuArea ... mnuVolume
-  QAction* mnuSave = nullptr;
-  QAction* mnuSwap = nullptr;
-  QAction* mnuShowInfo = nullptr;
-  QAction* mnuSIBaseUnits = nullptr;
-  QAction* mnuPrefixes = nullptr;
   ui::MenuKeys* menuKeys_;
 
   QObject* pressed_ = nullptr;  // the control a left button went down on

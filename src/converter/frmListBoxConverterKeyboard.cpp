@@ -25,9 +25,6 @@ void frmListBoxConverter::MakeAccessible() {
   ui::NameAfter(Label3, txtIn);
   ui::NameAfter(Label4, txtOut);
   ui::NameAfter(Label5, cmbDP);
-  const QString reverse = tr("Reverse conversion");
-  Image1->setAccessibleName(reverse);
-  Image2->setAccessibleName(reverse);
   NameLists();
 
   // The focus sink lies under the copy button, unseen: no Tab stop. It still takes the

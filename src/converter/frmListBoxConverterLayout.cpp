@@ -4,25 +4,25 @@
 #include "converter/frmListBoxConverter.h"
 
 #include "converter/frmConverterArt.h"
+#include "ui/layout.h"
 #include "ui/menu_keys.h"
+#include "ui/menus.h"
 #include "ui/text.h"
-#include "ui/text_field.h"
 #include "ui/translations.h"
-#include "ui/twips.h"
 #include "ui/window_font.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtGlobal>
 
+#include <initializer_list>
 #include <iterator>
+#include <vector>
 
 namespace numbrella {
 
@@ -39,90 +39,17 @@ constexpr Font kMediumFont{9.75, true};
 constexpr Font kLargeFont{12, true};
 constexpr Font kTitleFont{13.5, true};
 
+QFont Of(Font font) { return ui::WindowFont(font.points, font.bold); }
+
 constexpr int kClientWidth = 8115;  // twips
 constexpr int kClientHeight = 4980;
 // All left lists lie in one place, all right lists in another: only one pair shows.
 constexpr ui::TwipsRect kLeftLists{660, 900, 3015, 1425};
 constexpr ui::TwipsRect kRightLists{4440, 900, 3015, 1425};
-
-QLabel* NewControl(QLabel*, QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QLineEdit* NewControl(QLineEdit*, QWidget* parent, const QString&) { return ui::TextField(parent); }
-
-QComboBox* NewControl(QComboBox*, QWidget* parent, const QString&) { return new QComboBox(parent); }
-
-QPushButton* NewControl(QPushButton*, QWidget* parent, const QString& text) {
-  auto* button = new QPushButton(text, parent);
-  button->setAutoDefault(false);
-  return button;
-}
-
-// Creates the control that `member` of the window holds, of that member's type.
-template <auto member>
-QWidget* Make(frmListBoxConverter& window, QWidget* parent, const QString& text) {
-  auto*& control = window.*member;
-  control = NewControl(control, parent, text);
-  return control;
-}
+// The list of decimal places shows "0" to "7" before it scrolls.
+constexpr int kPlacesShownAtOnce = 8;
 
 }  // namespace
-
-// One control of the window: its name, the member that holds it, its place in twips,
-// its font, its caption and its tooltip.
-struct frmListBoxConverter::ControlRow {
-  const char* name;
-  QWidget* (*make)(frmListBoxConverter& window, QWidget* parent, const QString& text);
-  ui::TwipsRect place;
-  Font font;
-  const char* text;  // nullptr: none, or the one the window writes
-  const char* tip;   // nullptr: none
-};
-
-// The fields come first: the input field is first in the focus order. The focus sink
-// Text1 lies under the copy button, where it takes the focus unseen. The drop-down is
-// one line high, the height of its own text.
-constexpr frmListBoxConverter::ControlRow frmListBoxConverter::kControls[] = {
-    {"txtIn", Make<&frmListBoxConverter::txtIn>, {900, 2940, 4935, 435}, kLargeFont, nullptr,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Input your data here")},
-    {"txtOut", Make<&frmListBoxConverter::txtOut>, {900, 3600, 4935, 435}, kLargeFont, nullptr,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Your conversion appears here")},
-    {"cmbDP", Make<&frmListBoxConverter::cmbDP>, {240, 4335, 675, 0}, kMediumFont, nullptr,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Select number of decimal points")},
-    {"lblTitle", Make<&frmListBoxConverter::lblTitle>, {1380, 120, 5355, 435}, kTitleFont,
-     nullptr, nullptr},
-    {"Label6", Make<&frmListBoxConverter::Label6>, {660, 660, 615, 195}, kCaptionFont, nullptr,
-     nullptr},
-    {"Label7", Make<&frmListBoxConverter::Label7>, {4440, 660, 615, 195}, kCaptionFont, nullptr,
-     nullptr},
-    {"Image1", Make<&frmListBoxConverter::Image1>, {3840, 1380, 480, 480}, kWindowFont, nullptr,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Click here to reverse conversion")},
-    {"Image2", Make<&frmListBoxConverter::Image2>, {3840, 1380, 480, 480}, kWindowFont, nullptr,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Click here to reverse conversion")},
-    {"Label3", Make<&frmListBoxConverter::Label3>, {300, 3060, 555, 315}, kMediumFont,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Input:"), nullptr},
-    {"Label1", Make<&frmListBoxConverter::Label1>, {5940, 3120, 2175, 435}, kWindowFont, nullptr,
-     nullptr},
-    {"Label4", Make<&frmListBoxConverter::Label4>, {120, 3720, 735, 315}, kMediumFont,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Output:"), nullptr},
-    {"Label2", Make<&frmListBoxConverter::Label2>, {5940, 3780, 2175, 435}, kWindowFont, nullptr,
-     nullptr},
-    {"Label5", Make<&frmListBoxConverter::Label5>, {1020, 4380, 1635, 315}, kMediumFont,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Decimal points"),
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Select number of decimal points")},
-    {"cmdSwap1", Make<&frmListBoxConverter::cmdSwap1>, {4920, 4320, 1395, 375}, kMediumFont,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "&Swap Units"),
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Invert selected units")},
-    {"Text1", Make<&frmListBoxConverter::Text1>, {6900, 4380, 435, 285}, kWindowFont, nullptr,
-     nullptr},
-    {"cmdCopy", Make<&frmListBoxConverter::cmdCopy>, {6480, 4320, 1395, 375}, kMediumFont,
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "&Clipboard"),
-     QT_TRANSLATE_NOOP("numbrella::frmListBoxConverter", "Copy output to clipboard")},
-};
 
 // The handlers of one category, by its index in the catalogue: its command, its
 // shortcut and its two lists.
@@ -168,19 +95,57 @@ constexpr frmListBoxConverter::CategoryRow frmListBoxConverter::kCategoryRows[] 
 // ---- the window's controls ---------------------------------------------------------
 
 void frmListBoxConverter::BuildControls() {
+  using W = frmListBoxConverter;
+  using ui::Keep;
+  // The fields come first: the input field is first in the focus order. The focus sink
+  // Text1 lies under the copy button, where it takes the focus unseen. The drop-down is
+  // one line high, the height of its own text.
+  static constexpr ui::ControlRow kControls[] = {
+      {Keep<&W::txtIn>, "txtIn", {900, 2940, 4935, 435}, nullptr,
+       QT_TR_NOOP("Input your data here")},
+      {Keep<&W::txtOut>, "txtOut", {900, 3600, 4935, 435}, nullptr,
+       QT_TR_NOOP("Your conversion appears here")},
+      {Keep<&W::cmbDP>, "cmbDP", {240, 4335, 675, 0}, nullptr,
+       QT_TR_NOOP("Select number of decimal points")},
+      {Keep<&W::lblTitle>, "lblTitle", {1380, 120, 5355, 435}},
+      {Keep<&W::Label6>, "Label6", {660, 660, 615, 195}},
+      {Keep<&W::Label7>, "Label7", {4440, 660, 615, 195}},
+      {Keep<&W::Image1>, "Image1", {3840, 1380, 480, 480}, nullptr,
+       QT_TR_NOOP("Click here to reverse conversion"), QT_TR_NOOP("Reverse conversion")},
+      {Keep<&W::Image2>, "Image2", {3840, 1380, 480, 480}, nullptr,
+       QT_TR_NOOP("Click here to reverse conversion"), QT_TR_NOOP("Reverse conversion")},
+      {Keep<&W::Label3>, "Label3", {300, 3060, 555, 315}, QT_TR_NOOP("Input:")},
+      {Keep<&W::Label1>, "Label1", {5940, 3120, 2175, 435}},
+      {Keep<&W::Label4>, "Label4", {120, 3720, 735, 315}, QT_TR_NOOP("Output:")},
+      {Keep<&W::Label2>, "Label2", {5940, 3780, 2175, 435}},
+      {Keep<&W::Label5>, "Label5", {1020, 4380, 1635, 315}, QT_TR_NOOP("Decimal points"),
+       QT_TR_NOOP("Select number of decimal points")},
+      {Keep<&W::cmdSwap1>, "cmdSwap1", {4920, 4320, 1395, 375}, QT_TR_NOOP("&Swap Units"),
+       QT_TR_NOOP("Invert selected units")},
+      {Keep<&W::Text1>, "Text1", {6900, 4380, 435, 285}},
+      {Keep<&W::cmdCopy>, "cmdCopy", {6480, 4320, 1395, 375}, QT_TR_NOOP("&Clipboard"),
+       QT_TR_NOOP("Copy output to clipboard")},
+  };
+
+  const ui::Layout layout(*this);
   surface_ = new QWidget(this);
   surface_->setObjectName(QStringLiteral("frmListBoxConverterClient"));
-  surface_->setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
-  surface_->setFont(ui::WindowFont(kWindowFont.points, kWindowFont.bold));
+  surface_->setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
+  surface_->setFont(Of(kWindowFont));
   surface_->installEventFilter(this);
   setCentralWidget(surface_);
 
-  for (const ControlRow& row : kControls) {
-    QWidget* control = row.make(*this, surface_, row.text != nullptr ? tr(row.text) : QString());
-    control->setObjectName(QLatin1String(row.name));
-    control->setGeometry(ui::Px(row.place));
-    control->setFont(ui::WindowFont(row.font.points, row.font.bold));
-    if (row.tip != nullptr) control->setToolTip(tr(row.tip));
+  layout.Create(surface_, kControls);
+  lblTitle->setFont(Of(kTitleFont));
+  for (QLabel* caption : {Label6, Label7}) caption->setFont(Of(kCaptionFont));
+  for (QLineEdit* field : {txtIn, txtOut}) field->setFont(Of(kLargeFont));
+  for (QWidget* control : std::initializer_list<QWidget*>{Label3, Label4, Label5, cmbDP, cmdSwap1,
+                                                          cmdCopy}) {
+    control->setFont(Of(kMediumFont));
+  }
+  // Captions and pictures stand at the top left of their places.
+  for (QLabel* label : surface_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
   Text1->lower();
   lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -199,7 +164,7 @@ void frmListBoxConverter::BuildControls() {
   for (const DecimalPlacesItem& item : DecimalPlacesItems()) {
     cmbDP->addItem(ui::Q(item.text), item.data);
   }
-  cmbDP->setMaxVisibleItems(8);
+  cmbDP->setMaxVisibleItems(kPlacesShownAtOnce);
   cmbDP->resize(cmbDP->width(), cmbDP->sizeHint().height());
   cmbDP->setCurrentIndex(-1);
   cmbDP->setEditText(QString());
@@ -217,13 +182,14 @@ void frmListBoxConverter::BuildLists() {
     }
     return true;
   }(), "the rows follow the catalogue");
-  const QFont font = ui::WindowFont(kWindowFont.points, kWindowFont.bold);
+  const QFont font = Of(kWindowFont);
+  const ui::Layout layout(*this);
   auto makeList = [&](const UnitCategory& category, std::string_view name, ui::TwipsRect place,
                       Handler handler) {
     auto* list = new QListWidget(surface_);
     list->setObjectName(ui::Q(name));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(ui::Px(place));
+    list->setGeometry(layout.Pixels(place));
     list->setFont(font);
     for (const Unit& unit : category.units) {
       auto* item = new QListWidgetItem(ui::Translated(kUnitCatalogueContext, unit.text), list);
@@ -278,38 +244,31 @@ void frmListBoxConverter::ConnectControls() {
 
 // ---- the menus -----------------------------------------------------------------------
 
-QAction* frmListBoxConverter::AddMenuEntry(QMenu* menu, std::string_view name,
-                                           const QString& caption, Qt::Key key, Handler handler) {
-  QAction* action = menuKeys_->AddEntry(menu, name, caption, key);
-  connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  return action;
-}
-
 void frmListBoxConverter::BuildMenus() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("menuBar"));
-  mnuLists = bar->addMenu(tr("&Lists"));
-  mnuLists->setObjectName(QStringLiteral("mnuLists"));
+  using W = frmListBoxConverter;
+  using enum ui::MenuPlace;
+  static constexpr ui::MenuRow<W> kLists = {Menu, "mnuLists", QT_TR_NOOP("&Lists"), 0, nullptr,
+                                            &W::mnuLists};
+  static constexpr ui::MenuRow<W> kOptionsAndInfo[] = {
+      {Menu, "mnuOptions", QT_TR_NOOP("&Options")},
+      {Entry, "mnuSave", QT_TR_NOOP("&Save to Clipboard"), Qt::Key_S, &W::mnuSave_Click},
+      {Entry, "mnuSwap", QT_TR_NOOP("Swap Selected &Units"), Qt::Key_U, &W::mnuSwap_Click},
+      {Menu, "mnuInfo", QT_TR_NOOP("&Info")},
+      {Entry, "mnuShowInfo", QT_TR_NOOP("The S&I System"), Qt::Key_I, &W::mnuShowInfo_Click},
+      {Entry, "mnuSIBaseUnits", QT_TR_NOOP("SI &Base Units"), Qt::Key_B, &W::mnuSIBaseUnits_Click},
+      {Entry, "mnuPrefixes", QT_TR_NOOP("SI Prefi&xes"), Qt::Key_X, &W::mnuPrefixes_Click},
+  };
+  // The "&Lists" menu holds the catalogue's categories with their own names and
+  // captions, and the window's keys and handlers.
+  std::vector<ui::MenuRow<W>> rows = {kLists};
   for (const CategoryRow& row : kCategoryRows) {
     const UnitCategory& category = Categories()[row.category];
-    categoryActions_[row.category] =
-        AddMenuEntry(mnuLists, category.menuName,
-                     ui::Translated(kUnitCatalogueContext, category.caption), row.key, row.command);
+    rows.push_back({Entry, category.menuName, category.caption, row.key, row.command, {},
+                    kUnitCatalogueContext});
   }
-  mnuOptions = bar->addMenu(tr("&Options"));
-  mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-  mnuSave = AddMenuEntry(mnuOptions, "mnuSave", tr("&Save to Clipboard"), Qt::Key_S,
-                         &frmListBoxConverter::mnuSave_Click);
-  mnuSwap = AddMenuEntry(mnuOptions, "mnuSwap", tr("Swap Selected &Units"), Qt::Key_U,
-                         &frmListBoxConverter::mnuSwap_Click);
-  mnuInfo = bar->addMenu(tr("&Info"));
-  mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
-  mnuShowInfo = AddMenuEntry(mnuInfo, "mnuShowInfo", tr("The S&I System"), Qt::Key_I,
-                             &frmListBoxConverter::mnuShowInfo_Click);
-  mnuSIBaseUnits = AddMenuEntry(mnuInfo, "mnuSIBaseUnits", tr("SI &Base Units"), Qt::Key_B,
-                                &frmListBoxConverter::mnuSIBaseUnits_Click);
-  mnuPrefixes = AddMenuEntry(mnuInfo, "mnuPrefixes", tr("SI Prefi&xes"), Qt::Key_X,
-                             &frmListBoxConverter::mnuPrefixes_Click);
+  rows.insert(rows.end(), std::begin(kOptionsAndInfo), std::end(kOptionsAndInfo));
+  menuBar()->setObjectName(QStringLiteral("menuBar"));
+  ui::BuildMenus<W>(*this, *menuKeys_, rows);
 }
 
 }  // namespace numbrella

@@ -6,7 +6,7 @@
 #include "reference/si_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
-#include "ui/twips.h"
+#include "ui/layout.h"
 
 #include <QColor>
 #include <QFont>
@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kClientWidth = 8085;  // twips
 constexpr int kClientHeight = 5235;
-constexpr ui::TwipsRect kRtbInfo{75, 240, 7935, 4755};
 
 // A white lower-case i on a dark blue disc.
 QPixmap InfoPixmap(int size) {
@@ -68,16 +67,18 @@ void ShowOnce(QPointer<Window>& open) {
 }  // namespace
 
 frmInfo1::frmInfo1() : QWidget(nullptr) {
+  static constexpr ui::ControlRow kText = {ui::Keep<&frmInfo1::rtbInfo>, "rtbInfo",
+                                           {75, 240, 7935, 4755}};
   setObjectName("frmInfo1");
   setWindowTitle(tr(" SI Info "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(InfoIcon());
-  setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
+  const ui::Layout layout(*this);
+  setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
 
-  rtbInfo = new ui::RichTextBox(this);
-  rtbInfo->setObjectName("rtbInfo");
+  layout.Create(this, kText);
+  // Screen readers name the text after the window.
   rtbInfo->setAccessibleName(windowTitle().trimmed());
-  rtbInfo->setGeometry(ui::Px(kRtbInfo));
   QFont font("System");
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(9.75);

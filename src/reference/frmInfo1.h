@@ -25,7 +25,7 @@ class frmInfo1 : public QWidget {
  private:
   void Form_Load();
 
-  ui::RichTextBox* rtbInfo;
+  ui::RichTextBox* rtbInfo = nullptr;  // the explanatory text, for reading
 };
 
 }  // namespace numbrella

@@ -3,7 +3,8 @@
 
 #include "reference/si_texts.h"
 #include "ui/accessibility.h"
-#include "ui/twips.h"
+#include "ui/layout.h"
+#include "ui/text.h"
 #include "ui/window_font.h"
 
 #include <QColor>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <span>
 
 namespace numbrella {
 namespace {
@@ -63,6 +65,8 @@ QIcon RulersIcon() {
   return icon;
 }
 
+namespace {
+
 QFont HeadingFont() {
   QFont font = ui::WindowFont(9.75, true);
   font.setUnderline(true);
@@ -78,36 +82,56 @@ QFont RowFont() {
   return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const SILabel& label) {
-  auto* widget = new QLabel(parent);
-  widget->setObjectName(QString::fromStdString(label.objectName));
-  widget->setTextFormat(Qt::PlainText);
-  widget->setText(QString::fromUtf8(label.text.data(), static_cast<qsizetype>(label.text.size())));
-  widget->setFont(label.heading ? HeadingFont() : RowFont());
-  // The widths suit the fonts the table was laid out with; where a stand-in font runs
-  // wider, the label grows to the right rather than cut its text off.
-  const int needed = widget->fontMetrics().horizontalAdvance(widget->text()) + 2;
-  QRect place = ui::Px(ui::TwipsRect{label.left, label.top, label.width, label.height});
-  place.setWidth(std::max(place.width(), needed));
-  widget->setGeometry(place);
-  return widget;
+// The widths suit the fonts the tables were laid out with; where a stand-in font runs
+// wider, the label grows to the right rather than cut its text off.
+void ShowWhole(QLabel* label) {
+  const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+  label->resize(std::max(label->width(), needed), label->height());
+}
+
+}  // namespace
+
+void ShowAsHeading(QLabel* label) {
+  label->setFont(HeadingFont());
+  ShowWhole(label);
+}
+
+void ShowAsRow(QLabel* label, std::string_view text) {
+  label->setText(ui::Q(text));
+  label->setFont(RowFont());
+  ShowWhole(label);
 }
 
 }  // namespace si_tables
 
 frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
+  using W = frmSIBaseUnits1;
+  using ui::Keep;
+  // The headings over the columns, then a row for each unit, 330 twips apart.
+  static constexpr ui::ControlRow kLabels[] = {
+      {Keep<&W::Label1, 0>, "Label1(0)", {180, 180, 675, 255}, QT_TR_NOOP("Name")},
+      {Keep<&W::Label1, 1>, "Label1(1)", {1260, 180, 975, 255}, QT_TR_NOOP("Symbol")},
+      {Keep<&W::Label1, 2>, "Label1(2)", {2700, 180, 1095, 255}, QT_TR_NOOP("Quantity")},
+      {Keep<&W::Label2, 0>, "Label2(0)", {180, 720, 3735, 255}},
+      {Keep<&W::Label2, 1>, "Label2(1)", {180, 1050, 3735, 255}},
+      {Keep<&W::Label2, 2>, "Label2(2)", {180, 1380, 3735, 255}},
+      {Keep<&W::Label2, 3>, "Label2(3)", {180, 1710, 5175, 255}},
+      {Keep<&W::Label2, 4>, "Label2(4)", {180, 2040, 3915, 255}},
+      {Keep<&W::Label2, 5>, "Label2(5)", {180, 2370, 4815, 255}},
+      {Keep<&W::Label2, 6>, "Label2(6)", {180, 2700, 4755, 255}},
+  };
   setObjectName("frmSIBaseUnits1");
   setWindowTitle(tr(" SI Base Units "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
-  setFixedSize(ui::Px(kClientWidth), ui::Px(kClientHeight));
+  const ui::Layout layout(*this);
+  setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
 
-  const std::vector<SILabel> labels = SIBaseUnitsLabels();
-  for (std::size_t i = 0; i < Label1.size(); ++i) {
-    Label1[i] = si_tables::MakeLabel(this, labels[i]);
-  }
+  layout.Create(this, kLabels);
+  for (QLabel* heading : Label1) si_tables::ShowAsHeading(heading);
+  const std::span<const SIBaseUnit> units = SIBaseUnits();
   for (std::size_t i = 0; i < Label2.size(); ++i) {
-    Label2[i] = si_tables::MakeLabel(this, labels[Label1.size() + i]);
+    si_tables::ShowAsRow(Label2[i], SIBaseUnitRowText(units[i]));
   }
 }
 

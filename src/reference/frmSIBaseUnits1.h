@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of the seven SI base units: a fixed set of labels.
-#include <QFont>
 #include <QIcon>
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QLabel;
 
 namespace numbrella {
-
-struct SILabel;
 
 class frmSIBaseUnits1 : public QWidget {
   Q_OBJECT
@@ -21,7 +19,7 @@ class frmSIBaseUnits1 : public QWidget {
 
  private:
   std::array<QLabel*, 3> Label1{};  // headings: Name, Symbol, Quantity
-  std::array<QLabel*, 7> Label2{};  // one row per base unit
+  std::array<QLabel*, 7> Label2{};  // one row per base unit, Meter first
 };
 
 // Pieces shared by the two table windows.
@@ -29,12 +27,11 @@ namespace si_tables {
 
 // Two crossed yellow rulers, 32 by 32 and 16 by 16.
 QIcon RulersIcon();
-// Headings: bold, underlined, proportional.
-QFont HeadingFont();
-// Rows: bold, fixed-width, so that the padded columns line up.
-QFont RowFont();
-// A plain-text label named, filled and placed (twips) as `label` gives.
-QLabel* MakeLabel(QWidget* parent, const SILabel& label);
+// A heading over a column, placed with its caption: bold, underlined, proportional.
+void ShowAsHeading(QLabel* label);
+// A row of the table, placed, showing `text` (UTF-8): bold and fixed-width, so that the
+// padded columns line up.
+void ShowAsRow(QLabel* label, std::string_view text);
 
 }  // namespace si_tables
 

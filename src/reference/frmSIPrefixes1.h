@@ -16,11 +16,10 @@ class frmSIPrefixes1 : public QWidget {
   frmSIPrefixes1();
 
  private:
-  // Headings.
-  QLabel* Label2 = nullptr;  // Name
-  QLabel* Label5 = nullptr;  // Symbol
-  QLabel* Label3 = nullptr;  // Multiplying Factor
-  QLabel* Label4 = nullptr;  // Scientific Notation
+  QLabel* Label2 = nullptr;  // heading "Name"
+  QLabel* Label5 = nullptr;  // heading "Symbol"
+  QLabel* Label3 = nullptr;  // heading "Multiplying Factor"
+  QLabel* Label4 = nullptr;  // heading "Scientific Notation"
   // One row per prefix; the array index is not the order on screen (exa- is 0).
   std::array<QLabel*, 20> Label1{};
 };

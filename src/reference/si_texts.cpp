@@ -4,7 +4,6 @@
 #include "common/translation.h"
 
 #include <array>
-#include <charconv>
 
 namespace numbrella {
 namespace {
@@ -80,81 +79,65 @@ constexpr std::array<std::string_view, 8> kParagraphs = {
 
 constexpr std::array<SIBaseUnit, 7> kBaseUnits = {{
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Meter"), "m",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "length"), 3735},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "length")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Kilogram"), "kg",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "mass"), 3735},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "mass")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Second"), "s",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "time"), 3735},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "time")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Ampere"), "A",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "electric current"), 5175},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "electric current")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Kelvin"), "K",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "temperature"), 3915},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "temperature")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Mole"), "mol",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "amount of substance"), 4815},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "amount of substance")},
     {NUMBRELLA_TRANSLATE("numbrella::SITexts", "Candela"), "cd",
-     NUMBRELLA_TRANSLATE("numbrella::SITexts", "luminous intensity"), 4755},
+     NUMBRELLA_TRANSLATE("numbrella::SITexts", "luminous intensity")},
 }};
 
-// Top to bottom. The label array was filled out of order: exa- is index 0, and the
-// four outermost prefixes came last.
+// Top to bottom, the largest first. The label array was filled out of order: exa- is
+// index 0, and the four outermost prefixes came last.
 constexpr std::array<SIPrefix, 20> kPrefixes = {{
-    {600, 17, NUMBRELLA_TRANSLATE("numbrella::SITexts", "yotta-"), "Y",
+    {17, NUMBRELLA_TRANSLATE("numbrella::SITexts", "yotta-"), "Y",
      "1 000 000 000 000 000 000 000 000", "(10E+24)"},
-    {941, 16, NUMBRELLA_TRANSLATE("numbrella::SITexts", "zetta-"), "Z",
+    {16, NUMBRELLA_TRANSLATE("numbrella::SITexts", "zetta-"), "Z",
      "1 000 000 000 000 000 000 000", "(10E+21)"},
-    {1282, 0, NUMBRELLA_TRANSLATE("numbrella::SITexts", "exa-"), "E",
+    {0, NUMBRELLA_TRANSLATE("numbrella::SITexts", "exa-"), "E",
      "1 000 000 000 000 000 000", "(10E+18)"},
-    {1623, 1, NUMBRELLA_TRANSLATE("numbrella::SITexts", "peta-"), "P",
+    {1, NUMBRELLA_TRANSLATE("numbrella::SITexts", "peta-"), "P",
      "1 000 000 000 000 000", "(10E+15)"},
-    {1964, 2, NUMBRELLA_TRANSLATE("numbrella::SITexts", "tera-"), "T",
+    {2, NUMBRELLA_TRANSLATE("numbrella::SITexts", "tera-"), "T",
      "1 000 000 000 000", "(10E+12)"},
-    {2305, 3, NUMBRELLA_TRANSLATE("numbrella::SITexts", "giga-"), "G",
+    {3, NUMBRELLA_TRANSLATE("numbrella::SITexts", "giga-"), "G",
      "1 000 000 000", "(10E+09)"},
-    {2646, 4, NUMBRELLA_TRANSLATE("numbrella::SITexts", "mega-"), "M",
+    {4, NUMBRELLA_TRANSLATE("numbrella::SITexts", "mega-"), "M",
      "1 000 000", "(10E+06)"},
-    {2987, 5, NUMBRELLA_TRANSLATE("numbrella::SITexts", "kilo-"), "K",
+    {5, NUMBRELLA_TRANSLATE("numbrella::SITexts", "kilo-"), "K",
      "1 000", "(10E+03)"},
-    {3328, 6, NUMBRELLA_TRANSLATE("numbrella::SITexts", "hecto-"), "h",
+    {6, NUMBRELLA_TRANSLATE("numbrella::SITexts", "hecto-"), "h",
      "100", "(10E+02)"},
-    {3669, 7, NUMBRELLA_TRANSLATE("numbrella::SITexts", "deca-"), "da",
+    {7, NUMBRELLA_TRANSLATE("numbrella::SITexts", "deca-"), "da",
      "10", "(10E+01)"},
-    {4010, 8, NUMBRELLA_TRANSLATE("numbrella::SITexts", "deci-"), "d",
+    {8, NUMBRELLA_TRANSLATE("numbrella::SITexts", "deci-"), "d",
      "0.1", "(10E-01)"},
-    {4351, 9, NUMBRELLA_TRANSLATE("numbrella::SITexts", "centi-"), "c",
+    {9, NUMBRELLA_TRANSLATE("numbrella::SITexts", "centi-"), "c",
      "0.01", "(10E-02)"},
-    {4692, 10, NUMBRELLA_TRANSLATE("numbrella::SITexts", "milli-"), "m",
+    {10, NUMBRELLA_TRANSLATE("numbrella::SITexts", "milli-"), "m",
      "0.001", "(10E-03)"},
-    {5033, 11, NUMBRELLA_TRANSLATE("numbrella::SITexts", "micro-"), "µ",
+    {11, NUMBRELLA_TRANSLATE("numbrella::SITexts", "micro-"), "µ",
      "0.000 001", "(10E-06)"},
-    {5374, 12, NUMBRELLA_TRANSLATE("numbrella::SITexts", "nano-"), "n",
+    {12, NUMBRELLA_TRANSLATE("numbrella::SITexts", "nano-"), "n",
      "0.000 000 001", "(10E-09)"},
-    {5715, 13, NUMBRELLA_TRANSLATE("numbrella::SITexts", "pico-"), "p",
+    {13, NUMBRELLA_TRANSLATE("numbrella::SITexts", "pico-"), "p",
      "0.000 000 000 001", "(10E-12)"},
-    {6056, 14, NUMBRELLA_TRANSLATE("numbrella::SITexts", "femto-"), "f",
+    {14, NUMBRELLA_TRANSLATE("numbrella::SITexts", "femto-"), "f",
      "0.000 000 000 000 001", "(10E-15)"},
-    {6397, 15, NUMBRELLA_TRANSLATE("numbrella::SITexts", "atto-"), "a",
+    {15, NUMBRELLA_TRANSLATE("numbrella::SITexts", "atto-"), "a",
      "0.000 000 000 000 000 001", "(10E-18)"},
-    {6738, 18, NUMBRELLA_TRANSLATE("numbrella::SITexts", "zepto-"), "z",
+    {18, NUMBRELLA_TRANSLATE("numbrella::SITexts", "zepto-"), "z",
      "0.000 000 000 000 000 000 001", "(10E-21)"},
-    {7080, 19, NUMBRELLA_TRANSLATE("numbrella::SITexts", "yocto-"), "y",
+    {19, NUMBRELLA_TRANSLATE("numbrella::SITexts", "yocto-"), "y",
      "0.000 000 000 000 000 000 000 001", "(10E-24)"},
 }};
-
-// The tables' headings.
-constexpr std::string_view kNameHeading = NUMBRELLA_TRANSLATE("numbrella::SITexts", "Name");
-constexpr std::string_view kSymbolHeading = NUMBRELLA_TRANSLATE("numbrella::SITexts", "Symbol");
-constexpr std::string_view kQuantityHeading = NUMBRELLA_TRANSLATE("numbrella::SITexts", "Quantity");
-constexpr std::string_view kFactorHeading =
-    NUMBRELLA_TRANSLATE("numbrella::SITexts", "Multiplying Factor");
-constexpr std::string_view kNotationHeading =
-    NUMBRELLA_TRANSLATE("numbrella::SITexts", "Scientific Notation");
-
-// "Label1(3)": the object name of an element of a label array.
-std::string Indexed(std::string_view name, int index) {
-  char digits[12];
-  char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
-  return std::string(name) + "(" + std::string(digits, end) + ")";
-}
 
 }  // namespace
 
@@ -189,35 +172,6 @@ const SIPrefix* SIPrefixAtIndex(int index) {
 std::string SIPrefixRowText(const SIPrefix& prefix) {
   return PadRight(Translated(prefix.prefix), 10) + PadRight(prefix.symbol, 4) +
          PadRight(prefix.factor, 35) + std::string(prefix.notation);
-}
-
-std::vector<SILabel> SIBaseUnitsLabels() {
-  std::vector<SILabel> labels = {
-      {"Label1(0)", Translated(kNameHeading), 180, 180, 675, 255, true},
-      {"Label1(1)", Translated(kSymbolHeading), 1260, 180, 975, 255, true},
-      {"Label1(2)", Translated(kQuantityHeading), 2700, 180, 1095, 255, true},
-  };
-  for (std::size_t i = 0; i < kBaseUnits.size(); ++i) {
-    int index = static_cast<int>(i);
-    labels.push_back({Indexed("Label2", index), SIBaseUnitRowText(kBaseUnits[i]), 180,
-                      720 + 330 * index, kBaseUnits[i].labelWidth, 255, false});
-  }
-  return labels;
-}
-
-std::vector<SILabel> SIPrefixesLabels() {
-  std::vector<SILabel> labels = {
-      {"Label2", Translated(kNameHeading), 180, 300, 675, 255, true},
-      {"Label5", Translated(kSymbolHeading), 1020, 300, 855, 255, true},
-      {"Label3", Translated(kFactorHeading), 2880, 300, 1875, 255, true},
-      {"Label4", Translated(kNotationHeading), 5520, 300, 1935, 255, true},
-  };
-  for (int index = 0; index < static_cast<int>(kPrefixes.size()); ++index) {
-    const SIPrefix& prefix = *SIPrefixAtIndex(index);
-    labels.push_back({Indexed("Label1", index), SIPrefixRowText(prefix), 180, prefix.top,
-                      7095, 255, false});
-  }
-  return labels;
 }
 
 std::size_t CharacterCount(std::string_view utf8) {

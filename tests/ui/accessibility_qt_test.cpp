@@ -129,7 +129,16 @@ TEST_F(ScreenReader, CalculatorControlsSayWhatTheyAre) {
   EXPECT_EQ(SpokenName(Find("cmdCubeRoot")), "Cube root");
   EXPECT_EQ(SpokenName(Find("cmdInverse")), "Reciprocal");
   EXPECT_EQ(SpokenName(Find("cmdPowers")), "Power");
-  EXPECT_EQ(SpokenName(Find("txtPaste(2)")), "Constant 3");
+  for (int i = 0; i < 5; ++i) {  // each constant slot says its number
+    auto spoken = [this, i](const char* name) {
+      const QString control = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+      return SpokenName(Find(control)).toStdString();
+    };
+    const std::string slot = std::to_string(i + 1);
+    EXPECT_EQ(spoken("cmdCopyA"), "Copy answer to constant " + slot);
+    EXPECT_EQ(spoken("cmdPasteA"), "Paste constant " + slot);
+    EXPECT_EQ(spoken("txtPaste"), "Constant " + slot);
+  }
   EXPECT_EQ(SpokenName(Find("Command2")), "Expand workboard");
   EXPECT_EQ(SpokenName(Find("Command3")), "Collapse workboard");
   EXPECT_EQ(SpokenName(Workboard()), "Workboard");

@@ -136,7 +136,7 @@ TEST(Catalogues, HoldEveryTextOfTheSources) {
   // The core's marker is read too.
   bool coreFound = false;
   for (const Message& message : extracted) {
-    coreFound |= message.context == u"numbrella::WindowTexts" && message.source == u"Equals";
+    coreFound |= message.context == u"numbrella::WindowTexts" && message.source == u"Error";
   }
   EXPECT_TRUE(coreFound) << "lupdate did not read NUMBRELLA_TRANSLATE";
   const QStringList catalogues = Catalogues();
@@ -155,7 +155,7 @@ TEST(Catalogues, ANewTextIsMissingUntilTheCatalogueHasIt) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("#include \"common/translation.h\"\n"
              "const char* kNew = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Fresh text\");\n"
-             "const char* kOld = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Equals\");\n");
+             "const char* kOld = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Error\");\n");
   file.close();
   const std::vector<Message> extracted = Extract(sources.path());
   for (const QString& catalogue : Catalogues()) {
