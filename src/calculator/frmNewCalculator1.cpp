@@ -59,10 +59,6 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
   txtOperand[0]->setFocus(Qt::OtherFocusReason);
 }
 
-// The controls' event filters end before the controls go: what the controls send
-// while they are destroyed would reach a window that is no longer whole.
-frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
-
 void frmNewCalculator1::CreateMenus() {
   using W = frmNewCalculator1;
   // The menus in order, then each entry on one row with its menu, Ctrl key and
