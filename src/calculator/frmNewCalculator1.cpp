@@ -41,10 +41,9 @@ QString frmNewCalculator1::OwnText(std::string_view text) {
   return ui::Translated(kWindowTextsContext, text);
 }
 
-frmNewCalculator1::frmNewCalculator1() : frmNewCalculator1(ui::RealServices()) {}
-
-frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), document_(*this) {
+frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
+                                     std::function<void()> showConverter)
+    : services_(services), showConverter_(std::move(showConverter)), document_(*this) {
   ui::InstallAccessibleInterfaces();
   setObjectName(QStringLiteral("frmNewCalculator1"));
   SetTitle(UntitledWindowTitle());

@@ -22,6 +22,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,11 +54,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   static constexpr int kShownHeightTwips = 11115;
   static constexpr int kHiddenHeightTwips = 5700;
 
-  // The window with the real platform services.
-  frmNewCalculator1();
-  // The window with the given services (they must outlive it). The start-up sequence
-  // has run when the constructor returns.
-  explicit frmNewCalculator1(const ui::Services& services, QWidget* parent = nullptr);
+  // The window with the services it uses (they must outlive it) and the way to show the
+  // conversion calculator. The start-up sequence has run when the constructor returns.
+  frmNewCalculator1(const ui::Services& services, std::function<void()> showConverter);
+  frmNewCalculator1(ui::Services&& services, std::function<void()> showConverter) = delete;
 
   // What the window holds behind its controls, read-only, for checks after user actions.
   const Worksheet& Sheet() const { return sheet_; }
@@ -189,7 +189,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   ui::MessageAnswer Ask(std::string_view text, ui::MessageAnswer defaultButton);
   bool SetComboText(QComboBox* box, const QString& text);
 
-  ui::Services services_;
+  const ui::Services& services_;
+  const std::function<void()> showConverter_;
   Worksheet sheet_;
   WorkboardDocument document_;
 

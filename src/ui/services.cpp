@@ -202,14 +202,20 @@ class RealBeeper final : public Beeper {
 
 }  // namespace
 
-Services RealServices() {
-  static RealMessageBoxes messages;
-  static RealDialogs dialogs;
-  static RealPrinters printers;
-  static RealScreenFonts screenFonts;
-  static RealClipboard clipboard;
-  static RealBeeper beeper;
-  return {&messages, &dialogs, &printers, &screenFonts, &clipboard, &beeper};
-}
+struct RealServices::Parts {
+  RealMessageBoxes messages;
+  RealDialogs dialogs;
+  RealPrinters printers;
+  RealScreenFonts screenFonts;
+  RealClipboard clipboard;
+  RealBeeper beeper;
+};
+
+RealServices::RealServices()
+    : parts_(std::make_unique<Parts>()),
+      services_{&parts_->messages, &parts_->dialogs,   &parts_->printers,
+                &parts_->screenFonts, &parts_->clipboard, &parts_->beeper} {}
+
+RealServices::~RealServices() = default;
 
 }  // namespace numbrella::ui

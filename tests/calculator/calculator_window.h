@@ -6,6 +6,7 @@
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -72,21 +73,29 @@ class CalculatorWindowTest : public ::testing::Test {
         {QStringLiteral("Arial Narrow"), QStringLiteral("Arial Rounded MT Bold")}));
   }
 
-  // The default: a printer called "Office" whose fonts include "Arial Narrow".
+  // The default: a printer called "Office" whose fonts include "Arial Narrow"; the
+  // program started, its calculator not yet.
   void SetUp() override {
     fakes.printers.name = QStringLiteral("Office");
     fakes.printers.fonts = OfficePrinterFonts();
+    application = std::make_unique<Application>(fakes.services());
   }
 
-  void TearDown() override { window.reset(); }
+  void TearDown() override {
+    window = nullptr;
+    application.reset();
+  }
 
-  // Starts the window with the services as the test has set them, shows it and waits
-  // until it is active, as it is in front of a user.
+  // Starts the program with the services as the test has set them, shows its window
+  // and waits until it is active, as it is in front of a user.
   void Open() {
-    window = std::make_unique<frmNewCalculator1>(fakes.services());
+    window = nullptr;
+    application.reset();
+    application = std::make_unique<Application>(fakes.services());
+    window = &application->Calculator();
     window->show();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QApplication::processEvents();
   }
 
@@ -192,7 +201,8 @@ class CalculatorWindowTest : public ::testing::Test {
   }
 
   FakeServices fakes;
-  std::unique_ptr<frmNewCalculator1> window;
+  std::unique_ptr<Application> application;
+  frmNewCalculator1* window = nullptr;  // the application's, once opened
 };
 
 // The window opened at the start of each test, with the keys held, the messages and the

@@ -96,7 +96,8 @@ class CommonDialogTest : public ::testing::Test {
 
   QTemporaryDir dir;
   ModalWatchdog watchdog;
-  CommonDialog dialog{*ui::RealServices().dialogs};
+  const ui::RealServices real;
+  CommonDialog dialog{*real.services().dialogs};
 };
 
 TEST_F(CommonDialogTest, SaveOffersTheFileTypesAndAddsNoExtension) {
