@@ -147,13 +147,13 @@ void frmNewCalculator1::Form_Load() {
     if (places < Combo4->count()) {
       Combo4->setItemText(places, item);
     } else {
-      Combo4->addItem(item);
+      Combo4->addItem(item, places);
     }
   }
   // Chosen as the user chooses them, so that their handlers set the workboard's font
   // size and the answer's decimal places.
-  SetComboText(Combo1, QStringLiteral("14"));
-  SetComboText(Combo4, QStringLiteral("5"));
+  SetComboText(Combo1, QStringLiteral("14"), &frmNewCalculator1::Combo1_Click);
+  SetComboText(Combo4, QStringLiteral("5"), &frmNewCalculator1::Combo4_Click);
 
   // The printer's fonts and name, the line spacing, the workboard's colour. A failure
   // shows its message and falls back to the screen's fonts; the steps that do not need
@@ -180,7 +180,9 @@ bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
   FillLineSpacing();
   lineSpacingFilled = true;
   // A printer without the workboard's face counts as one without fonts.
-  if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"))) return false;
+  if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"), &frmNewCalculator1::Combo2_Click)) {
+    return false;
+  }
   std::optional<QString> name = services_.printers->DefaultPrinterName();
   if (!name) return false;
   Text3->setText(*name);
@@ -190,18 +192,19 @@ bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
 }
 
 void frmNewCalculator1::FillLineSpacing() {
-  const QString spacings[3] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-  for (int i = 0; i < 3; ++i) {
-    if (i < Combo3->count()) {
-      Combo3->setItemText(i, spacings[i]);
+  for (int spacing = 1; spacing <= 3; ++spacing) {
+    const QString item = Q(std::to_string(spacing));
+    if (spacing <= Combo3->count()) {
+      Combo3->setItemText(spacing - 1, item);
     } else {
-      Combo3->addItem(spacings[i]);
+      Combo3->addItem(item, spacing);
     }
   }
 }
 
 void frmNewCalculator1::FinishStartup() {
-  SetComboText(Combo3, QStringLiteral("2"));
+  // The line-spacing box has no handler of its own: Archive reads it.
+  SetComboText(Combo3, QStringLiteral("2"), nullptr);
   document_.SetChanged(false);
   txtArchive1->SetBackColor(kYellow);
 }
@@ -264,18 +267,19 @@ ui::MessageAnswer frmNewCalculator1::Ask(std::string_view text, ui::MessageAnswe
                                   defaultButton);
 }
 
-bool frmNewCalculator1::SetComboText(QComboBox* box, const QString& text) {
+bool frmNewCalculator1::SetComboText(QComboBox* box, const QString& text, Handler click) {
   const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index < 0) return false;
   box->setCurrentIndex(index);
-  if (box == Combo1) {
-    Combo1_Click();
-  } else if (box == Combo2) {
-    Combo2_Click();
-  } else if (box == Combo4) {
-    Combo4_Click();
-  }
+  if (click != nullptr) (this->*click)();
   return true;
+}
+
+std::optional<int> frmNewCalculator1::ItemNumber(const QComboBox* box) {
+  bool isNumber = false;
+  const int number = box->currentData().toInt(&isNumber);
+  if (!isNumber) return std::nullopt;
+  return number;
 }
 
 }  // namespace numbrella

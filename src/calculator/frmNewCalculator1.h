@@ -187,7 +187,13 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void ShowFailure(std::string_view text, std::string_view title);
   void ShowMessage(const QString& text, const QString& title);
   ui::MessageAnswer Ask(std::string_view text, ui::MessageAnswer defaultButton);
-  bool SetComboText(QComboBox* box, const QString& text);
+  // Chooses the entry `text` as the user does, running the box's click handler; false
+  // when the box has no such entry.
+  using Handler = void (frmNewCalculator1::*)();
+  bool SetComboText(QComboBox* box, const QString& text, Handler click);
+  // The number that the chosen entry of a list of numbers stands for; none when
+  // nothing is chosen.
+  static std::optional<int> ItemNumber(const QComboBox* box);
 
   const ui::Services& services_;
   const std::function<void()> showConverter_;

@@ -312,7 +312,7 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
     Place(area, row.list);
   }
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-  for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)));
+  for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)), size);
   Combo1->setCurrentIndex(-1);
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
   for (const Shown& row : kPrinterFields) {

@@ -129,9 +129,9 @@ void frmNewCalculator1::cmdEqualSign_Click() {
 }
 
 void frmNewCalculator1::Combo4_Click() {
-  const std::optional<double> places = ReadStrictNumber(Utf8(Combo4->currentText()));
+  const std::optional<int> places = ItemNumber(Combo4);
   if (!places) return;
-  if (sheet_.ChooseDecimalPlaces(static_cast<int>(*places))) cmdEqualSign_Click();
+  if (sheet_.ChooseDecimalPlaces(*places)) cmdEqualSign_Click();
 }
 
 // ---------------------------------------------------------------------------------

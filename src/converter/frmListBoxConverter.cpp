@@ -207,7 +207,7 @@ void frmListBoxConverter::TextSelected() {
 }
 
 void frmListBoxConverter::cmbDP_Click() {
-  model_.ChooseDecimalPlaces(ui::Utf8(cmbDP->currentText()));
+  model_.ChooseDecimalPlaces(cmbDP->currentIndex());
   ShowModel();
 }
 
