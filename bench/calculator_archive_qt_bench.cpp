@@ -4,10 +4,10 @@
 // text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.
 #include "bench_support.h"
 #include "qt_bench_support.h"
-#include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -35,7 +35,8 @@ const QString kEntry = QStringLiteral("\r\n\r\n7  +  5  =  12.00000");
 // The equals key pressed again and again on a workboard of `entries` entries; every 50
 // presses the record goes back to its size, outside the timing.
 void EqualsOnRecordOf(benchmark::State& state, int entries) {
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   window.show();
   QCoreApplication::processEvents();
   for (const char* key : {"Command1(7)", "cmdOperatorPlus", "Command1(5)"}) {

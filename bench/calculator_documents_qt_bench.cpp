@@ -24,9 +24,9 @@
 // repetitions, medians compared. Prints the ratios at the end.
 #include "bench_support.h"
 #include "qt_bench_support.h"
-#include "calculator/frmNewCalculator1.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 #include "workboard/document_file.h"
 
 #include <QAction>
@@ -139,7 +139,8 @@ void BM_OpenIntoTextEdit(benchmark::State& state) {
 }
 
 void BM_OpenThroughWindow(benchmark::State& state) {
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   ShowAndPaint(&window);
   auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   auto* open = Find<QAction>(window, "mnuFileOpen");
@@ -186,7 +187,8 @@ void BM_SaveThroughWindow(benchmark::State& state) {
     state.SkipWithError("no copy of the file");
     return;
   }
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   ShowAndPaint(&window);
   PaintWatch watch(Find<ui::RichTextBox>(window, "txtArchive1")->viewport());
   fakes->dialogs.openFiles.push_back(path);
@@ -219,7 +221,8 @@ void BM_PrintTextDocument(benchmark::State& state) {
 
 void BM_PrintThroughWindow(benchmark::State& state) {
   const QString pdf = InFolder("printed.pdf");
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   ShowAndPaint(&window);
   auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   workboard->SetText(workboardRecord);
@@ -258,7 +261,8 @@ bool PrepareFiles() {
 
 // The workboard's font and place in the window, for the baselines.
 void MeasureWorkboard() {
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   ShowAndPaint(&window);
   auto* workboard = Find<ui::RichTextBox>(window, "txtArchive1");
   workboardFont = workboard->TextFont();

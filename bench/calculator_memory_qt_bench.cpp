@@ -17,10 +17,10 @@
 // also the bare text box before it has laid out its text, the bare text box that got
 // the same entries one by one, as the workboard does, and both windows empty.
 #include "qt_bench_support.h"
-#include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -93,9 +93,11 @@ void Calculate(frmNewCalculator1& window, int count) {
 }
 
 // The calculator after `count` calculations; its workboard's text goes to `textFile`.
-std::unique_ptr<QWidget> CalculatorWindow(numbrella::testing::FakeServices& services, int count,
+// The window holds the program it belongs to.
+std::shared_ptr<QWidget> CalculatorWindow(numbrella::testing::FakeServices& services, int count,
                                           const QString& textFile) {
-  auto window = std::make_unique<frmNewCalculator1>(services.services());
+  auto application = std::make_shared<numbrella::Application>(services.services());
+  std::shared_ptr<frmNewCalculator1> window(application, &application->Calculator());
   numbrella::bench::ShowAndPaint(window.get());
   if (count == 0) return window;
   Calculate(*window, count);
@@ -147,7 +149,7 @@ int Child(const std::string& kind, const QString& textFile, int argc, char** arg
                                                            {"bare-not-laid-out", "set"},
                                                            {"bare-appended", "appended"},
                                                            {"bare-empty", ""}};
-  std::unique_ptr<QWidget> window;
+  std::shared_ptr<QWidget> window;
   if (kind == "calculator" || kind == "calculator-empty") {
     window = CalculatorWindow(services, kind == "calculator" ? kCalculations : 0, textFile);
     if (!services.messages.shown.empty()) {

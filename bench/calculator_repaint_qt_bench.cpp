@@ -11,10 +11,10 @@
 // Prints the ratios at the end.
 #include "bench_support.h"
 #include "qt_bench_support.h"
-#include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -32,7 +32,8 @@ using numbrella::ui::RichTextBox;
 numbrella::testing::FakeServices* fakes = nullptr;
 
 void RepaintWithRecordOf(benchmark::State& state, qsizetype bytes, bool wholeWindow) {
-  frmNewCalculator1 window(fakes->services());
+  numbrella::Application application(fakes->services());
+  frmNewCalculator1& window = application.Calculator();
   window.show();
   auto* workboard = window.findChild<RichTextBox*>(QStringLiteral("txtArchive1"));
   const QString entry = QStringLiteral("\r\n\r\n123.5  X  2  =  247.00000");

@@ -5,6 +5,7 @@
 #include "bench_support.h"
 #include "qt_bench_support.h"
 #include "converter/frmListBoxConverter.h"
+#include "ui/application.h"
 
 #include "support/fake_services.h"
 
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -143,19 +145,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   numbrella::testing::FakeServices fake;
-  numbrella::ShowConversionCalculator(fake.services());
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<frmListBoxConverter*>(widget)) converter = window;
-  }
-  if (converter == nullptr) {
-    std::fputs("no converter window\n", stderr);
-    return 1;
-  }
+  auto application = std::make_unique<numbrella::Application>(fake.services());
+  converter = &application->ShowConverter();
   bare = new BareWidgets;
   numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   delete bare;
-  delete converter;
+  application.reset();
   // Ratios of the medians of the repetitions, in processor time: the machine may be
   // shared, and waiting for it is no cost of the window.
   numbrella::bench::PrintRatio(reporter, "BM_KeystrokeInInput", "BM_BareWidgetsFiveTextsAfterKey",

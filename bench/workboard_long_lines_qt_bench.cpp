@@ -11,9 +11,9 @@
 // medians say how long the user waits.
 #include "bench_support.h"
 #include "qt_bench_support.h"
-#include "calculator/frmNewCalculator1.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,7 +61,8 @@ bool WriteRecord(bool oneLine) {
 
 // A calculator window with a record open in it.
 struct Opened {
-  explicit Opened(bool oneLine) : window(fakes->services()) {
+  explicit Opened(bool oneLine)
+      : application(fakes->services()), window(application.Calculator()) {
     ShowAndPaint(&window);
     workboard = window.findChild<ui::RichTextBox*>(QStringLiteral("txtArchive1"));
     watch = std::make_unique<PaintWatch>(workboard->viewport());
@@ -69,7 +70,8 @@ struct Opened {
     window.findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();
     opened = WaitForPaint(*watch) && workboard->Text().size() > 10'000'000;
   }
-  frmNewCalculator1 window;
+  Application application;
+  frmNewCalculator1& window;
   ui::RichTextBox* workboard = nullptr;
   std::unique_ptr<PaintWatch> watch;
   bool opened = false;

@@ -3,11 +3,9 @@
 // user would, then grabbed to PNG. The printer is a stand-in "Office" printer with the
 // screen's fonts and a stand-in "Arial Narrow", as in the tests, so that the pictures
 // do not depend on this machine's printers; every other service is the real one.
-#include "calculator/frmNewCalculator1.h"
-#include "converter/frmListBoxConverter.h"
-#include "reference/frmInfo1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
+#include "ui/application.h"
 #include "ui/services.h"
 
 #include <QAbstractButton>
@@ -41,14 +39,6 @@ void Press(QWidget* window, const char* name) {
   QTest::mouseRelease(key, Qt::LeftButton);
 }
 
-QWidget* TopLevel(const char* className) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->isVisible() && w->inherits(className)) return w;
-  }
-  std::fprintf(stderr, "make_screenshots: no window %s\n", className);
-  std::exit(1);
-}
-
 void Save(QWidget* window, const QString& folder, const char* file) {
   window->raise();
   QTest::qWait(200);
@@ -70,13 +60,15 @@ int main(int argc, char** argv) {
   numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
   numbrella::testing::FakeMessageBoxes answers;  // OK on every message
   numbrella::testing::FakePrinters office;
-  numbrella::ui::Services services = numbrella::ui::RealServices();
+  const numbrella::ui::RealServices real;
+  numbrella::ui::Services services = real.services();
   office.name = QStringLiteral("Office");
   office.fonts = services.screenFonts->Families();
   services.messages = &answers;
   services.printers = &office;
 
-  numbrella::frmNewCalculator1 calculator(services);
+  numbrella::Application application(services);
+  numbrella::frmNewCalculator1& calculator = application.Calculator();
   calculator.show();
   if (!QTest::qWaitForWindowExposed(&calculator)) return 1;
   calculator.activateWindow();
@@ -110,8 +102,7 @@ int main(int argc, char** argv) {
   std::printf("wrote %s\n", qPrintable(menuPicture));
   file->close();
 
-  numbrella::ShowConversionCalculator(services);
-  QWidget* converter = TopLevel("numbrella::frmListBoxConverter");
+  QWidget* converter = &application.ShowConverter();
   if (!QTest::qWaitForWindowExposed(converter)) return 1;
   Find<QAction>(converter, "mnuDistance")->trigger();
   QListWidget* into = Find<QListWidget>(converter, "lstDistance2");
@@ -122,11 +113,9 @@ int main(int argc, char** argv) {
   QTest::keyClicks(input, "12");
   Save(converter, folder, "converter.png");
 
-  numbrella::ShowSIInfoWindow();
-  Save(TopLevel("numbrella::frmInfo1"), folder, "si-info.png");
-  numbrella::ShowSIBaseUnitsWindow();
-  Save(TopLevel("numbrella::frmSIBaseUnits1"), folder, "si-base-units.png");
-  numbrella::ShowSIPrefixesWindow();
-  Save(TopLevel("numbrella::frmSIPrefixes1"), folder, "si-prefixes.png");
+  using numbrella::SIWindow;
+  Save(&application.ShowSIWindow(SIWindow::Info), folder, "si-info.png");
+  Save(&application.ShowSIWindow(SIWindow::BaseUnits), folder, "si-base-units.png");
+  Save(&application.ShowSIWindow(SIWindow::Prefixes), folder, "si-prefixes.png");
   return 0;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Numbrella: shows the calculator window and runs until the last window has closed.
-#include "calculator/frmNewCalculator1.h"
+#include "ui/application.h"
 #include "ui/application_identity.h"
 #include "ui/deferred_icons.h"
 #include "ui/print_system.h"
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   numbrella::ui::SetApplicationIdentity();
   numbrella::ui::InstallTranslations();
 
-  numbrella::frmNewCalculator1 window;
-  window.show();
+  numbrella::Application program;
+  program.Calculator().show();
   return QApplication::exec();
 }

@@ -38,10 +38,9 @@ QString frmNewCalculator1::OwnText(std::string_view text) {
   return ui::Translated(kWindowTextsContext, text);
 }
 
-frmNewCalculator1::frmNewCalculator1() : frmNewCalculator1(ui::RealServices()) {}
-
-frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), document_(*this) {
+frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
+                                     std::function<void()> showConverter)
+    : services_(services), showConverter_(std::move(showConverter)), document_(*this) {
   ui::InstallAccessibleInterfaces();
   setObjectName(QStringLiteral("frmNewCalculator1"));
   SetTitle(UntitledWindowTitle());
@@ -55,10 +54,6 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services, QWidget* pare
   // The first control in the tab order has the focus when the window is first shown.
   txtOperand[0]->setFocus(Qt::OtherFocusReason);
 }
-
-// The controls' event filters end before the controls go: what the controls send
-// while they are destroyed would reach a window that is no longer whole.
-frmNewCalculator1::~frmNewCalculator1() { delete inputFilters_; }
 
 void frmNewCalculator1::CreateMenus() {
   using W = frmNewCalculator1;
@@ -114,13 +109,13 @@ void frmNewCalculator1::Form_Load() {
     if (places < Combo4->count()) {
       Combo4->setItemText(places, item);
     } else {
-      Combo4->addItem(item);
+      Combo4->addItem(item, places);
     }
   }
   // Chosen as the user chooses them, so that their handlers set the workboard's font
   // size and the answer's decimal places.
-  SetComboText(Combo1, QStringLiteral("14"));
-  SetComboText(Combo4, QStringLiteral("5"));
+  SetComboText(Combo1, QStringLiteral("14"), &frmNewCalculator1::Combo1_Click);
+  SetComboText(Combo4, QStringLiteral("5"), &frmNewCalculator1::Combo4_Click);
 
   // The printer's fonts and name, the line spacing, the workboard's colour. A failure
   // shows its message and falls back to the screen's fonts; the steps that do not need
@@ -147,7 +142,9 @@ bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
   FillLineSpacing();
   lineSpacingFilled = true;
   // A printer without the workboard's face counts as one without fonts.
-  if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"))) return false;
+  if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"), &frmNewCalculator1::Combo2_Click)) {
+    return false;
+  }
   std::optional<QString> name = services_.printers->DefaultPrinterName();
   if (!name) return false;
   Text3->setText(*name);
@@ -157,18 +154,19 @@ bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
 }
 
 void frmNewCalculator1::FillLineSpacing() {
-  const QString spacings[3] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-  for (int i = 0; i < 3; ++i) {
-    if (i < Combo3->count()) {
-      Combo3->setItemText(i, spacings[i]);
+  for (int spacing = 1; spacing <= 3; ++spacing) {
+    const QString item = Q(std::to_string(spacing));
+    if (spacing <= Combo3->count()) {
+      Combo3->setItemText(spacing - 1, item);
     } else {
-      Combo3->addItem(spacings[i]);
+      Combo3->addItem(item, spacing);
     }
   }
 }
 
 void frmNewCalculator1::FinishStartup() {
-  SetComboText(Combo3, QStringLiteral("2"));
+  // The line-spacing box has no handler of its own: Archive reads it.
+  SetComboText(Combo3, QStringLiteral("2"), nullptr);
   document_.SetChanged(false);
   txtArchive1->SetBackColor(kYellow);
 }
@@ -231,18 +229,19 @@ ui::MessageAnswer frmNewCalculator1::Ask(std::string_view text, ui::MessageAnswe
                                   defaultButton);
 }
 
-bool frmNewCalculator1::SetComboText(QComboBox* box, const QString& text) {
+bool frmNewCalculator1::SetComboText(QComboBox* box, const QString& text, Handler click) {
   const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index < 0) return false;
   box->setCurrentIndex(index);
-  if (box == Combo1) {
-    Combo1_Click();
-  } else if (box == Combo2) {
-    Combo2_Click();
-  } else if (box == Combo4) {
-    Combo4_Click();
-  }
+  if (click != nullptr) (this->*click)();
   return true;
+}
+
+std::optional<int> frmNewCalculator1::ItemNumber(const QComboBox* box) {
+  bool isNumber = false;
+  const int number = box->currentData().toInt(&isNumber);
+  if (!isNumber) return std::nullopt;
+  return number;
 }
 
 }  // namespace numbrella

@@ -13,6 +13,7 @@
 // chain, the focus mark).
 #include "calculator/worksheet.h"
 #include "calculator/worksheet_keys.h"
+#include "ui/key_input.h"
 #include "ui/services.h"
 #include "workboard/document.h"
 #include "workboard/printer_watch.h"
@@ -21,6 +22,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,10 +40,8 @@ namespace numbrella {
 
 namespace ui {
 class CommonDialog;
-class HeldButtons;
 class MenuKeys;
 class RichTextBox;
-class TypedKeys;
 }  // namespace ui
 
 class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
@@ -54,12 +54,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   static constexpr int kShownHeightTwips = 11115;
   static constexpr int kHiddenHeightTwips = 5700;
 
-  // The window with the real platform services.
-  frmNewCalculator1();
-  // The window with the given services (they must outlive it). The start-up sequence
-  // has run when the constructor returns.
-  explicit frmNewCalculator1(const ui::Services& services, QWidget* parent = nullptr);
-  ~frmNewCalculator1() override;
+  // The window with the services it uses (they must outlive it) and the way to show the
+  // conversion calculator. The start-up sequence has run when the constructor returns.
+  frmNewCalculator1(const ui::Services& services, std::function<void()> showConverter);
+  frmNewCalculator1(ui::Services&& services, std::function<void()> showConverter) = delete;
 
   // What the window holds behind its controls, read-only, for checks after user actions.
   const Worksheet& Sheet() const { return sheet_; }
@@ -89,39 +87,30 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   std::optional<QString> PrinterSituation();
 
   // The worksheet's keys: a click, a typed key, Space and a screen reader's press all
-  // come down to a key going down and up.
+  // come down to a key going down and up, which PressKey hands to the key's handler.
   void WireKeys();
-  void KeyDown(WorksheetKey key);
-  void KeyUp(WorksheetKey key);
+  void PressKey(WorksheetKey key, bool down);
   void KeyTyped(WorksheetKey key, bool down);
+  static std::optional<WorksheetKey> KeyOfTyped(const QKeyEvent& event);
+  QPushButton*& KeyButton(WorksheetKey key);
   void OperandFocus(int index, bool in, Qt::FocusReason reason);
 
   // Operand entry.
   void txtOperand_GotFocus(int index);
-  void Command1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                          int x, int y);
-  void Command1_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                        int y);
+  void Command1_MouseDown(int index);
+  void Command1_MouseUp();
   void tmrNumbers_Timer();
   void cmdDecimal_Click();
   void cmdPlusMinus_Click();
-  void cmdBackspace_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-  void cmdBackspace_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void cmdBackspace_MouseDown();
+  void cmdBackspace_MouseUp();
   void tmrBackspace_Timer();
   void StopRepeating();
   void cmdClearAll_Click();
 
-  // Operators and evaluation.
-  void cmdOperatorX_Click();
-  void cmdOperatorDivide_Click();
-  void cmdOperatorPlus_Click();
-  void cmdOperatorMinus_Click();
-  void cmdPowers_Click();
-  void cmdOperatorSR_Click();
-  void cmdCubeRoot_Click();
-  void cmdInverse_Click();
-  void TwoOperandKey(numbrella::Operator op);
-  void OneOperandKey(numbrella::Operator op);
+  // Operators and evaluation. The eight operator keys share one handler, which is
+  // given the key's operator.
+  void cmdOperator_Click(numbrella::Operator op);
   void cmdEqualSign_Click();
   void Combo4_Click();
 
@@ -194,9 +183,16 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void ShowFailure(std::string_view text, std::string_view title);
   void ShowMessage(const QString& text, const QString& title);
   ui::MessageAnswer Ask(std::string_view text, ui::MessageAnswer defaultButton);
-  bool SetComboText(QComboBox* box, const QString& text);
+  // Chooses the entry `text` as the user does, running the box's click handler; false
+  // when the box has no such entry.
+  using Handler = void (frmNewCalculator1::*)();
+  bool SetComboText(QComboBox* box, const QString& text, Handler click);
+  // The number that the chosen entry of a list of numbers stands for; none when
+  // nothing is chosen.
+  static std::optional<int> ItemNumber(const QComboBox* box);
 
-  ui::Services services_;
+  const ui::Services& services_;
+  const std::function<void()> showConverter_;
   Worksheet sheet_;
   WorkboardDocument document_;
 
@@ -234,10 +230,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QTimer* tmrBackspace = nullptr;           // repeats the held backspace key
   // The keys above by their identities.
   std::array<QPushButton*, kWorksheetKeyCount> keys_{};
-  // The filters below watch the controls for the window, and go first when it goes.
-  QObject* inputFilters_ = nullptr;
-  ui::HeldButtons* heldKeys_ = nullptr;
-  ui::TypedKeys* typedKeys_ = nullptr;
 
   // Workboard controls, by role.
   QPushButton* Command5 = nullptr;            // hides and shows the workboard
@@ -273,6 +265,15 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // Set while an operand field keeps the focus over a deactivation of the window or a
   // pop-up: getting it back then is no new focus change.
   std::array<bool, 2> operandKeptFocus_{};
+
+  // What watches the controls for the window. Declared last, these go first, before
+  // the controls: what the controls send while they are destroyed must not reach a
+  // window that is no longer whole.
+  ui::HeldButtons<WorksheetKey> heldKeys_{
+      [this](WorksheetKey key, bool down) { PressKey(key, down); }};
+  ui::TypedKeys<WorksheetKey> typedKeys_{
+      &KeyOfTyped, [this](WorksheetKey key, bool down) { KeyTyped(key, down); }};
+  ui::FocusWatch focusWatch_;
 };
 
 }  // namespace numbrella

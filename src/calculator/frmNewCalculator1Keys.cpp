@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every way a worksheet key is pressed: the mouse on the on-screen key, the keyboard
 // while the focus is on the worksheet, Space on the focused key and a screen reader's
-// press. All of them come down to KeyDown and KeyUp, which run the key's handler.
+// press. All of them come down to PressKey, which runs the key's handler.
 #include "calculator/frmNewCalculator1.h"
 
 #include "ui/RichTextBox.h"
@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+#include <vector>
+
 namespace numbrella {
 
 namespace {
@@ -29,23 +32,22 @@ bool LeavesTheWindow(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-std::optional<int> Typed(const QKeyEvent& event) {
-  const std::string text = ui::Utf8(event.text());
-  const Qt::KeyboardModifiers modifiers = event.modifiers();
-  const std::optional<WorksheetKey> key = KeyFromKeyboard(
-      {event.key(), text, modifiers.testFlag(Qt::KeypadModifier),
-       (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0});
-  if (!key) return std::nullopt;
-  return static_cast<int>(*key);
-}
-
 }  // namespace
 
+std::optional<WorksheetKey> frmNewCalculator1::KeyOfTyped(const QKeyEvent& event) {
+  const std::string text = ui::Utf8(event.text());
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return KeyFromKeyboard(
+      {event.key(), text, modifiers.testFlag(Qt::KeypadModifier),
+       (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0});
+}
+
+QPushButton*& frmNewCalculator1::KeyButton(WorksheetKey key) {
+  return keys_[static_cast<std::size_t>(key)];
+}
+
 void frmNewCalculator1::WireKeys() {
-  for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
-    keys_[static_cast<std::size_t>(KeypadKey(index))] = Command1[static_cast<std::size_t>(index)];
-  }
-  const std::pair<WorksheetKey, QPushButton*> others[] = {
+  std::vector<std::pair<WorksheetKey, QPushButton*>> keys = {
       {WorksheetKey::Decimal, cmdDecimal},          {WorksheetKey::PlusMinus, cmdPlusMinus},
       {WorksheetKey::Backspace, cmdBackspace},      {WorksheetKey::ClearAll, cmdClearAll},
       {WorksheetKey::Equals, cmdEqualSign},         {WorksheetKey::Multiply, cmdOperatorX},
@@ -54,75 +56,64 @@ void frmNewCalculator1::WireKeys() {
       {WorksheetKey::CubeRoot, cmdCubeRoot},        {WorksheetKey::Power, cmdPowers},
       {WorksheetKey::Reciprocal, cmdInverse},
   };
-  for (const auto& [key, button] : others) keys_[static_cast<std::size_t>(key)] = button;
-
-  inputFilters_ = new QObject(this);
-  heldKeys_ = new ui::HeldButtons(inputFilters_, [this](int key, bool down) {
-    down ? KeyDown(static_cast<WorksheetKey>(key)) : KeyUp(static_cast<WorksheetKey>(key));
-  });
-  for (int id = 0; id < kWorksheetKeyCount; ++id) {
-    const auto key = static_cast<WorksheetKey>(id);
-    QPushButton* button = keys_[static_cast<std::size_t>(id)];
+  for (std::size_t index = 0; index < Command1.size(); ++index) {
+    keys.emplace_back(KeypadKey(static_cast<int>(index)), Command1[index]);
+  }
+  for (const auto& [key, button] : keys) {
+    KeyButton(key) = button;
     if (IsHeld(key)) {
-      heldKeys_->Add(button, id);
+      heldKeys_.Add(button, key);
     } else {
       connect(button, &QPushButton::clicked, this, [this, key] {
-        KeyDown(key);
-        KeyUp(key);
+        PressKey(key, true);
+        PressKey(key, false);
       });
     }
+    typedKeys_.Watch(button);
   }
-
-  typedKeys_ = new ui::TypedKeys(inputFilters_, &Typed, [this](int key, bool down) {
-    KeyTyped(static_cast<WorksheetKey>(key), down);
-  });
   for (QWidget* control : std::initializer_list<QWidget*>{txtOperand[0], txtOperand[1], lblAnswer,
                                                           cmdCopy, cmdPaste, Command7}) {
-    typedKeys_->Watch(control);
+    typedKeys_.Watch(control);
   }
-  for (QPushButton* button : keys_) typedKeys_->Watch(button);
   for (std::size_t slot = 0; slot < cmdCopyA.size(); ++slot) {
-    typedKeys_->Watch(cmdCopyA[slot]);
-    typedKeys_->Watch(cmdPasteA[slot]);
+    typedKeys_.Watch(cmdCopyA[slot]);
+    typedKeys_.Watch(cmdPasteA[slot]);
   }
 
   for (int index = 0; index < 2; ++index) {
-    new ui::FocusWatch(inputFilters_, txtOperand[static_cast<std::size_t>(index)],
-                       [this, index](bool in, Qt::FocusReason reason) { OperandFocus(index, in, reason); });
+    focusWatch_.Watch(txtOperand[static_cast<std::size_t>(index)],
+                      [this, index](bool in, Qt::FocusReason reason) {
+                        OperandFocus(index, in, reason);
+                      });
   }
-  new ui::FocusWatch(inputFilters_, Combo2, [this](bool in, Qt::FocusReason reason) {
+  focusWatch_.Watch(Combo2, [this](bool in, Qt::FocusReason reason) {
     if (!in && !LeavesTheWindow(reason)) Combo2_LostFocus();
   });
 }
 
-void frmNewCalculator1::KeyDown(WorksheetKey key) {
+// Every worksheet key, however it was pressed, going down or up. The keypad and the
+// backspace key act from their press to their release; the others act once, as they
+// go down.
+void frmNewCalculator1::PressKey(WorksheetKey key, bool down) {
   if (const std::optional<int> index = KeypadIndex(key)) {
-    Command1_MouseDown(*index, Qt::LeftButton, Qt::NoModifier, 0, 0);
+    down ? Command1_MouseDown(*index) : Command1_MouseUp();
+    return;
+  }
+  if (key == WorksheetKey::Backspace) {
+    down ? cmdBackspace_MouseDown() : cmdBackspace_MouseUp();
+    return;
+  }
+  if (!down) return;
+  if (const std::optional<Operator> op = OperatorOf(key)) {
+    cmdOperator_Click(*op);
     return;
   }
   switch (key) {
-    case WorksheetKey::Backspace: cmdBackspace_MouseDown(Qt::LeftButton, Qt::NoModifier, 0, 0); return;
     case WorksheetKey::Decimal: cmdDecimal_Click(); return;
     case WorksheetKey::PlusMinus: cmdPlusMinus_Click(); return;
     case WorksheetKey::ClearAll: cmdClearAll_Click(); return;
     case WorksheetKey::Equals: cmdEqualSign_Click(); return;
-    case WorksheetKey::Multiply: cmdOperatorX_Click(); return;
-    case WorksheetKey::Divide: cmdOperatorDivide_Click(); return;
-    case WorksheetKey::Add: cmdOperatorPlus_Click(); return;
-    case WorksheetKey::Subtract: cmdOperatorMinus_Click(); return;
-    case WorksheetKey::SquareRoot: cmdOperatorSR_Click(); return;
-    case WorksheetKey::CubeRoot: cmdCubeRoot_Click(); return;
-    case WorksheetKey::Power: cmdPowers_Click(); return;
-    case WorksheetKey::Reciprocal: cmdInverse_Click(); return;
-    default: return;  // the keypad, above
-  }
-}
-
-void frmNewCalculator1::KeyUp(WorksheetKey key) {
-  if (const std::optional<int> index = KeypadIndex(key)) {
-    Command1_MouseUp(*index, Qt::LeftButton, Qt::NoModifier, 0, 0);
-  } else if (key == WorksheetKey::Backspace) {
-    cmdBackspace_MouseUp(Qt::LeftButton, Qt::NoModifier, 0, 0);
+    default: return;  // the keypad, the backspace key and the operators, above
   }
 }
 
@@ -130,13 +121,10 @@ void frmNewCalculator1::KeyUp(WorksheetKey key) {
 // focus to show a new line, as after a click; typing goes on where it was, and an
 // operand field that gets the focus back this way is no new current field.
 void frmNewCalculator1::KeyTyped(WorksheetKey key, bool down) {
-  keys_[static_cast<std::size_t>(key)]->setDown(down);
-  if (!down) {
-    KeyUp(key);
-    return;
-  }
+  KeyButton(key)->setDown(down);
   QWidget* typingIn = QApplication::focusWidget();
-  KeyDown(key);
+  PressKey(key, down);
+  if (!down) return;
   if (typingIn == nullptr || QApplication::focusWidget() != txtArchive1) return;
   for (std::size_t i = 0; i < txtOperand.size(); ++i) {
     if (typingIn == txtOperand[i]) {

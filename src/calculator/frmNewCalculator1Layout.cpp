@@ -297,7 +297,7 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
   connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
   connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
-  for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)));
+  for (int size = 10; size <= 24; size += 2) Combo1->addItem(Q(std::to_string(size)), size);
   Combo1->setCurrentIndex(-1);
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
   for (QLineEdit* field : {Text3, Text2}) {

@@ -4,7 +4,6 @@
 #include "calculator/frmNewCalculator1.h"
 
 #include "common/window_texts.h"
-#include "converter/frmListBoxConverter.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/screen_fit.h"
@@ -134,6 +133,6 @@ void frmNewCalculator1::mnuPrintDisplay_Click() {
   TellFailure(PrintFailureText(Utf8(file.isEmpty() ? target->printerName() : file)));
 }
 
-void frmNewCalculator1::mnuConvCalc_Click() { ShowConversionCalculator(services_); }
+void frmNewCalculator1::mnuConvCalc_Click() { showConverter_(); }
 
 }  // namespace numbrella

@@ -31,9 +31,9 @@ using ui::Utf8;
 bool frmNewCalculator1::Archive() {
   const std::string operand1 = sheet_.Operand(0);
   const std::string operand2 = sheet_.Operand(1);
-  const ArchivePlan plan = PlanArchive(
-      Utf8(Combo3->currentText()), {operand1, sheet_.Operator(), operand2, sheet_.Answer()});
-  if (plan.step == ArchiveStep::ConversionFailure) return false;
+  const ArchivePlan plan = PlanArchive(ItemNumber(Combo3),
+                                       {operand1, sheet_.Operator(), operand2, sheet_.Answer()});
+  if (plan.step == ArchiveStep::NoLineSpacing) return false;
   if (plan.step == ArchiveStep::NothingWritten) return true;
   txtArchive1->AppendText(Q(plan.entry));
   if (mnuDisplayWork->isChecked()) {
@@ -57,8 +57,7 @@ void frmNewCalculator1::Check2_Click() {
 }
 
 void frmNewCalculator1::Combo1_Click() {
-  const std::optional<double> points = ReadStrictNumber(Utf8(Combo1->currentText()));
-  if (points) txtArchive1->SetFontSize(*points);
+  if (const std::optional<int> points = ItemNumber(Combo1)) txtArchive1->SetFontSize(*points);
 }
 
 void frmNewCalculator1::Combo2_Click() {
@@ -97,7 +96,7 @@ void frmNewCalculator1::ScreenFontsOnly() {
   FillFaceList(fonts);
   // Without that face on the screen the box is left without a choice and the
   // workboard keeps its face.
-  SetComboText(Combo2, QStringLiteral("Arial Rounded MT Bold"));
+  SetComboText(Combo2, QStringLiteral("Arial Rounded MT Bold"), &frmNewCalculator1::Combo2_Click);
   Text3->setText(tr("Screen Fonts"));
   Text2->setText(Q(std::to_string(fonts.size())));
 }

@@ -7,8 +7,6 @@
 #include "common/number_text.h"
 #include "ui/text.h"
 
-#include "ui/key_input.h"
-
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -27,16 +25,13 @@ using ui::Utf8;
 
 void frmNewCalculator1::txtOperand_GotFocus(int index) { sheet_.GotFocus(index); }
 
-void frmNewCalculator1::Command1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, int,
-                                           int) {
+void frmNewCalculator1::Command1_MouseDown(int index) {
   const bool repeats = sheet_.PressKeypad(index);
   ShowWorksheet();
   if (repeats) tmrNumbers->start();
 }
 
-void frmNewCalculator1::Command1_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-  tmrNumbers->stop();
-}
+void frmNewCalculator1::Command1_MouseUp() { tmrNumbers->stop(); }
 
 void frmNewCalculator1::tmrNumbers_Timer() {
   sheet_.NumbersTick();
@@ -54,13 +49,13 @@ void frmNewCalculator1::cmdPlusMinus_Click() {
   ShowWorksheet();
 }
 
-void frmNewCalculator1::cmdBackspace_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+void frmNewCalculator1::cmdBackspace_MouseDown() {
   sheet_.BackspacePress();
   ShowWorksheet();
   tmrBackspace->start();
 }
 
-void frmNewCalculator1::cmdBackspace_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+void frmNewCalculator1::cmdBackspace_MouseUp() {
   tmrBackspace->stop();
   sheet_.BackspaceRelease();
 }
@@ -72,8 +67,8 @@ void frmNewCalculator1::tmrBackspace_Timer() {
 
 // A held key stops when its window loses the mouse, as when the key is let go.
 void frmNewCalculator1::StopRepeating() {
-  heldKeys_->LetGo();
-  typedKeys_->LetGo();
+  heldKeys_.LetGo();
+  typedKeys_.LetGo();
 }
 
 void frmNewCalculator1::changeEvent(QEvent* event) {
@@ -95,23 +90,8 @@ void frmNewCalculator1::cmdClearAll_Click() {
 // ---------------------------------------------------------------------------------
 // Operators and evaluation
 
-void frmNewCalculator1::cmdOperatorX_Click() { TwoOperandKey(Operator::Multiply); }
-void frmNewCalculator1::cmdOperatorDivide_Click() { TwoOperandKey(Operator::Divide); }
-void frmNewCalculator1::cmdOperatorPlus_Click() { TwoOperandKey(Operator::Add); }
-void frmNewCalculator1::cmdOperatorMinus_Click() { TwoOperandKey(Operator::Subtract); }
-void frmNewCalculator1::cmdPowers_Click() { TwoOperandKey(Operator::Power); }
-void frmNewCalculator1::cmdOperatorSR_Click() { OneOperandKey(Operator::SquareRoot); }
-void frmNewCalculator1::cmdCubeRoot_Click() { OneOperandKey(Operator::CubeRoot); }
-void frmNewCalculator1::cmdInverse_Click() { OneOperandKey(Operator::Reciprocal); }
-
-void frmNewCalculator1::TwoOperandKey(Operator op) {
-  const FocusRequest focus = sheet_.TwoOperandKey(op);
-  ShowWorksheet();
-  Focus(focus);
-}
-
-void frmNewCalculator1::OneOperandKey(Operator op) {
-  const OneOperandStep step = sheet_.OneOperandKey(op);
+void frmNewCalculator1::cmdOperator_Click(Operator op) {
+  const OperatorStep step = sheet_.OperatorKey(op);
   ShowWorksheet();
   if (step.evaluate) {
     cmdEqualSign_Click();
@@ -149,9 +129,9 @@ void frmNewCalculator1::cmdEqualSign_Click() {
 }
 
 void frmNewCalculator1::Combo4_Click() {
-  const std::optional<double> places = ReadStrictNumber(Utf8(Combo4->currentText()));
+  const std::optional<int> places = ItemNumber(Combo4);
   if (!places) return;
-  if (sheet_.ChooseDecimalPlaces(static_cast<int>(*places))) cmdEqualSign_Click();
+  if (sheet_.ChooseDecimalPlaces(*places)) cmdEqualSign_Click();
 }
 
 // ---------------------------------------------------------------------------------

@@ -125,6 +125,11 @@ FocusRequest Worksheet::ClearAll() {
   return FocusRequest::Operand1;
 }
 
+OperatorStep Worksheet::OperatorKey(numbrella::Operator op) {
+  if (TakesTwoOperands(op)) return {.focus = TwoOperandKey(op)};
+  return OneOperandKey(op);
+}
+
 FocusRequest Worksheet::TwoOperandKey(numbrella::Operator op) {
   operator_ = op;
   const FocusRequest focus =
@@ -137,10 +142,10 @@ FocusRequest Worksheet::TwoOperandKey(numbrella::Operator op) {
   return focus;
 }
 
-OneOperandStep Worksheet::OneOperandKey(numbrella::Operator op) {
+OperatorStep Worksheet::OneOperandKey(numbrella::Operator op) {
   operator_ = op;
   operands_[1].clear();
-  OneOperandStep step;
+  OperatorStep step;
   if (!operands_[0].empty()) {
     step.evaluate = true;
     return step;

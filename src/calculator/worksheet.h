@@ -19,10 +19,10 @@ namespace numbrella {
 // focus raises the window's focus handler, which calls GotFocus.
 enum class FocusRequest { None, Operand1, Operand2 };
 
-// What a one-operand operator key does after it has set the operator.
-struct OneOperandStep {
+// What an operator key asks of the window after it has set the operator.
+struct OperatorStep {
   bool evaluate = false;                    // run the equals operation now
-  FocusRequest focus = FocusRequest::None;  // otherwise, perhaps focus operand 1
+  FocusRequest focus = FocusRequest::None;  // otherwise, the field to give the focus
 };
 
 class Worksheet {
@@ -66,11 +66,10 @@ class Worksheet {
   // The "Clear All" key.
   FocusRequest ClearAll();
 
-  // The operator keys: the five two-operand ones ("X", "/", "+", "-", "X^Y") choose the
+  // An operator key: the five two-operand ones ("X", "/", "+", "-", "X^Y") choose the
   // operator and move the focus; the three one-operand ones ("SR", "CR", "1/X") may
   // evaluate at once.
-  FocusRequest TwoOperandKey(numbrella::Operator op);
-  OneOperandStep OneOperandKey(numbrella::Operator op);
+  OperatorStep OperatorKey(numbrella::Operator op);
 
   // The equals operation on the current texts.
   EvaluationOutcome Evaluate() const;
@@ -90,6 +89,8 @@ class Worksheet {
 
  private:
   void FreshCalculationIfDue();
+  FocusRequest TwoOperandKey(numbrella::Operator op);
+  OperatorStep OneOperandKey(numbrella::Operator op);
 
   std::array<std::string, 2> operands_;
   std::optional<numbrella::Operator> operator_;

@@ -4,6 +4,7 @@
 // of the on-screen keypad, and the keyboard's keys that press them. A mouse click, a
 // typed key, Space on a focused key and a screen reader's press all name one of these.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -89,6 +90,20 @@ constexpr std::optional<Operator> OperatorOf(WorksheetKey key) {
 constexpr WorksheetKey KeyOf(Operator op) {
   return static_cast<WorksheetKey>(static_cast<int>(WorksheetKey::Multiply) + static_cast<int>(op));
 }
+// The two conversions above count on the operator keys standing last, in the operators'
+// order.
+static_assert(KeyOf(Operator::Multiply) == WorksheetKey::Multiply &&
+                  KeyOf(Operator::Divide) == WorksheetKey::Divide &&
+                  KeyOf(Operator::Add) == WorksheetKey::Add &&
+                  KeyOf(Operator::Subtract) == WorksheetKey::Subtract &&
+                  KeyOf(Operator::SquareRoot) == WorksheetKey::SquareRoot &&
+                  KeyOf(Operator::CubeRoot) == WorksheetKey::CubeRoot &&
+                  KeyOf(Operator::Power) == WorksheetKey::Power &&
+                  KeyOf(Operator::Reciprocal) == WorksheetKey::Reciprocal &&
+                  kOperators.size() ==
+                      static_cast<std::size_t>(kWorksheetKeyCount) -
+                          static_cast<std::size_t>(WorksheetKey::Multiply),
+              "the operator keys stand last, in the operators' order");
 
 // Keys that act from their press to their release (the keypad and backspace); the
 // others act once, as a click.

@@ -147,8 +147,13 @@ void ConverterModel::DecimalTextEdited(std::string text) { decimalText_ = std::m
 
 // ---- decimal places ----------------------------------------------------------------
 
-void ConverterModel::ChooseDecimalPlaces(std::string text) {
-  decimalText_ = std::move(text);
+void ConverterModel::ChooseDecimalPlaces(int item) {
+  const std::span<const DecimalPlacesItem> items = DecimalPlacesItems();
+  if (item < 0 || item >= static_cast<int>(items.size())) {
+    Ran("cmbDP_Click");
+    return;
+  }
+  decimalText_ = Text(items[static_cast<std::size_t>(item)].text);
   DecimalPlacesClick();
 }
 

@@ -67,8 +67,9 @@ class ConverterModel {
   void OutputEdited(std::string text);
   void DecimalTextEdited(std::string text);
 
-  // An item of the decimal-places drop-down was chosen; `text` is the item's text.
-  void ChooseDecimalPlaces(std::string text);
+  // The item at index `item` of the decimal-places drop-down was chosen: its text
+  // shows, and the output gets as many decimals as it says.
+  void ChooseDecimalPlaces(int item);
 
   // Exchanges the units: the output becomes the input and is converted back.
   // Leaves everything as it was when the output text is not a number.

@@ -3,7 +3,6 @@
 
 #include "common/window_texts.h"
 #include "converter/frmConverterArt.h"
-#include "reference/frmInfo1.h"
 #include "ui/menu_keys.h"
 #include "ui/screen_fit.h"
 #include "ui/text.h"
@@ -21,7 +20,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUtf8StringView>
@@ -40,10 +38,11 @@ bool Shows(const QString& shown, const std::string& text) {
 
 }  // namespace
 
-frmListBoxConverter::frmListBoxConverter(const ui::Services& services)
-    : QMainWindow(nullptr), services_(services), menuKeys_(new ui::MenuKeys(this)) {
+frmListBoxConverter::frmListBoxConverter(const ui::Services& services,
+                                         std::function<void(SIWindow)> showSIWindow)
+    : services_(services), showSIWindow_(std::move(showSIWindow)),
+      menuKeys_(new ui::MenuKeys(this)) {
   setObjectName(QStringLiteral("frmListBoxConverter"));
-  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Q(ConverterModel::kCaption));
   setWindowIcon(ConverterIcon());
   BuildControls();
@@ -208,7 +207,7 @@ void frmListBoxConverter::TextSelected() {
 }
 
 void frmListBoxConverter::cmbDP_Click() {
-  model_.ChooseDecimalPlaces(ui::Utf8(cmbDP->currentText()));
+  model_.ChooseDecimalPlaces(cmbDP->currentIndex());
   ShowModel();
 }
 
@@ -250,9 +249,9 @@ void frmListBoxConverter::Label2_Click() {
 
 // ---- the reference windows ----------------------------------------------------------------
 
-void frmListBoxConverter::mnuShowInfo_Click() { ShowSIInfoWindow(); }
-void frmListBoxConverter::mnuSIBaseUnits_Click() { ShowSIBaseUnitsWindow(); }
-void frmListBoxConverter::mnuPrefixes_Click() { ShowSIPrefixesWindow(); }
+void frmListBoxConverter::mnuShowInfo_Click() { showSIWindow_(SIWindow::Info); }
+void frmListBoxConverter::mnuSIBaseUnits_Click() { showSIWindow_(SIWindow::BaseUnits); }
+void frmListBoxConverter::mnuPrefixes_Click() { showSIWindow_(SIWindow::Prefixes); }
 
 // ---- events --------------------------------------------------------------------------------
 
@@ -342,17 +341,6 @@ bool frmListBoxConverter::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-// ---- the one window ------------------------------------------------------------------------
-
-void ShowConversionCalculator(const ui::Services& services) {
-  static QPointer<frmListBoxConverter> window;
-  if (window == nullptr) window = new frmListBoxConverter(services);
-  if (window->isMinimized()) window->showNormal();
-  window->show();
-  window->raise();
-  window->activateWindow();
 }
 
 }  // namespace numbrella

@@ -3,11 +3,13 @@
 // The conversion calculator window. The window logic lives in ConverterModel; the
 // window passes the user's actions to it and shows what it holds.
 #include "converter/converter_model.h"
+#include "reference/frmInfo1.h"
 #include "ui/services.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -26,9 +28,10 @@ class frmListBoxConverter : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Builds the window and loads it (Form_Load); not shown yet. No owner, not modal,
-  // discarded when closed.
-  explicit frmListBoxConverter(const ui::Services& services);
+  // Builds the window with the services it uses (they must outlive it) and the way to
+  // show a reference window, and loads it (Form_Load); not shown yet.
+  frmListBoxConverter(const ui::Services& services, std::function<void(SIWindow)> showSIWindow);
+  frmListBoxConverter(ui::Services&& services, std::function<void(SIWindow)> showSIWindow) = delete;
   ~frmListBoxConverter() override;
 
   // The "&Lists" menu, also shown as the pop-up on the window background.
@@ -126,7 +129,8 @@ class frmListBoxConverter : public QMainWindow {
   void NameLists();
   using Handler = void (frmListBoxConverter::*)();
 
-  ui::Services services_;
+  const ui::Services& services_;
+  const std::function<void(SIWindow)> showSIWindow_;
   ConverterModel model_;
 
   // The controls, by role.
@@ -158,9 +162,5 @@ class frmListBoxConverter : public QMainWindow {
 
   QObject* pressed_ = nullptr;  // the control a left button went down on
 };
-
-// Shows the one conversion calculator window: creates and loads it when none is open,
-// brings it forward when it is. Not modal, no owner.
-void ShowConversionCalculator(const ui::Services& services);
 
 }  // namespace numbrella

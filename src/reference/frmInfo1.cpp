@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/frmInfo1.h"
 
-#include "reference/frmSIBaseUnits1.h"
-#include "reference/frmSIPrefixes1.h"
 #include "reference/si_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
@@ -13,7 +11,6 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
-#include <QPointer>
 
 namespace numbrella {
 namespace {
@@ -44,24 +41,6 @@ QIcon InfoIcon() {
   icon.addPixmap(InfoPixmap(32));
   icon.addPixmap(InfoPixmap(16));
   return icon;
-}
-
-// Shows the one instance of a window: created when none is open, otherwise brought
-// forward. The window has no owner and deletes itself when the user closes it, which
-// clears `open`, so the next showing builds it anew.
-template <typename Window>
-void ShowOnce(QPointer<Window>& open) {
-  if (open == nullptr) {
-    open = new Window();
-    open->setAttribute(Qt::WA_DeleteOnClose);
-    open->show();
-  } else if (open->isMinimized()) {
-    open->showNormal();
-  } else {
-    open->show();
-  }
-  open->raise();
-  open->activateWindow();
 }
 
 }  // namespace
@@ -98,21 +77,6 @@ frmInfo1::frmInfo1() : QWidget(nullptr) {
 void frmInfo1::Form_Load() {
   rtbInfo->SetText(QString::fromUtf8(SIInfoText().data(),
                                      static_cast<qsizetype>(SIInfoText().size())));
-}
-
-void ShowSIInfoWindow() {
-  static QPointer<frmInfo1> open;
-  ShowOnce(open);
-}
-
-void ShowSIBaseUnitsWindow() {
-  static QPointer<frmSIBaseUnits1> open;
-  ShowOnce(open);
-}
-
-void ShowSIPrefixesWindow() {
-  static QPointer<frmSIPrefixes1> open;
-  ShowOnce(open);
 }
 
 }  // namespace numbrella

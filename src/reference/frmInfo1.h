@@ -11,9 +11,12 @@ namespace ui {
 class RichTextBox;
 }
 
-void ShowSIInfoWindow();       // frmInfo1
-void ShowSIBaseUnitsWindow();  // frmSIBaseUnits1
-void ShowSIPrefixesWindow();   // frmSIPrefixes1
+// The three windows, as the converter's Info menu names them.
+enum class SIWindow {
+  Info,       // frmInfo1
+  BaseUnits,  // frmSIBaseUnits1
+  Prefixes,   // frmSIPrefixes1
+};
 
 class frmInfo1 : public QWidget {
   Q_OBJECT

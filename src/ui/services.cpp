@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 
 namespace numbrella::ui {
 
@@ -146,15 +145,9 @@ class RealDialogs final : public Dialogs {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageRangeOffered);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (!request.pageRangeOffered) {
-      // Qt's own dialog leaves its page choice open whatever the option says: close
-      // it once the dialog is up.
-      QTimer::singleShot(0, &dialog, [&dialog] {
-        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
-          if (auto* control = dialog.findChild<QWidget*>(name)) control->setEnabled(false);
-        }
-      });
-    }
+    // Without the page range option Qt's own dialog still offers "Pages from ... to",
+    // and hands a range chosen there to the print system with the job: no public
+    // setting closes that choice, so it stays open.
     return dialog.exec() == QDialog::Accepted;
   }
 };
@@ -202,14 +195,20 @@ class RealBeeper final : public Beeper {
 
 }  // namespace
 
-Services RealServices() {
-  static RealMessageBoxes messages;
-  static RealDialogs dialogs;
-  static RealPrinters printers;
-  static RealScreenFonts screenFonts;
-  static RealClipboard clipboard;
-  static RealBeeper beeper;
-  return {&messages, &dialogs, &printers, &screenFonts, &clipboard, &beeper};
-}
+struct RealServices::Parts {
+  RealMessageBoxes messages;
+  RealDialogs dialogs;
+  RealPrinters printers;
+  RealScreenFonts screenFonts;
+  RealClipboard clipboard;
+  RealBeeper beeper;
+};
+
+RealServices::RealServices()
+    : parts_(std::make_unique<Parts>()),
+      services_{&parts_->messages, &parts_->dialogs,   &parts_->printers,
+                &parts_->screenFonts, &parts_->clipboard, &parts_->beeper} {}
+
+RealServices::~RealServices() = default;
 
 }  // namespace numbrella::ui

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the windows use: message boxes, the file, colour and print
-// dialogs, the printer and font lists, the clipboard and the beep. Production code
-// uses RealServices(); tests may hand a window their own where a real one cannot be
+// dialogs, the printer and font lists, the clipboard and the beep. The application owns
+// the real ones (RealServices); tests may hand it their own where a real one cannot be
 // driven.
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -97,7 +98,21 @@ struct Services {
 };
 
 // The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
-// the print system (ui/print_system.h), QFontDatabase, QClipboard.
-Services RealServices();
+// the print system (ui/print_system.h), QFontDatabase, QClipboard. Whoever makes them
+// owns them; services() hands them out for as long as they live.
+class RealServices {
+ public:
+  RealServices();
+  ~RealServices();
+  RealServices(const RealServices&) = delete;
+  RealServices& operator=(const RealServices&) = delete;
+
+  const Services& services() const { return services_; }
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+  Services services_;
+};
 
 }  // namespace numbrella::ui

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workboard/archive.h"
 
-#include "common/number_text.h"
-
-#include <optional>
-
 namespace numbrella {
 
 std::string ArchiveEntry(int lineSpacing, const Calculation& calculation) {
@@ -26,16 +22,15 @@ std::string ArchiveEntry(int lineSpacing, const Calculation& calculation) {
   return entry;
 }
 
-ArchivePlan PlanArchive(std::string_view lineSpacingText, const Calculation& calculation) {
+ArchivePlan PlanArchive(std::optional<int> lineSpacing, const Calculation& calculation) {
   ArchivePlan plan;
-  std::optional<double> spacing = ReadStrictNumber(lineSpacingText);
-  if (!spacing) {
-    plan.step = ArchiveStep::ConversionFailure;
+  if (!lineSpacing) {
+    plan.step = ArchiveStep::NoLineSpacing;
     return plan;
   }
-  if (*spacing != 1.0 && *spacing != 2.0 && *spacing != 3.0) return plan;
+  if (*lineSpacing < 1 || *lineSpacing > 3) return plan;
   plan.step = ArchiveStep::Append;
-  plan.entry = ArchiveEntry(static_cast<int>(*spacing), calculation);
+  plan.entry = ArchiveEntry(*lineSpacing, calculation);
   return plan;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 // The workboard's record of each calculation: the entry that Archive appends after a
 // successful evaluation, and how the line-spacing choice decides it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,9 @@ struct Calculation {
 };
 
 enum class ArchiveStep {
-  ConversionFailure,  // the line-spacing text is not a number: the caller's failure
-  NothingWritten,     // a number other than 1, 2 or 3: nothing is appended
-  Append,             // append `entry`
+  NoLineSpacing,   // nothing is chosen in the line-spacing box: the caller's failure
+  NothingWritten,  // a spacing other than 1, 2 or 3: nothing is appended
+  Append,          // append `entry`
 };
 
 struct ArchivePlan {
@@ -30,7 +31,8 @@ struct ArchivePlan {
 // the operator, operand 2, "=" and the answer, separated by two blanks each.
 std::string ArchiveEntry(int lineSpacing, const Calculation& calculation);
 
-// What Archive does with the line-spacing box showing `lineSpacingText`.
-ArchivePlan PlanArchive(std::string_view lineSpacingText, const Calculation& calculation);
+// What Archive does with `lineSpacing` chosen in the line-spacing box, none when
+// nothing is chosen there.
+ArchivePlan PlanArchive(std::optional<int> lineSpacing, const Calculation& calculation);
 
 }  // namespace numbrella

@@ -6,6 +6,7 @@
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -21,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace numbrella::testing {
 
@@ -32,6 +35,29 @@ inline QStringList OfficePrinterFonts() {
 
 // The font list's one entry when the printer has no fonts of its own.
 inline const QString kNoPrinterFonts = QStringLiteral("            No printer or fax fonts");
+
+// The name of the on-screen key for a worksheet key.
+inline QString KeyName(WorksheetKey key) {
+  if (const std::optional<int> index = KeypadIndex(key)) {
+    return QStringLiteral("Command1(%1)").arg(*index);
+  }
+  switch (key) {
+    case WorksheetKey::Decimal: return QStringLiteral("cmdDecimal");
+    case WorksheetKey::PlusMinus: return QStringLiteral("cmdPlusMinus");
+    case WorksheetKey::Backspace: return QStringLiteral("cmdBackspace");
+    case WorksheetKey::ClearAll: return QStringLiteral("cmdClearAll");
+    case WorksheetKey::Equals: return QStringLiteral("cmdEqualSign");
+    case WorksheetKey::Multiply: return QStringLiteral("cmdOperatorX");
+    case WorksheetKey::Divide: return QStringLiteral("cmdOperatorDivide");
+    case WorksheetKey::Add: return QStringLiteral("cmdOperatorPlus");
+    case WorksheetKey::Subtract: return QStringLiteral("cmdOperatorMinus");
+    case WorksheetKey::SquareRoot: return QStringLiteral("cmdOperatorSR");
+    case WorksheetKey::CubeRoot: return QStringLiteral("cmdCubeRoot");
+    case WorksheetKey::Power: return QStringLiteral("cmdPowers");
+    case WorksheetKey::Reciprocal: return QStringLiteral("cmdInverse");
+    default: return QString();  // the keypad, above
+  }
+}
 
 // A drop-down list's entries, in order.
 inline QStringList Items(QComboBox* box) {
@@ -47,21 +73,29 @@ class CalculatorWindowTest : public ::testing::Test {
         {QStringLiteral("Arial Narrow"), QStringLiteral("Arial Rounded MT Bold")}));
   }
 
-  // The default: a printer called "Office" whose fonts include "Arial Narrow".
+  // The default: a printer called "Office" whose fonts include "Arial Narrow"; the
+  // program started, its calculator not yet.
   void SetUp() override {
     fakes.printers.name = QStringLiteral("Office");
     fakes.printers.fonts = OfficePrinterFonts();
+    application = std::make_unique<Application>(fakes.services());
   }
 
-  void TearDown() override { window.reset(); }
+  void TearDown() override {
+    window = nullptr;
+    application.reset();
+  }
 
-  // Starts the window with the services as the test has set them, shows it and waits
-  // until it is active, as it is in front of a user.
+  // Starts the program with the services as the test has set them, shows its window
+  // and waits until it is active, as it is in front of a user.
   void Open() {
-    window = std::make_unique<frmNewCalculator1>(fakes.services());
+    window = nullptr;
+    application.reset();
+    application = std::make_unique<Application>(fakes.services());
+    window = &application->Calculator();
     window->show();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QApplication::processEvents();
   }
 
@@ -89,34 +123,18 @@ class CalculatorWindowTest : public ::testing::Test {
     QTest::mouseRelease(key, button);
   }
   void Press(const QString& name) { Press(Find(name)); }
-  // Keys by their captions on the window: digits "0"-"9", "Pi", ".", operators...
+  // Keys by the characters that type them ("12+3=", "p" for Pi), with "~" for the sign
+  // key (F9 on the keyboard) and "<" for the backspace key.
   void Keys(const QString& keys) {
     for (QChar c : keys) {
-      if (c.isDigit()) {
-        Press(QStringLiteral("Command1(%1)").arg(c));
-      } else if (c == u'.') {
-        Press(QStringLiteral("cmdDecimal"));
-      } else if (c == u'+') {
-        Press(QStringLiteral("cmdOperatorPlus"));
-      } else if (c == u'-') {
-        Press(QStringLiteral("cmdOperatorMinus"));
-      } else if (c == u'*') {
-        Press(QStringLiteral("cmdOperatorX"));
-      } else if (c == u'/') {
-        Press(QStringLiteral("cmdOperatorDivide"));
-      } else if (c == u'^') {
-        Press(QStringLiteral("cmdPowers"));
-      } else if (c == u'=') {
-        Press(QStringLiteral("cmdEqualSign"));
-      } else if (c == u'~') {
-        Press(QStringLiteral("cmdPlusMinus"));
-      } else if (c == u'<') {
-        Press(QStringLiteral("cmdBackspace"));
-      } else if (c == u'p') {
-        Press(QStringLiteral("Command1(10)"));
-      } else {
-        ADD_FAILURE() << "no key for " << QString(c).toStdString();
+      const int code = c == u'~' ? keycode::kF9 : c == u'<' ? keycode::kBackspace : 0;
+      const std::string text = QString(c).toStdString();
+      const std::optional<WorksheetKey> key = KeyFromKeyboard({code, text});
+      if (!key) {
+        ADD_FAILURE() << "no key for " << text;
+        continue;
       }
+      Press(KeyName(*key));
     }
   }
   // A click into an operand field, as the user does to make it current.
@@ -183,7 +201,8 @@ class CalculatorWindowTest : public ::testing::Test {
   }
 
   FakeServices fakes;
-  std::unique_ptr<frmNewCalculator1> window;
+  std::unique_ptr<Application> application;
+  frmNewCalculator1* window = nullptr;  // the application's, once opened
 };
 
 // The window opened at the start of each test, with the keys held, the messages and the

@@ -51,7 +51,7 @@ TEST_F(CalculatorEntry, RepeatTimerTicksEnterTheHeldDigit) {
 TEST_F(CalculatorEntry, HeldKeysStopWhenTheWindowLosesTheMouse) {
   auto* numbers = window->findChild<QTimer*>("tmrNumbers");
   auto* backspace = window->findChild<QTimer*>("tmrBackspace");
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::mousePress(Find("cmdBackspace"), Qt::LeftButton);
   {
     QWidget other;
@@ -85,7 +85,7 @@ TEST_F(CalculatorEntry, KeysAnswerEveryMouseButton) {
   QWindow* handle = window->windowHandle();
   int time = 1000000;
   auto quickClick = [&](QWidget* key) {
-    const QPointF at = key->mapTo(window.get(), key->rect().center());
+    const QPointF at = key->mapTo(window, key->rect().center());
     const QPointF global = handle->mapToGlobal(at.toPoint());
     qt_handleMouseEvent(handle, at, global, Qt::LeftButton, Qt::LeftButton,
                         QEvent::MouseButtonPress, {}, time += 5);

@@ -4,12 +4,12 @@
 // job, and to a PDF file by the dialog's own choice. It runs as its own executable, so
 // that the scheduler's address is set before anything in the process asks for
 // printers.
-#include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
+#include "ui/application.h"
 #include "ui/modal_helper.h"
 
 #include <QAction>
@@ -76,16 +76,18 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
 
   // The real printers and dialogs; the messages are answered by the test.
   FakeMessageBoxes messages;
-  ui::Services services = ui::RealServices();
+  const ui::RealServices real;
+  ui::Services services = real.services();
   services.messages = &messages;
-  auto window = std::make_unique<frmNewCalculator1>(services);
+  Application application(services);
+  frmNewCalculator1* window = &application.Calculator();
   window->show();
   window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   EXPECT_TRUE(messages.shown.empty()) << "the printer's fonts were found";
   for (const char* key : {"Command1(1)", "Command1(2)", "cmdOperatorPlus", "Command1(3)",
                           "Command1(0)", "cmdEqualSign"}) {
-    Press(window.get(), key);
+    Press(window, key);
   }
   const QStringList printed = {"12 + 30 = 42.00000", "Executed with the....", "Numbrella Calculator",
                                "Visit...www.numbrella.example"};

@@ -26,7 +26,7 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   // The workboard's lower edge lies below the window's; the user scrolls down to it.
   auto* scroller = qobject_cast<QScrollArea*>(window->centralWidget());
   ASSERT_NE(scroller, nullptr);
-  auto bottomOfWorkboard = [&] { return Workboard()->mapTo(window.get(), QPoint(0, Workboard()->height())).y(); };
+  auto bottomOfWorkboard = [&] { return Workboard()->mapTo(window, QPoint(0, Workboard()->height())).y(); };
   EXPECT_GT(bottomOfWorkboard(), window->height());
   scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
   EXPECT_LE(bottomOfWorkboard(), window->height());
@@ -40,7 +40,7 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   Operand(0)->setFocus();
   for (int i = 0; i < 80 && !Workboard()->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_TRUE(Workboard()->hasFocus());
-  const QRect caret(Workboard()->viewport()->mapTo(window.get(), Workboard()->cursorRect().topLeft()),
+  const QRect caret(Workboard()->viewport()->mapTo(window, Workboard()->cursorRect().topLeft()),
                     Workboard()->cursorRect().size());
   EXPECT_TRUE(window->rect().contains(caret));
   for (int i = 0; i < 10 && QApplication::focusWidget()->objectName() != "Combo3"; ++i) {
@@ -49,7 +49,7 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   QWidget* spacing = Combo(3);
   ASSERT_TRUE(spacing->hasFocus());
   EXPECT_GT(scroller->verticalScrollBar()->value(), 0);
-  EXPECT_LE(spacing->mapTo(window.get(), QPoint(0, spacing->height())).y(), window->height());
+  EXPECT_LE(spacing->mapTo(window, QPoint(0, spacing->height())).y(), window->height());
 
   // Without the workboard the window fits whole again.
   Find<QAction>("mnuDisplayWork")->trigger();

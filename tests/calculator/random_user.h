@@ -43,8 +43,7 @@ class RandomUser : public WorkboardUser {
     if (scriptedOpen_ && fakes_.dialogs.openFiles.empty()) record_.opened.push_back(*scriptedOpen_);
     if (!calculator_->isVisible()) {
       // The calculator really closed: the program starts again, as its user would.
-      calculator_.reset();
-      Settle();
+      EndProgram();
       OpenCalculator();
       record_.freshCalculator = true;
     }

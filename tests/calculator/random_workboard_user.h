@@ -50,21 +50,21 @@ class WorkboardUser : public WorksheetUser {
          : extra == 8 ? "redo"
          : extra == 9 ? "an emoji"
                       : "type " + Str(text)));
-    Activate(calculator_.get());
+    Activate(calculator_);
     PressWhere(viewport, at, Qt::LeftButton, 0);
     for (int i = 0; i < moves; ++i) {
-      QTest::keyClick(KeyTarget(calculator_.get()), move,
+      QTest::keyClick(KeyTarget(calculator_), move,
                       shift ? Qt::ShiftModifier : Qt::NoModifier);
     }
     if (extra == 7) {
-      QTest::keyClick(KeyTarget(calculator_.get()), Qt::Key_Z, Qt::ControlModifier);
+      QTest::keyClick(KeyTarget(calculator_), Qt::Key_Z, Qt::ControlModifier);
     } else if (extra == 8) {
-      QTest::keyClick(KeyTarget(calculator_.get()), Qt::Key_Y, Qt::ControlModifier);
+      QTest::keyClick(KeyTarget(calculator_), Qt::Key_Y, Qt::ControlModifier);
     } else if (extra == 9) {
-      QTest::sendKeyEvent(QTest::Click, KeyTarget(calculator_.get()), Qt::Key_unknown,
+      QTest::sendKeyEvent(QTest::Click, KeyTarget(calculator_), Qt::Key_unknown,
                           QString::fromUtf8("\xF0\x9F\x98\x80"), Qt::NoModifier);
     } else {
-      Type(calculator_.get(), text);
+      Type(calculator_, text);
     }
   }
 
@@ -73,10 +73,10 @@ class WorkboardUser : public WorksheetUser {
                                            "mnuEditPaste"};
     const char* name = kEntries[dice_.Below(4)];
     auto* board = Calc<ui::RichTextBox>(QStringLiteral("txtArchive1"));
-    if (!dice_.Percent(30) || !board->isVisible()) return MenuEntry(calculator_.get(), name);
+    if (!dice_.Percent(30) || !board->isVisible()) return MenuEntry(calculator_, name);
     // The workboard's own pop-up menu, which is the Edit menu.
     Say(std::string("right click on the workboard, then ") + name);
-    Activate(calculator_.get());
+    Activate(calculator_);
     QWidget* viewport = board->viewport();
     const QPoint at = viewport->rect().center();
     QTest::mouseClick(viewport, Qt::RightButton, {}, at);
@@ -91,7 +91,7 @@ class WorkboardUser : public WorksheetUser {
       QTest::keyClick(popup, Qt::Key_Escape);
     }
     Settle();
-    Activate(calculator_.get());
+    Activate(calculator_);
   }
 
   // The user copies a text in another program.
@@ -119,15 +119,15 @@ class WorkboardUser : public WorksheetUser {
     record_.mayEmptyWorkboard =
         which == "mnuFileNew" || which == "mnuClearWhiteboad" || which == "Command4";
     if (which == "Command4") return ClickKey(QStringLiteral("Command4"));
-    MenuEntry(calculator_.get(), name);
+    MenuEntry(calculator_, name);
   }
 
   void ViewCommand() {
     switch (dice_.Below(8)) {
       case 0:
-        return MenuEntry(calculator_.get(), "mnuTextBack");
+        return MenuEntry(calculator_, "mnuTextBack");
       case 1:
-        return MenuEntry(calculator_.get(), "mnuDisplayWork");
+        return MenuEntry(calculator_, "mnuDisplayWork");
       case 2:
         return ClickKey(QStringLiteral("Command2"));
       case 3:
@@ -139,7 +139,7 @@ class WorkboardUser : public WorksheetUser {
         QWidget* box =
             Calc(dice_.Percent(50) ? QStringLiteral("Check1") : QStringLiteral("Check2"));
         Say("tick " + Str(box->objectName()));
-        Activate(calculator_.get());
+        Activate(calculator_);
         PressWhere(box, QPoint(8, box->height() / 2), Qt::LeftButton, 0);
         return;
       }
@@ -150,7 +150,7 @@ class WorkboardUser : public WorksheetUser {
     }
   }
 
-  void Print() { MenuEntry(calculator_.get(), "mnuPrintDisplay"); }
+  void Print() { MenuEntry(calculator_, "mnuPrintDisplay"); }
 
   // The user moves through the controls with Tab and Shift+Tab, and perhaps presses
   // Space on the control reached.
@@ -159,13 +159,13 @@ class WorkboardUser : public WorksheetUser {
     const bool back = dice_.Percent(30);
     const bool space = dice_.Percent(40);
     Say(std::to_string(steps) + (back ? " x Shift+Tab" : " x Tab") + (space ? ", then Space" : ""));
-    Activate(calculator_.get());
+    Activate(calculator_);
     for (int i = 0; i < steps; ++i) {
-      QTest::keyClick(KeyTarget(calculator_.get()), back ? Qt::Key_Backtab : Qt::Key_Tab,
+      QTest::keyClick(KeyTarget(calculator_), back ? Qt::Key_Backtab : Qt::Key_Tab,
                       back ? Qt::ShiftModifier : Qt::NoModifier);
     }
     if (!space) return;
-    QWidget* reached = KeyTarget(calculator_.get());
+    QWidget* reached = KeyTarget(calculator_);
     record_.mayEmptyWorkboard = reached->objectName() == QLatin1String("Command4");  // New
     QTest::keyClick(reached, Qt::Key_Space);
     CloseDropDownList();
@@ -184,12 +184,12 @@ class WorkboardUser : public WorksheetUser {
   }
 
   void CloseCalculator() {
-    if (dice_.Percent(50)) return MenuEntry(calculator_.get(), "mnuFileExit");
+    if (dice_.Percent(50)) return MenuEntry(calculator_, "mnuFileExit");
     Say("close the calculator window");
     calculator_->close();
   }
 
-  void ShowConverter() { MenuEntry(calculator_.get(), "mnuConvCalc"); }
+  void ShowConverter() { MenuEntry(calculator_, "mnuConvCalc"); }
 
   Record record_;
 };

@@ -6,6 +6,7 @@
 // calculator window it drives and the fakes it answers through.
 #include "calculator/calculator_window.h"
 #include "calculator/random_converter_user.h"
+#include "ui/application.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -27,20 +28,12 @@ class WorksheetUser : public ConverterUser {
     OpenCalculator();
   }
 
-  ~WorksheetUser() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window != calculator_.get()) window->close();
-    }
-    Settle();
-    // Nothing is left unsaved that would keep the window from closing.
-    calculator_.reset();
-    Settle();
-  }
+  ~WorksheetUser() { EndProgram(); }
 
   WorksheetUser(const WorksheetUser&) = delete;
   WorksheetUser& operator=(const WorksheetUser&) = delete;
 
-  frmNewCalculator1* Calculator() const { return calculator_.get(); }
+  frmNewCalculator1* Calculator() const { return calculator_; }
   RandomMessageBoxes& Messages() { return messages_; }
   FakeServices& Fakes() { return fakes_; }
   const Scratch& Files() const { return files_; }
@@ -56,10 +49,19 @@ class WorksheetUser : public ConverterUser {
     return faces;
   }
 
+  // The program ends, and its windows with it, whatever they hold.
+  void EndProgram() {
+    calculator_ = nullptr;
+    application_.reset();
+    Settle();
+  }
+
+  // The program starts: its calculator opens.
   void OpenCalculator() {
-    calculator_ = std::make_unique<frmNewCalculator1>(services_);
+    application_ = std::make_unique<Application>(services_);
+    calculator_ = &application_->Calculator();
     calculator_->show();
-    Activate(calculator_.get());
+    Activate(calculator_);
     Settle();
   }
 
@@ -74,7 +76,7 @@ class WorksheetUser : public ConverterUser {
     const int hold = dice_.Percent(4) ? 240 + dice_.Below(300) : 0;
     Say("press " + Str(key->objectName()) + " with button " +
         std::to_string(static_cast<int>(button)) + " for " + std::to_string(hold) + " ms");
-    Activate(calculator_.get());
+    Activate(calculator_);
     PressWhere(key, key->rect().center(), button, hold);
   }
 
@@ -109,8 +111,8 @@ class WorksheetUser : public ConverterUser {
         {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Backspace, "\b", Qt::NoModifier},
         {Qt::Key_Escape, "\x1b", Qt::NoModifier}, {Qt::Key_Q, "q", Qt::NoModifier},
     };
-    Activate(calculator_.get());
-    QWidget* focus = KeyTarget(calculator_.get());
+    Activate(calculator_);
+    QWidget* focus = KeyTarget(calculator_);
     const QString name = focus->objectName();
     const bool onWorksheet = name.startsWith(QLatin1String("txtOperand")) ||
                              name == QLatin1String("lblAnswer") ||
@@ -121,18 +123,18 @@ class WorksheetUser : public ConverterUser {
     for (int i = 0; i < count; ++i) {
       const Typed& typed = kTyped[dice_.Below(static_cast<int>(std::size(kTyped)))];
       said += " " + std::to_string(typed.key);
-      QWidget* target = KeyTarget(calculator_.get());
+      QWidget* target = KeyTarget(calculator_);
       // Now and then the key is held, and the window system repeats it.
       const bool held = dice_.Percent(5);
       QKeyEvent press(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
       QApplication::sendEvent(target, &press);
       if (held) {
         QKeyEvent again(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text), true);
-        QApplication::sendEvent(KeyTarget(calculator_.get()), &again);
+        QApplication::sendEvent(KeyTarget(calculator_), &again);
         QTest::qWait(260);
       }
       QKeyEvent release(QEvent::KeyRelease, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
-      QApplication::sendEvent(KeyTarget(calculator_.get()), &release);
+      QApplication::sendEvent(KeyTarget(calculator_), &release);
     }
     Say(said);
   }
@@ -162,14 +164,14 @@ class WorksheetUser : public ConverterUser {
     QWidget* key = Calc(name);
     if (key == nullptr || key->isHidden()) return;
     Say("click " + Str(name));
-    Activate(calculator_.get());
+    Activate(calculator_);
     ClickWhere(key);
   }
 
   void ClickOperand() {
     QWidget* field = Calc(QStringLiteral("txtOperand(%1)").arg(dice_.Below(2)));
     Say("click into " + Str(field->objectName()));
-    Activate(calculator_.get());
+    Activate(calculator_);
     PressWhere(field, QPoint(1 + dice_.Below(field->width() - 2), field->height() / 2),
                Qt::LeftButton, 0);
   }
@@ -178,7 +180,7 @@ class WorksheetUser : public ConverterUser {
     const int number = 1 + dice_.Below(4);
     auto* box = Calc<QComboBox>(QStringLiteral("Combo%1").arg(number));
     const int index = dice_.Below(box->count());
-    Activate(calculator_.get());
+    Activate(calculator_);
     if (Covered(box)) {
       Say("click on Combo" + std::to_string(number) + ", covered by the workboard");
       ClickWhere(box);
@@ -195,7 +197,7 @@ class WorksheetUser : public ConverterUser {
         std::to_string(number));
     ChooseItem(box, index);
     Settle();
-    Activate(calculator_.get());
+    Activate(calculator_);
   }
 
   void TypeConstant() {
@@ -207,17 +209,18 @@ class WorksheetUser : public ConverterUser {
     const bool replace = dice_.Percent(70);
     Say("type " + Str(text) + (replace ? " over " : " after the text of ") +
         Str(slot->objectName()));
-    Activate(calculator_.get());
+    Activate(calculator_);
     ClickWhere(slot);
-    if (replace) SelectAllByKeys(calculator_.get());
-    Type(calculator_.get(), text);
+    if (replace) SelectAllByKeys(calculator_);
+    Type(calculator_, text);
   }
 
   RandomMessageBoxes messages_;
   FakeServices fakes_;
   ui::Services services_{};
   Scratch files_;
-  std::unique_ptr<frmNewCalculator1> calculator_;
+  std::unique_ptr<Application> application_;
+  frmNewCalculator1* calculator_ = nullptr;  // the application's
 };
 
 }  // namespace numbrella::testing

@@ -41,7 +41,9 @@ TEST(Worksheet, AtMostOneCurrentFieldAndNoneAfterAnAnswer) {
   EXPECT_FALSE(sheet.Operand1Current());
   EXPECT_TRUE(sheet.Operand2Current());
   Digits(sheet, "8");
-  EXPECT_EQ(sheet.TwoOperandKey(Operator::Add), FocusRequest::Operand1) << "operand 1 is empty";
+  const OperatorStep add = sheet.OperatorKey(Operator::Add);
+  EXPECT_EQ(add.focus, FocusRequest::Operand1) << "operand 1 is empty";
+  EXPECT_FALSE(add.evaluate);
   sheet.GotFocus(0);
   Digits(sheet, "2");
   EvaluationOutcome outcome = sheet.Evaluate();
@@ -100,7 +102,7 @@ TEST(Worksheet, CopiedAnswerIsKeptAsANumber) {
   Worksheet sheet = Started();
   sheet.GotFocus(0);
   Digits(sheet, "3");
-  OneOperandStep step = sheet.OneOperandKey(Operator::Reciprocal);
+  OperatorStep step = sheet.OperatorKey(Operator::Reciprocal);
   ASSERT_TRUE(step.evaluate);
   sheet.ApplyAnswer(sheet.Evaluate());
   ASSERT_EQ(sheet.Answer(), "0.33333");

@@ -66,7 +66,7 @@ TEST(ConverterModel, CategoryCommandStartsAtTheFirstUnitsAndKeepsTheRest) {
   ConverterModel model = Loaded();
   model.ChooseCategory(Cat("mnuDistance"));
   Pick(model, 3, 5);
-  model.ChooseDecimalPlaces("3");
+  model.ChooseDecimalPlaces(3);
   model.InputChanged("2");
   model.ClickImage1();
 
@@ -109,7 +109,7 @@ TEST(ConverterModel, ShowsItsTextsTranslated) {
   EXPECT_EQ(model.Label6(), "[Into:]");
   EXPECT_EQ(model.Label7(), "[Convert:]");
   model.InputChanged("Zederu Dizira");
-  model.ChooseDecimalPlaces("15");
+  model.ChooseDecimalPlaces(15);
   EXPECT_TRUE(model.HiddenReset());
 }
 
@@ -166,20 +166,19 @@ TEST(ConverterModel, DecimalPlacesChangeOnlyWhenAnItemIsChosen) {
   ConverterModel model = Loaded();
   model.ChooseCategory(Cat("mnuDistance"));
   Pick(model, 0, 1);
-  model.ChooseDecimalPlaces("2");
+  model.ChooseDecimalPlaces(2);
   EXPECT_EQ(model.Output(), "0.08");
-  model.ChooseDecimalPlaces("0");
+  model.ChooseDecimalPlaces(0);
   EXPECT_EQ(model.Output(), "0");
-  model.ChooseDecimalPlaces("30");
+  model.ChooseDecimalPlaces(30);
   EXPECT_EQ(model.Output(), "0.083333333333333300000000000000");
   model.DecimalTextEdited("20");
   EXPECT_EQ(model.DecimalPoints(), 30);
   model.InputChanged("2");
   EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
-  // A text that is no item leaves the places as they were.
-  model.ChooseDecimalPlaces("abc");
-  model.ChooseDecimalPlaces("2.5");
-  model.ChooseDecimalPlaces("-1");
+  // No item leaves the places as they were.
+  model.ChooseDecimalPlaces(-1);
+  model.ChooseDecimalPlaces(31);
   EXPECT_EQ(model.DecimalPoints(), 30);
   EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
 }
@@ -187,7 +186,7 @@ TEST(ConverterModel, DecimalPlacesChangeOnlyWhenAnItemIsChosen) {
 TEST(ConverterModel, InputIsReadByItsLeadingNumberAndFailuresKeepTheOutput) {
   ConverterModel model = Loaded();
   model.ChooseCategory(Cat("mnuDistance"));
-  model.ChooseDecimalPlaces("2");
+  model.ChooseDecimalPlaces(2);
   for (auto [input, output] : {std::pair{"1,5", "1.00"}, {"1 000", "1000.00"},
                                {"2e3", "2000.00"}, {"&H10", "16.00"}, {"abc", "0.00"},
                                {"", "0.00"}, {"-2.5", "-2.50"}}) {
@@ -286,7 +285,7 @@ TEST(ConverterModel, CopyTakesTheLeadingNumberAsAGeneralNumberText) {
 
 TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
   ConverterModel model = Loaded();
-  model.ChooseDecimalPlaces("15");
+  model.ChooseDecimalPlaces(15);
   model.InputChanged("Zederu Dizira");
   EXPECT_EQ(model.Output(), "0.000000000000000");
   EXPECT_TRUE(model.HiddenReset());
@@ -303,7 +302,7 @@ TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
                  Case{"14", "Zederu Dizira"}, Case{"abc", "Zederu Dizira"},
                  Case{"", "Zederu Dizira"}, Case{"15abc", "Zederu Dizira"}}) {
     ConverterModel other = Loaded();
-    other.ChooseDecimalPlaces("3");
+    other.ChooseDecimalPlaces(3);
     other.DecimalTextEdited(c.places);
     other.InputChanged(c.input);
     std::string output = other.Output();

@@ -5,6 +5,7 @@
 #include "converter/frmListBoxConverter.h"
 
 #include "support/fake_services.h"
+#include "ui/application.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -29,10 +30,8 @@ inline QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline void DiscardClosedWindows() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
+// Lets the closed windows go, as the event loop does.
+inline void DiscardClosedWindows() { QCoreApplication::processEvents(); }
 
 inline std::vector<QWidget*> OpenWindows(const char* name) {
   std::vector<QWidget*> found;
@@ -48,20 +47,10 @@ class ConverterWindow : public ::testing::Test {
  protected:
   void SetUp() override { Open(); }
 
-  void TearDown() override {
-    for (const char* name : {"frmListBoxConverter", "frmInfo1", "frmSIBaseUnits1",
-                             "frmSIPrefixes1"}) {
-      for (QWidget* widget : OpenWindows(name)) widget->close();
-    }
-    DiscardClosedWindows();
-  }
-
+  // Shows the converter as the calculator's menu entry does.
   void Open() {
-    ShowConversionCalculator(fake.services());
-    std::vector<QWidget*> windows = OpenWindows("frmListBoxConverter");
-    ASSERT_EQ(windows.size(), 1u);
-    window = qobject_cast<frmListBoxConverter*>(windows.front());
-    ASSERT_NE(window, nullptr);
+    window = &application.ShowConverter();
+    ASSERT_EQ(OpenWindows("frmListBoxConverter").size(), 1u);
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
@@ -143,7 +132,8 @@ class ConverterWindow : public ::testing::Test {
   }
 
   FakeServices fake;
-  frmListBoxConverter* window = nullptr;
+  Application application{fake.services()};
+  frmListBoxConverter* window = nullptr;  // the application's
 };
 
 }  // namespace numbrella::testing

@@ -237,7 +237,7 @@ TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus
 TEST_F(ConverterWindow, ShowingAgainBringsTheOneWindowAndClosingDiscardsItsState) {
   Choose("mnuTorque");
   Type("7");
-  ShowConversionCalculator(fake.services());
+  EXPECT_EQ(&application.ShowConverter(), window);
   EXPECT_EQ(OpenWindows("frmListBoxConverter").size(), 1u);
   EXPECT_EQ(TextOf("lblTitle"), "Torque");
   window->close();

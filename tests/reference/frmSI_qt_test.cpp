@@ -3,7 +3,9 @@
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/frmSIPrefixes1.h"
 #include "reference/si_texts.h"
+#include "support/fake_services.h"
 #include "ui/RichTextBox.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <QColor>
@@ -38,18 +40,7 @@ QWidget* OnlyWindow(const char* name) {
 }
 
 // Lets the closed windows go as the event loop would.
-void Settle() {
-  QApplication::processEvents();
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QApplication::processEvents();
-}
-
-void CloseAll() {
-  for (const char* name : {"frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
-    for (QWidget* window : OpenWindows(name)) window->close();
-  }
-  Settle();
-}
+void Settle() { QApplication::processEvents(); }
 
 QString Label(QWidget* window, const QString& name) {
   auto* label = window->findChild<QLabel*>(name);
@@ -59,10 +50,15 @@ QString Label(QWidget* window, const QString& name) {
 
 QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// The reference windows as the converter's Info menu shows them.
 class SIWindows : public ::testing::Test {
  protected:
-  void SetUp() override { CloseAll(); }
-  void TearDown() override { CloseAll(); }
+  void ShowSIInfoWindow() { application.ShowSIWindow(SIWindow::Info); }
+  void ShowSIBaseUnitsWindow() { application.ShowSIWindow(SIWindow::BaseUnits); }
+  void ShowSIPrefixesWindow() { application.ShowSIWindow(SIWindow::Prefixes); }
+
+  testing::FakeServices fakes;
+  Application application{fakes.services()};
 };
 
 TEST_F(SIWindows, InfoWindowShowsTheWholeTextForReadingOnly) {

@@ -80,37 +80,19 @@ QWidget* OpenWindow(const char* name) {
   return nullptr;
 }
 
-void CloseOtherWindows() {
-  for (const char* name : {"frmListBoxConverter", "frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->objectName() == QLatin1String(name)) widget->close();
-    }
-  }
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QApplication::processEvents();
-}
-
 class ScreenReader : public CalculatorWindowTest {
  protected:
-  void TearDown() override {
-    CloseOtherWindows();
-    CalculatorWindowTest::TearDown();
-  }
-
   QWidget* OpenConverter() {
-    ShowConversionCalculator(fakes.services());
-    QWidget* converter = OpenWindow("frmListBoxConverter");
-    if (converter != nullptr) {
-      QApplication::setActiveWindow(converter);
-      EXPECT_TRUE(QTest::qWaitForWindowActive(converter));
-    }
+    QWidget* converter = &application->ShowConverter();
+    QApplication::setActiveWindow(converter);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(converter));
     return converter;
   }
 };
 
 TEST_F(ScreenReader, CalculatorControlsSayWhatTheyAre) {
   Open();
-  EXPECT_EQ(Unnamed(window.get()), std::vector<std::string>{});
+  EXPECT_EQ(Unnamed(window), std::vector<std::string>{});
 
   // The captions beside the controls, without their colons and access-key marks.
   EXPECT_EQ(SpokenName(Operand(0)), "Operand 1");
@@ -187,9 +169,9 @@ TEST_F(ScreenReader, ConverterUnitListsAreNamedAfterTheirCaptionAndCategory) {
 
 TEST_F(ScreenReader, ReferenceWindowsAreAnnouncedAsWindows) {
   OpenConverter();
-  ShowSIInfoWindow();
-  ShowSIBaseUnitsWindow();
-  ShowSIPrefixesWindow();
+  for (SIWindow window : {SIWindow::Info, SIWindow::BaseUnits, SIWindow::Prefixes}) {
+    application->ShowSIWindow(window);
+  }
   for (const char* name : {"frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
     QWidget* reference = OpenWindow(name);
     ASSERT_NE(reference, nullptr);

@@ -38,7 +38,8 @@ TEST(PrintSystemTest, NamesTheDefaultThePrintDialogUses) {
     GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
   }
   ui::PreloadPrintSystem();
-  ui::Printers* printers = ui::RealServices().printers;
+  const ui::RealServices real;
+  ui::Printers* printers = real.services().printers;
   ASSERT_EQ(scheduler.AddQueue("office"), std::nullopt);
   ASSERT_EQ(scheduler.AddQueue("fax"), std::nullopt);
   ASSERT_EQ(scheduler.Admin({"-d", "fax"}), std::nullopt);

@@ -27,8 +27,9 @@ TEST(RealPrintersTest, ReportsQueuesAsTheyComeAndGo) {
   if (const std::optional<QString> failure = scheduler.Start()) {
     GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
   }
-  ui::Printers* printers = ui::RealServices().printers;
-  ui::ScreenFonts* screen = ui::RealServices().screenFonts;
+  const ui::RealServices real;
+  ui::Printers* printers = real.services().printers;
+  ui::ScreenFonts* screen = real.services().screenFonts;
 
   // No queue at all: nothing to count, and reading the default printer fails.
   EXPECT_EQ(printers->PrinterCount(), 0);

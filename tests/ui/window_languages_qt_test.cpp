@@ -187,15 +187,10 @@ class WindowLanguages : public CalculatorWindowTest {
     UseLanguage(nullptr);
   }
 
+  // The program ends, and its windows with it.
   void CloseAll() {
-    for (const char* name :
-         {"frmListBoxConverter", "frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name)) widget->close();
-      }
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window.reset();
+    converter = nullptr;
+    CalculatorWindowTest::TearDown();
   }
 
   // The calculator in `language`, and the other four windows opened from its menus as
@@ -203,7 +198,7 @@ class WindowLanguages : public CalculatorWindowTest {
   void OpenAllIn(const char* language) {
     UseLanguage(language);
     Open();
-    Trigger(window.get(), "mnuConvCalc");
+    Trigger(window, "mnuConvCalc");
     converter = OpenWindow("frmListBoxConverter");
     ASSERT_NE(converter, nullptr);
     for (const char* entry : {"mnuShowInfo", "mnuSIBaseUnits", "mnuPrefixes"}) {
@@ -221,9 +216,9 @@ class WindowLanguages : public CalculatorWindowTest {
       for (std::string& fault : Overflowing(checked)) found.insert(std::move(fault));
       for (std::string& fault : ClashingKeys(checked)) found.insert(std::move(fault));
     };
-    check(window.get());
-    Trigger(window.get(), "mnuDisplayWork");  // hides the workboard: "Show Workboard"
-    check(window.get());
+    check(window);
+    Trigger(window, "mnuDisplayWork");  // hides the workboard: "Show Workboard"
+    check(window);
     for (const char* name : {"frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
       check(OpenWindow(name));
     }
@@ -267,11 +262,11 @@ TEST_F(WindowLanguages, ALongerCaptionDoesNotFitNorASharedKey) {
   auto* button = Find<QPushButton>(QStringLiteral("cmdClearAll"));
   caption->setText(caption->text().repeated(8));
   button->setText(QStringLiteral("Clear &All, every field and the answer"));
-  std::vector<std::string> found = Overflowing(window.get());
+  std::vector<std::string> found = Overflowing(window);
   ASSERT_EQ(found.size(), 2u);
   EXPECT_EQ(found[0].rfind("frmNewCalculator1/Label1 ", 0), 0u) << found[0];
   EXPECT_EQ(found[1].rfind("frmNewCalculator1/cmdClearAll ", 0), 0u) << found[1];
-  EXPECT_THAT(ClashingKeys(window.get()),
+  EXPECT_THAT(ClashingKeys(window),
               ::testing::ElementsAre(::testing::AllOf(::testing::HasSubstr("Cle&ar Workboard"),
                                                       ::testing::HasSubstr("Clear &All"))));
 }

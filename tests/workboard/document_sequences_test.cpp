@@ -35,8 +35,8 @@ TEST(WorkboardDocument, SaveToItsNameWritesTheTextAndOneLineBreakOnly) {
 
 TEST(WorkboardDocument, AnEntrySavedAndReopenedComesBackUnchanged) {
   Desk desk(Start::UntitledUnchanged);
-  const std::string entries = PlanArchive("1", {"12", "+", "30", "42"}).entry +
-                              PlanArchive("3", {"9", "SR", "", "3"}).entry;
+  const std::string entries = PlanArchive(1, {"12", "+", "30", "42"}).entry +
+                              PlanArchive(3, {"9", "SR", "", "3"}).entry;
   desk.window.SetWorkboardText(entries);
   desk.window.saves = {kNew};
   desk.document.Save();

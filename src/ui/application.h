@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The program: the platform services and every window, each owned here and given only
+// what it needs, the services and a way to show the window it opens. What is declared
+// later goes first: the calculator, then the converter, then the reference windows,
+// then the services they all use.
+#include "calculator/frmNewCalculator1.h"
+#include "converter/frmListBoxConverter.h"
+#include "reference/frmInfo1.h"
+#include "reference/frmSIBaseUnits1.h"
+#include "reference/frmSIPrefixes1.h"
+#include "ui/services.h"
+#include "ui/single_window.h"
+
+#include <memory>
+
+namespace numbrella {
+
+class Application {
+ public:
+  // With the real platform services, which it owns.
+  Application();
+  // With the given services, which must outlive it.
+  explicit Application(const ui::Services& services);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // The calculator window, built when first asked for (its start-up sequence runs
+  // then) and not shown by this.
+  frmNewCalculator1& Calculator();
+  // The one conversion calculator, shown: built when none is open, brought forward
+  // when it is.
+  frmListBoxConverter& ShowConverter();
+  // The conversion calculator while it is open, or null.
+  frmListBoxConverter* Converter() const;
+  // One of the three reference windows, shown as the converter is.
+  QWidget& ShowSIWindow(SIWindow window);
+
+ private:
+  Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given);
+
+  std::unique_ptr<ui::RealServices> real_;  // none when the services were given
+  ui::Services services_;
+  ui::SingleWindow<frmInfo1> info_;
+  ui::SingleWindow<frmSIBaseUnits1> baseUnits_;
+  ui::SingleWindow<frmSIPrefixes1> prefixes_;
+  ui::SingleWindow<frmListBoxConverter> converter_;
+  std::unique_ptr<frmNewCalculator1> calculator_;
+};
+
+}  // namespace numbrella

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program as one object: each run with its own services, and its end with every
+// window open and a key held down.
+#include "support/fake_services.h"
+#include "ui/application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace numbrella::testing {
+namespace {
+
+void Trigger(QWidget* window, const char* entry) {
+  auto* action = window->findChild<QAction*>(QLatin1String(entry));
+  ASSERT_NE(action, nullptr) << entry;
+  action->trigger();
+}
+
+int WindowsNamed(const char* name) {
+  int count = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String(name)) ++count;
+  }
+  return count;
+}
+
+TEST(Application, EachRunWorksWithItsOwnServices) {
+  for (int run = 0; run < 2; ++run) {
+    FakeServices fakes;
+    Application application(fakes.services());
+    application.Calculator().show();
+    Trigger(&application.Calculator(), "mnuConvCalc");
+    ASSERT_NE(application.Converter(), nullptr);
+    Trigger(application.Converter(), "mnuSave");
+    EXPECT_EQ(fakes.clipboard.text, QStringLiteral("1")) << "run " << run;
+  }
+}
+
+TEST(Application, EndsWithItsWindowsOpenAndAKeyHeld) {
+  FakeServices fakes;
+  auto application = std::make_unique<Application>(fakes.services());
+  frmNewCalculator1& calculator = application->Calculator();
+  calculator.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
+  Trigger(&calculator, "mnuConvCalc");
+  for (const char* entry : {"mnuShowInfo", "mnuSIBaseUnits", "mnuPrefixes"}) {
+    Trigger(application->Converter(), entry);
+  }
+  // The 8 held on the keyboard, then the 7 held with the mouse: both repeat.
+  QWidget* operand = calculator.findChild<QWidget*>(QStringLiteral("txtOperand(0)"));
+  QWidget* seven = calculator.findChild<QWidget*>(QStringLiteral("Command1(7)"));
+  ASSERT_TRUE(operand != nullptr && seven != nullptr);
+  QApplication::setActiveWindow(&calculator);
+  operand->setFocus(Qt::OtherFocusReason);
+  QTest::keyPress(operand, Qt::Key_8);
+  QTest::mousePress(seven, Qt::LeftButton);
+  QTest::qWait(300);
+
+  application.reset();
+  QApplication::processEvents();
+  for (const char* name : {"frmNewCalculator1", "frmListBoxConverter", "frmInfo1",
+                           "frmSIBaseUnits1", "frmSIPrefixes1"}) {
+    EXPECT_EQ(WindowsNamed(name), 0) << name;
+  }
+}
+
+}  // namespace
+}  // namespace numbrella::testing
