@@ -149,10 +149,7 @@ void ConverterModel::DecimalTextEdited(std::string text) { decimalText_ = std::m
 
 void ConverterModel::ChooseDecimalPlaces(int item) {
   const std::span<const DecimalPlacesItem> items = DecimalPlacesItems();
-  if (item < 0 || item >= static_cast<int>(items.size())) {
-    Ran("cmbDP_Click");
-    return;
-  }
+  if (item < 0 || item >= static_cast<int>(items.size())) return;
   decimalText_ = Text(items[static_cast<std::size_t>(item)].text);
   DecimalPlacesClick();
 }
