@@ -122,7 +122,8 @@ class WorksheetUser : public ConverterUser {
     std::string said = "type";
     for (int i = 0; i < count; ++i) {
       const Typed& typed = kTyped[dice_.Below(static_cast<int>(std::size(kTyped)))];
-      said += " " + std::to_string(typed.key);
+      said += ' ';
+      said += std::to_string(typed.key);
       QWidget* target = KeyTarget(calculator_);
       // Now and then the key is held, and the window system repeats it.
       const bool held = dice_.Percent(5);

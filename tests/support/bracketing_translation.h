@@ -17,8 +17,12 @@ class BracketingTranslation {
   BracketingTranslation& operator=(const BracketingTranslation&) = delete;
 
  private:
+  // Appended, not "[" + text: GCC 12 at -O3 takes the insertion in front of a string
+  // for an overlapping copy (-Wrestrict).
   static std::string Bracketed(const char*, std::string_view text) {
-    return "[" + std::string(text) + "]";
+    std::string bracketed(1, '[');
+    bracketed.append(text).push_back(']');
+    return bracketed;
   }
 };
 
