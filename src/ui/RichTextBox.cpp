@@ -118,16 +118,16 @@ std::string RichTextBox::Utf8Text() const {
   return bytes;
 }
 
-void RichTextBox::SetText(const QString& text) {
+bool RichTextBox::SetText(const QString& text) {
   const ShownText shown = WithShownBreaks(ToDocumentText(text));
   // With the box's own breaks on either side, the texts are compared as the program's.
   std::optional<QString> before;
   if (shownBreaks_ || !shown.continuing.empty()) {
     before = Text();
     QString wanted = ToDocumentText(text);
-    if (wanted.replace(QChar(u'\n'), QStringLiteral("\r\n")) == *before) return;
+    if (wanted.replace(QChar(u'\n'), QStringLiteral("\r\n")) == *before) return false;
   } else if (ToDocumentCharacters(shown.text) == shadow_) {
-    return;
+    return false;
   }
   {
     Quiet quiet(this);
@@ -158,6 +158,7 @@ void RichTextBox::SetText(const QString& text) {
   shadow_ = std::move(now);
   if (before) changed = Text() != *before;
   if (changed) emit Change();
+  return changed;
 }
 
 void RichTextBox::Insert(QTextCursor& cursor, const QString& documentText) {

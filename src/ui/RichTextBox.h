@@ -40,7 +40,7 @@ class RichTextBox : public QTextEdit {
   explicit RichTextBox(QWidget* parent = nullptr);
   QString Text() const;                 // whole text, line breaks as "\r\n"
   std::string Utf8Text() const;         // the same in UTF-8, made without the QString between
-  void SetText(const QString& text);    // replaces all; exactly one Change() if different, none if equal
+  bool SetText(const QString& text);    // replaces all; exactly one Change() if different, none if equal; true if different
   void AppendText(const QString& text); // what SetText(Text() + text) gives, without rebuilding: cost independent of the existing length
   bool SetFontName(const QString& face);  // whole text; false (and nothing changes) when the face is rejected (empty, or not an installed family)
   bool SetFontSize(double points);        // whole text; false when rejected (<= 0 or absurd)
