@@ -41,9 +41,12 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   b.box.SetText("\r\n\r\nx\r\n\r\n");
   EXPECT_EQ(Str(b.box.Text()), "\r\n\r\nx\r\n\r\n");
 
-  // The text in UTF-8 is the same text, signature and other characters included.
+  // The text in UTF-8 is the same text, signature and other characters included, in
+  // long runs of plain text and short, and a lone surrogate as QString writes it.
+  const QString mixed = QString(20, u'a') + QChar(0xE9) + QString(17, u'b') + QChar(0x2029) +
+                        QChar(0xD800) + u'c' + QStringLiteral("\U0001F600") + QString(16, u'd');
   for (const QString& text : {QStringLiteral("\r\n\r\nx\r\n\r\n"), QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
-                              QString()}) {
+                              mixed, QString()}) {
     b.box.SetText(text);
     EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
   }
