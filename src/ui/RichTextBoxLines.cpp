@@ -5,11 +5,12 @@
 #include <QTextCursor>
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 namespace numbrella::ui::rich_text {
@@ -94,6 +95,81 @@ char* PutUtf8(char16_t c, const char16_t*& in, const char16_t* end, char* out) {
   return out;
 }
 
+// The most one step of ToProgramUtf8 writes.
+constexpr std::ptrdiff_t kRoom = 32;
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define NUMBRELLA_SPREAD_RUNS 1
+
+// Where each byte of eight characters, ASCII or paragraph separators, goes in their
+// UTF-8, for every set of separators among them (bit i for character i): byte i of the
+// eight, or 8 and 9 for the "\r\n" that stands for a separator; 0x80 past the end.
+struct Spread {
+  alignas(16) std::array<std::uint8_t, 16> from;
+  std::uint8_t size;  // the number of bytes
+};
+
+constexpr std::array<Spread, 256> MakeSpreads() {
+  std::array<Spread, 256> spreads{};
+  for (unsigned separators = 0; separators < spreads.size(); ++separators) {
+    Spread& spread = spreads[separators];
+    std::uint8_t size = 0;
+    for (std::uint8_t i = 0; i < 8; ++i) {
+      if ((separators >> i & 1) != 0) {
+        spread.from[size++] = 8;
+        spread.from[size++] = 9;
+      } else {
+        spread.from[size++] = i;
+      }
+    }
+    spread.size = size;
+    while (size < spread.from.size()) spread.from[size++] = 0x80;
+  }
+  return spreads;
+}
+
+constexpr std::array<Spread, 256> kSpreads = MakeSpreads();
+
+// The UTF-8 of eight characters, ASCII or paragraph separators: their ASCII in the low
+// eight bytes of `ascii`, 0 for a separator.
+__attribute__((target("ssse3"))) inline char* PutEight(__m128i ascii, const Spread& spread,
+                                                       char* out) {
+  const __m128i lineBreak = _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, '\r', '\n', 0, 0, 0, 0, 0, 0);
+  const __m128i from = _mm_load_si128(reinterpret_cast<const __m128i*>(spread.from.data()));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                   _mm_shuffle_epi8(_mm_or_si128(ascii, lineBreak), from));
+  return out + spread.size;
+}
+
+// Sixteen characters at a time, as long as they are ASCII or paragraph separators and
+// there is room for what they become: the line breaks of a workboard, which would end
+// a run of plain text at every line, go along without a branch of their own.
+__attribute__((target("ssse3"))) void PutPlainRuns(const char16_t*& in, const char16_t* end,
+                                                   char*& out, const char* limit) {
+  const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+  const __m128i separator = _mm_set1_epi16(static_cast<short>(kParagraph.unicode()));
+  const __m128i zero = _mm_setzero_si128();
+  while (end - in >= 16 && limit - out >= kRoom) {
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 8));
+    const __m128i firstBreaks = _mm_cmpeq_epi16(first, separator);
+    const __m128i secondBreaks = _mm_cmpeq_epi16(second, separator);
+    const __m128i firstPlain =
+        _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(first, high), zero), firstBreaks);
+    const __m128i secondPlain =
+        _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(second, high), zero), secondBreaks);
+    if (_mm_movemask_epi8(_mm_packs_epi16(firstPlain, secondPlain)) != 0xFFFF) return;
+    const unsigned breaks =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(firstBreaks, secondBreaks)));
+    const __m128i ascii = _mm_packus_epi16(_mm_andnot_si128(firstBreaks, first),
+                                           _mm_andnot_si128(secondBreaks, second));
+    out = PutEight(_mm_unpacklo_epi64(ascii, zero), kSpreads[breaks & 0xFF], out);
+    out = PutEight(_mm_unpackhi_epi64(ascii, zero), kSpreads[breaks >> 8], out);
+    in += 16;
+  }
+}
+#endif
+
 }  // namespace
 
 std::string ToProgramUtf8(QStringView raw) {
@@ -101,11 +177,13 @@ std::string ToProgramUtf8(QStringView raw) {
   const char16_t* const end = in + raw.size();
   // The bytes of the plain text and the line breaks' second bytes, with room to spare
   // for the caller's final line break; other characters grow it as they come.
-  constexpr std::ptrdiff_t kRoom = 16;  // the most one step below writes
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(raw.size() + raw.size() / 8 + kRoom));
   char* out = bytes.data();
   const char* limit = out + bytes.size();
+#ifdef NUMBRELLA_SPREAD_RUNS
+  static const bool spreads = __builtin_cpu_supports("ssse3");
+#endif
   while (in != end) {
     if (limit - out < kRoom) {
       const std::size_t written = static_cast<std::size_t>(out - bytes.data());
@@ -113,22 +191,10 @@ std::string ToProgramUtf8(QStringView raw) {
       out = bytes.data() + written;
       limit = bytes.data() + bytes.size();
     }
-#if defined(__SSE2__)
-    // Sixteen characters at a time, up to the first that is not ASCII.
-    if (end - in >= 16) {
-      const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-      const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 8));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(first, second));
-      // All ones in the byte of each ASCII character.
-      const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
-      const __m128i zero = _mm_setzero_si128();
-      const __m128i plain = _mm_packs_epi16(_mm_cmpeq_epi16(_mm_and_si128(first, high), zero),
-                                            _mm_cmpeq_epi16(_mm_and_si128(second, high), zero));
-      const unsigned wide = ~static_cast<unsigned>(_mm_movemask_epi8(plain)) & 0xFFFFu;
-      const int ascii = wide == 0 ? 16 : std::countr_zero(wide);
-      in += ascii;
-      out += ascii;
-      if (ascii == 16) continue;
+#ifdef NUMBRELLA_SPREAD_RUNS
+    if (spreads) {
+      PutPlainRuns(in, end, out, limit);
+      if (in == end) break;
     }
 #endif
     const char16_t c = *in++;

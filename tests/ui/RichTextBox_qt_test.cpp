@@ -46,7 +46,7 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   const QString mixed = QString(20, u'a') + QChar(0xE9) + QString(17, u'b') + QChar(0x2029) +
                         QChar(0xD800) + u'c' + QStringLiteral("\U0001F600") + QString(16, u'd');
   for (const QString& text : {QStringLiteral("\r\n\r\nx\r\n\r\n"), QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
-                              mixed, QString()}) {
+                              QStringLiteral("\r\n\r\n12  +  30  =  42").repeated(3), mixed, QString()}) {
     b.box.SetText(text);
     EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
   }
