@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include <string>
 
@@ -191,8 +192,13 @@ void frmNewCalculator1::Form_Paint() {
   } else {
     ScreenFontsOnly();
   }
-  txtArchive1->SetText(copy);
-  // The text is what it was: so is whether it holds unsaved work.
+  {
+    // Putting the text back is no change of the user's.
+    const QSignalBlocker quiet(txtArchive1);
+    txtArchive1->SetText(copy);
+  }
+  // Start-up may have written an entry and cleared the flag: the text is what it was
+  // before, and so is whether it holds unsaved work.
   document_.SetChanged(changed);
   Command4->setVisible(clearShown);
 }

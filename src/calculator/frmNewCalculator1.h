@@ -166,9 +166,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   std::optional<std::string> ChooseFileToSave() override;
   void ForgetDialogFileName() override;
   std::string WorkboardText() override;
-  void SetWorkboardText(std::string_view text) override;
+  bool SetWorkboardText(std::string_view text) override;
   void SetTitle(std::string_view title) override;
-  void HideClearButton() override;
+  void ShowClearButton(bool shown) override;
+  void ShowModified(bool modified) override;
   void TellFailure(std::string_view text) override;
   FileContent ReadFile(const std::string& path) override;
   std::optional<std::string> WriteFile(const std::string& path, std::string_view bytes) override;

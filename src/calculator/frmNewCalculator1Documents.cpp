@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSessionManager>
+#include <QSignalBlocker>
 
 namespace numbrella {
 
@@ -76,11 +77,17 @@ void frmNewCalculator1::ForgetDialogFileName() { CommonDialog1->FileName.clear()
 
 std::string frmNewCalculator1::WorkboardText() { return txtArchive1->Utf8Text(); }
 
-void frmNewCalculator1::SetWorkboardText(std::string_view text) { txtArchive1->SetText(Q(text)); }
+bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
+  const QSignalBlocker quiet(txtArchive1);
+  return txtArchive1->SetText(Q(text));
+}
 
 void frmNewCalculator1::SetTitle(std::string_view title) { setWindowTitle(ui::LiteralTitle(Q(title))); }
 
-void frmNewCalculator1::HideClearButton() { Command4->setVisible(false); }
+void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }
+
+// The title has no place for the mark of unsaved work: the state is kept, not shown.
+void frmNewCalculator1::ShowModified(bool modified) { setWindowModified(modified); }
 
 void frmNewCalculator1::TellFailure(std::string_view text) {
   ShowMessage(Q(text), OwnText(kProgramTitle));

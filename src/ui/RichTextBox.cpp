@@ -16,8 +16,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cstring>
-#include <string_view>
 
 namespace numbrella::ui {
 
@@ -25,9 +23,9 @@ using rich_text::ContinuesLine;
 using rich_text::kParagraph;
 using rich_text::SetContinuesLine;
 using rich_text::ShownText;
-using rich_text::ToDocumentCharacters;
 using rich_text::ToDocumentText;
 using rich_text::ToProgramText;
+using rich_text::ToProgramUtf8;
 using rich_text::WithShownBreaks;
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -98,41 +96,37 @@ QString RichTextBox::Text() const {
 
 std::string RichTextBox::Utf8Text() const {
   if (shownBreaks_) return Utf8(Text());
-  // The characters converted once, then each paragraph separator's UTF-8 made "\r\n"
-  // in place: a text of megabytes is saved without a copy in between.
-  std::string bytes = Utf8(QStringView(shadow_).first(shadow_.size() - 1));
-  constexpr std::string_view kSeparator = "\xE2\x80\xA9";
-  std::size_t found = bytes.find(kSeparator);
-  if (found == std::string::npos) return bytes;
-  std::size_t out = found;
-  while (found != std::string::npos) {
-    bytes[out++] = '\r';
-    bytes[out++] = '\n';
-    const std::size_t from = found + kSeparator.size();
-    found = bytes.find(kSeparator, from);
-    const std::size_t to = found == std::string::npos ? bytes.size() : found;
-    std::memmove(bytes.data() + out, bytes.data() + from, to - from);
-    out += to - from;
-  }
-  bytes.resize(out);
-  return bytes;
+  return ToProgramUtf8(QStringView(shadow_).first(shadow_.size() - 1));
 }
 
-void RichTextBox::SetText(const QString& text) {
-  const ShownText shown = WithShownBreaks(ToDocumentText(text));
-  // With the box's own breaks on either side, the texts are compared as the program's.
-  std::optional<QString> before;
-  if (shownBreaks_ || !shown.continuing.empty()) {
-    before = Text();
-    QString wanted = ToDocumentText(text);
-    if (wanted.replace(QChar(u'\n'), QStringLiteral("\r\n")) == *before) return;
-  } else if (ToDocumentCharacters(shown.text) == shadow_) {
-    return;
-  }
+bool RichTextBox::SetText(QString text) {
+  qsizetype longestLine = 0;
+  text = ToDocumentText(std::move(text), &longestLine);
+  if (shownBreaks_ || longestLine > kLongestShownLine) return SetTextWithShownBreaks(text);
+  if (QStringView(shadow_).first(shadow_.size() - 1) == text) return false;
   {
     Quiet quiet(this);
+    PlainCaret();
     // The box's own setPlainText leaves the caret at the start and lays out only what
     // is shown; moving a caret through the document would lay all of it out at once.
+    setPlainText(text);
+  }
+  // The document now holds these characters: no need to read them back out of it.
+  text += kParagraph;
+  shadow_ = std::move(text);
+  emit Change();
+  return true;
+}
+
+// With the box's own breaks in the old text or the new one, the texts are compared as
+// the program's.
+bool RichTextBox::SetTextWithShownBreaks(const QString& documentText) {
+  const QString before = Text();
+  if (ToProgramText(documentText) == before) return false;
+  const ShownText shown = WithShownBreaks(documentText);
+  {
+    Quiet quiet(this);
+    PlainCaret();
     setPlainText(shown.text);
     shownBreaks_ = !shown.continuing.empty();
     if (shownBreaks_) {
@@ -144,20 +138,23 @@ void RichTextBox::SetText(const QString& text) {
       batch.endEditBlock();
       document()->clearUndoRedoStacks();
     }
-    if (HasOwnFaces()) {
-      // The new text took the format at the caret, which may carry a face of its own.
-      QTextCursor all(document());
-      all.select(QTextCursor::Document);
-      all.setCharFormat(QTextCharFormat());
-      document()->clearUndoRedoStacks();
-    }
-    setCurrentCharFormat(QTextCharFormat());
   }
-  QString now = document()->toRawText() + kParagraph;
-  bool changed = now != shadow_;
-  shadow_ = std::move(now);
-  if (before) changed = Text() != *before;
-  if (changed) emit Change();
+  shadow_ = document()->toRawText() + kParagraph;
+  if (Text() == before) return false;
+  emit Change();
+  return true;
+}
+
+// setPlainText gives the new text the format at the caret, which may carry a face of
+// its own: the caret is given a plain format first, and no selection, which the format
+// would go to.
+void RichTextBox::PlainCaret() {
+  QTextCursor caret = textCursor();
+  if (caret.hasSelection()) {
+    caret.clearSelection();
+    setTextCursor(caret);
+  }
+  setCurrentCharFormat(QTextCharFormat());
 }
 
 void RichTextBox::Insert(QTextCursor& cursor, const QString& documentText) {

@@ -40,7 +40,7 @@ class RichTextBox : public QTextEdit {
   explicit RichTextBox(QWidget* parent = nullptr);
   QString Text() const;                 // whole text, line breaks as "\r\n"
   std::string Utf8Text() const;         // the same in UTF-8, made without the QString between
-  void SetText(const QString& text);    // replaces all; exactly one Change() if different, none if equal
+  bool SetText(QString text);           // replaces all; exactly one Change() if different, none if equal; true if different
   void AppendText(const QString& text); // what SetText(Text() + text) gives, without rebuilding: cost independent of the existing length
   bool SetFontName(const QString& face);  // whole text; false (and nothing changes) when the face is rejected (empty, or not an installed family)
   bool SetFontSize(double points);        // whole text; false when rejected (<= 0 or absurd)
@@ -67,6 +67,8 @@ class RichTextBox : public QTextEdit {
   void OnContentsChange(int position, int removed, int added);
   QString DocumentRange(int from, int to) const;
   QString TextRange(int from, int to) const;  // line breaks "\r\n", the box's own breaks left out
+  bool SetTextWithShownBreaks(const QString& documentText);
+  void PlainCaret();
   void Insert(QTextCursor& cursor, const QString& documentText);
   bool DeleteAcrossShownBreak(bool backwards);
   static std::optional<QString> InstalledFamily(const QString& face);

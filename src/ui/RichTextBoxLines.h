@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextFormat>
 
+#include <string>
 #include <vector>
 
 namespace numbrella::ui::rich_text {
@@ -18,16 +19,17 @@ namespace numbrella::ui::rich_text {
 inline constexpr QChar kParagraph = QChar::ParagraphSeparator;
 
 // The text as the document is to hold it: every line break ("\r\n", "\r", "\n",
-// U+2029) becomes "\n", which the document turns into a paragraph. The document's
-// frame markers U+FDD0 and U+FDD1 would split paragraphs unseen and become the
-// replacement character.
-QString ToDocumentText(const QString& text);
+// U+2029) becomes one paragraph separator (U+2029), which the document takes for a
+// paragraph's end. The document's frame markers U+FDD0 and U+FDD1 would split
+// paragraphs unseen and become the replacement character. `longestLine`, when given,
+// receives the number of characters of the longest line.
+QString ToDocumentText(QString text, qsizetype* longestLine = nullptr);
 
 // The document's characters as the program's text: paragraph separators as "\r\n".
 QString ToProgramText(QStringView raw);
 
-// The expected document characters for a program text, the closing separator included.
-QString ToDocumentCharacters(const QString& documentText);
+// The same in UTF-8, as QString::toUtf8 writes it, made in one pass.
+std::string ToProgramUtf8(QStringView raw);
 
 // A paragraph that continues the line before it, after a break of the box's own.
 inline constexpr int kContinuesLine = QTextFormat::UserProperty + 1;

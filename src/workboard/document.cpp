@@ -12,42 +12,23 @@ namespace numbrella {
 WorkboardDocument::WorkboardDocument(DocumentWindow& window) : window_(window) {}
 
 void WorkboardDocument::New() {
+  // Even a New the user goes back on leaves the dialogs without a name to offer.
   window_.ForgetDialogFileName();
-  if (blnWorkboardChanged) {
-    switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
-      case SaveAnswer::Yes:
-        // The saved text stays on the workboard; a second New clears it.
-        SaveThisDocument();
-        return;
-      case SaveAnswer::Cancel:
-        return;
-      case SaveAnswer::No:
-        window_.SetWorkboardText("");
-        window_.HideClearButton();
-        blnWorkboardChanged = false;
-        ShowUntitled();
-        break;
-    }
+  // After Yes the saved text stays on the workboard; a second New clears it.
+  if (MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) != UnsavedWork::None) {
+    return;
   }
-  ShowUntitled();
-  strFileName.clear();
-  // Emptying the text runs the change handler; the steps after it undo what it did.
-  window_.SetWorkboardText("");
-  window_.HideClearButton();
-  blnWorkboardChanged = false;
-  encoding_ = TextEncoding::Utf8;
-  ClearWorkboard();
+  StartUntitled();
+  // Only New hides the button that any change of the text shows.
+  window_.ShowClearButton(false);
 }
 
 void WorkboardDocument::Open() {
-  blnOpening = true;
-  if (blnWorkboardChanged) SaveCurrentDocument();
-  if (!blnSaveCancelled) {
-    OpenExistingFile();
-  } else {
-    blnSaveCancelled = false;
+  // Work the user wanted saved, but that was not, must not be replaced.
+  if (MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::Kept) {
+    return;
   }
-  blnOpening = false;
+  OpenExistingFile();
 }
 
 void WorkboardDocument::Save() {
@@ -55,95 +36,58 @@ void WorkboardDocument::Save() {
   if (strFileName.empty()) ShowUntitled();
 }
 
-void WorkboardDocument::SaveAs() {
-  // Both branches end in the Save dialog: an untitled document has no name to save to.
-  if (!strFileName.empty()) {
-    SaveFile2();
-  } else {
-    SaveThisDocument();
-  }
+bool WorkboardDocument::SaveAs() {
+  const bool saved = SaveUnderNewName();
+  // A name whose file could not be written is shown too: a later Save tries it again.
   if (strFileName.empty()) {
     ShowUntitled();
   } else {
     ShowTitle();
   }
+  return saved;
 }
 
 void WorkboardDocument::ClearWorkboard() {
-  if (!blnWorkboardChanged) {
-    // Emptying a non-empty text marks it changed; an empty workboard is not.
-    window_.SetWorkboardText("");
-    ShowUntitled();
-    blnWorkboardChanged = false;
-    Forget();
-    return;
-  }
-  switch (window_.AskToSave(Translate(kWindowTextsContext, kClearQuestionText))) {
-    case SaveAnswer::No:
-      window_.SetWorkboardText("");
-      blnWorkboardChanged = false;
-      ShowUntitled();
-      Forget();
-      break;
-    case SaveAnswer::Yes:
-      SaveAs();
-      break;
-    case SaveAnswer::Cancel:
-      break;
-  }
+  if (MaybeSave(kClearQuestionText, &WorkboardDocument::SaveAs) != UnsavedWork::None) return;
+  StartUntitled();
 }
 
 bool WorkboardDocument::QueryUnload() {
-  if (!blnWorkboardChanged) return true;
-  switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
-    case SaveAnswer::Yes:
-      // The window stays open even after a good save, so the user sees it happen;
-      // the next close finds nothing unsaved and goes through.
-      SaveThisDocument();
-      return false;
-    case SaveAnswer::Cancel:
-      return false;
-    case SaveAnswer::No:
-      return true;
-  }
-  return false;
+  // After Yes the window stays open even when the save went through, so the user sees
+  // it happen; the next close finds nothing unsaved and goes through.
+  return MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::None;
 }
 
-void WorkboardDocument::SaveCurrentDocument() {
-  switch (window_.AskToSave(Translate(kWindowTextsContext, kSaveQuestionText))) {
+void WorkboardDocument::SetChanged(bool changed) {
+  if (changed == blnWorkboardChanged) return;
+  blnWorkboardChanged = changed;
+  window_.ShowModified(changed);
+}
+
+WorkboardDocument::UnsavedWork WorkboardDocument::MaybeSave(std::string_view question,
+                                                            bool (WorkboardDocument::*save)()) {
+  if (!blnWorkboardChanged) return UnsavedWork::None;
+  switch (window_.AskToSave(Translate(kWindowTextsContext, question))) {
     case SaveAnswer::Yes:
-      SaveThisDocument();
-      break;
-    case SaveAnswer::Cancel:
-      blnSaveCancelled = true;
-      break;
+      return (this->*save)() ? UnsavedWork::Saved : UnsavedWork::Kept;
     case SaveAnswer::No:
+      return UnsavedWork::None;
+    case SaveAnswer::Cancel:
       break;
   }
+  return UnsavedWork::Kept;
 }
 
 bool WorkboardDocument::SaveThisDocument() {
-  return strFileName.empty() ? SaveFile2() : SaveFile();
+  return strFileName.empty() ? SaveUnderNewName() : WriteWorkboard();
 }
 
-bool WorkboardDocument::SaveFile() {
-  if (WriteWorkboard()) return true;
-  SaveFailed();
-  return false;
-}
-
-bool WorkboardDocument::SaveFile2() {
+bool WorkboardDocument::SaveUnderNewName() {
   std::optional<std::string> chosen = window_.ChooseFileToSave();
-  if (!chosen) {
-    SaveFailed();
-    return false;
-  }
+  if (!chosen) return false;
   // The name is kept even when the write fails, so that Save tries it again.
   strFileName = std::move(*chosen);
-  if (!WriteWorkboard()) {
-    SaveFailed();
-    return false;
-  }
+  if (!WriteWorkboard()) return false;
   ShowTitle();
   return true;
 }
@@ -157,13 +101,8 @@ bool WorkboardDocument::WriteWorkboard() {
   // A text the old encoding could not hold went out as UTF-8; later saves must agree
   // with what is now on disk.
   encoding_ = file.encoding;
-  blnWorkboardChanged = false;
+  SetChanged(false);
   return true;
-}
-
-void WorkboardDocument::SaveFailed() {
-  // Open must not replace work the user wanted saved but that was not.
-  if (blnOpening) blnSaveCancelled = true;
 }
 
 void WorkboardDocument::OpenExistingFile() {
@@ -184,21 +123,26 @@ void WorkboardDocument::OpenExistingFile() {
     return;
   }
   strFileName = std::move(*path);
-  window_.SetWorkboardText(reading.document->text);
+  // A new text on the workboard shows the Clear Workboard button, as any change does.
+  if (window_.SetWorkboardText(reading.document->text)) window_.ShowClearButton(true);
   encoding_ = reading.document->encoding;
   ShowTitle();
-  // Setting the text ran the change handler; what was just read is not a change.
-  blnWorkboardChanged = false;
+  SetChanged(false);
+}
+
+// Empties the workboard for an untitled document, which the dialogs offer no name for
+// and which starts in UTF-8.
+void WorkboardDocument::StartUntitled() {
+  window_.SetWorkboardText("");
+  SetChanged(false);
+  ShowUntitled();
+  strFileName.clear();
+  window_.ForgetDialogFileName();
+  encoding_ = TextEncoding::Utf8;
 }
 
 void WorkboardDocument::ShowTitle() { window_.SetTitle(TitledWindowTitle(strFileName)); }
 
 void WorkboardDocument::ShowUntitled() { window_.SetTitle(UntitledWindowTitle()); }
-
-void WorkboardDocument::Forget() {
-  strFileName.clear();
-  window_.ForgetDialogFileName();
-  encoding_ = TextEncoding::Utf8;
-}
 
 }  // namespace numbrella

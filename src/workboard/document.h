@@ -35,12 +35,13 @@ class DocumentWindow {
   virtual void ForgetDialogFileName() = 0;
   // The workboard's whole text, UTF-8 with "\r\n" line breaks.
   virtual std::string WorkboardText() = 0;
-  // Replaces it. A text that differs from the old one runs the window's change
-  // handler (which calls WorkboardDocument::TextChanged and shows the Clear Workboard
-  // button) before this returns.
-  virtual void SetWorkboardText(std::string_view text) = 0;
+  // Replaces it without running the window's change handler: what the document puts on
+  // the workboard is no work of the user's. True when the new text differs from the old.
+  virtual bool SetWorkboardText(std::string_view text) = 0;
   virtual void SetTitle(std::string_view title) = 0;
-  virtual void HideClearButton() = 0;
+  virtual void ShowClearButton(bool shown) = 0;
+  // Called each time the workboard comes to hold unsaved work or ceases to.
+  virtual void ShowModified(bool modified) = 0;
   // A message box with `text`, an OK button and the title "Numbrella Calculator".
   virtual void TellFailure(std::string_view text) = 0;
   virtual FileContent ReadFile(const std::string& path) = 0;
@@ -57,37 +58,40 @@ class WorkboardDocument {
   void New();
   void Open();
   void Save();
-  void SaveAs();
+  // True when the workboard was saved.
+  bool SaveAs();
   void ClearWorkboard();
   // The window is about to close: true to let it close, false to keep it open.
   bool QueryUnload();
 
   // The workboard's text changed (the window's change handler).
-  void TextChanged() { blnWorkboardChanged = true; }
+  void TextChanged() { SetChanged(true); }
   // Start-up and the repaint check decide it themselves.
-  void SetChanged(bool changed) { blnWorkboardChanged = changed; }
+  void SetChanged(bool changed);
 
   bool Changed() const { return blnWorkboardChanged; }
   const std::string& FileName() const { return strFileName; }  // "" while untitled
   TextEncoding Encoding() const { return encoding_; }
 
  private:
-  void SaveCurrentDocument();
+  // Where unsaved work stands once the user has been asked about it.
+  enum class UnsavedWork {
+    None,   // there was none, or the user let it go: the command goes on
+    Saved,  // Yes, and the save went through
+    Kept,   // Cancel, or Yes and the save did not go through
+  };
+  UnsavedWork MaybeSave(std::string_view question, bool (WorkboardDocument::*save)());
   bool SaveThisDocument();
-  bool SaveFile();
-  bool SaveFile2();
+  bool SaveUnderNewName();
   bool WriteWorkboard();
-  void SaveFailed();
   void OpenExistingFile();
+  void StartUntitled();
   void ShowTitle();
   void ShowUntitled();
-  void Forget();
 
   DocumentWindow& window_;
   std::string strFileName;
   bool blnWorkboardChanged = false;
-  bool blnOpening = false;
-  bool blnSaveCancelled = false;
   TextEncoding encoding_ = TextEncoding::Utf8;
 };
 

@@ -147,9 +147,24 @@ std::size_t PassLineBreak(std::string_view s, std::size_t i, bool highStops, std
   return runStart = i + 1;
 }
 
+// Where a CR stands, an LF must stand one place on, and nowhere else. The bytes are
+// compared in blocks of a fixed size, which the compiler does with vector instructions:
+// a text of megabytes is checked in a fraction of the time it takes to copy it.
 bool HasLoneLineBreak(std::string_view s) {
-  for (std::size_t i = NextStop(s, 0, false); i < s.size(); i = NextStop(s, i + 2, false)) {
-    if (s[i] == '\n' || i + 1 == s.size() || s[i + 1] != '\n') return true;
+  if (s.empty()) return false;
+  if (s.front() == '\n' || s.back() == '\r') return true;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
+  constexpr std::size_t kBlock = 256;
+  std::size_t i = 0;
+  for (; i + kBlock < s.size(); i += kBlock) {
+    unsigned char odd = 0;
+    for (std::size_t j = 0; j < kBlock; ++j) {
+      odd |= static_cast<unsigned char>((bytes[i + j] == '\r') ^ (bytes[i + j + 1] == '\n'));
+    }
+    if (odd != 0) return true;
+  }
+  for (; i + 1 < s.size(); ++i) {
+    if ((s[i] == '\r') != (s[i + 1] == '\n')) return true;
   }
   return false;
 }

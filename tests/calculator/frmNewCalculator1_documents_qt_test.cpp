@@ -175,11 +175,17 @@ TEST_F(Documents, CloseBoxAsksWithYesNoAndCancel) {
 }
 
 TEST_F(Documents, TitleShowsAFileNameAsItIs) {
-  // Qt would take "[*]" for its mark of unsaved changes and drop it.
+  // Qt would take "[*]" for its mark of unsaved changes and drop it, or show "*" for it
+  // while the window holds unsaved work.
   const QString odd = Path("odd [*] name.txt");
   fakes.dialogs.saveFiles = {odd};
   Choose("mnuFileSave");
   QApplication::processEvents();
+  EXPECT_EQ(Str(window->windowHandle()->title()), Str(TitleFor(odd)));
+  EXPECT_FALSE(window->isWindowModified());
+  Keys("1+2=");
+  QApplication::processEvents();
+  EXPECT_TRUE(window->isWindowModified());
   EXPECT_EQ(Str(window->windowHandle()->title()), Str(TitleFor(odd)));
 }
 

@@ -115,9 +115,15 @@ TEST_F(FacedBoxTest, SelectionFaceAppliesToTheSelectionOrTheInsertionPoint) {
   EXPECT_EQ(TextsAndFaces(DrawnText(b.box)), (Pieces{{"one two", first}, {"3", second}}));
   EXPECT_EQ(b.Changes(), 1);
 
-  // A new whole text has the face of the whole text only.
+  // A new whole text has the face of the whole text only, also when the caret stands
+  // after a face of its own at the end of a selection.
   b.box.SetText("fresh");
   EXPECT_EQ(TextsAndFaces(DrawnText(b.box)), (Pieces{{"fresh", first}}));
+  b.Select(0, 3);
+  ASSERT_TRUE(b.box.SetSelectionFontName(faces[1]));
+  b.Select(5, 3);
+  b.box.SetText("again");
+  EXPECT_EQ(TextsAndFaces(DrawnText(b.box)), (Pieces{{"again", first}}));
 }
 
 TEST(RichTextBoxTest, BackColourNumberShowsAsThatColour) {

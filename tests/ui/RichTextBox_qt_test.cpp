@@ -41,9 +41,14 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   b.box.SetText("\r\n\r\nx\r\n\r\n");
   EXPECT_EQ(Str(b.box.Text()), "\r\n\r\nx\r\n\r\n");
 
-  // The text in UTF-8 is the same text, signature and other characters included.
+  // The text in UTF-8 is the same text, signature and other characters included, in
+  // long runs of plain text and short, in more bytes than characters, and a lone
+  // surrogate as QString writes it.
+  const QString mixed = QString(20, u'a') + QChar(0xE9) + QString(17, u'b') + QChar(0x2029) +
+                        QChar(0xD800) + u'c' + QStringLiteral("\U0001F600") + QString(16, u'd') +
+                        QString(60, QChar(0x20AC)) + QStringLiteral("\r\n\r\n1  +  2  =  3").repeated(4);
   for (const QString& text : {QStringLiteral("\r\n\r\nx\r\n\r\n"), QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
-                              QString()}) {
+                              QStringLiteral("\r\n\r\n12  +  30  =  42").repeated(3), mixed, QString()}) {
     b.box.SetText(text);
     EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
   }
@@ -73,9 +78,9 @@ TEST(RichTextBoxTest, ChangeComesOnceForEachRealChangeAndNeverOtherwise) {
   Box b;
   b.box.SetText("");
   EXPECT_EQ(b.Changes(), 0) << "an empty box set to empty";
-  b.box.SetText("12  +  30  =  42");
+  EXPECT_TRUE(b.box.SetText("12  +  30  =  42"));
   EXPECT_EQ(b.Changes(), 1);
-  b.box.SetText("12  +  30  =  42");
+  EXPECT_FALSE(b.box.SetText("12  +  30  =  42"));
   EXPECT_EQ(b.Changes(), 0) << "an equal text";
   b.box.SetText("x\r\ny");
   EXPECT_EQ(b.Changes(), 1);

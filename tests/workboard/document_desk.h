@@ -45,9 +45,14 @@ class FakeWindow : public DocumentWindow {
   Choice ChooseFileToSave() override { return Dialog("save dialog", saves); }
   void ForgetDialogFileName() override { dialogName.clear(); }
   std::string WorkboardText() override { return text; }
-  void SetWorkboardText(std::string_view newText) override {
-    if (newText == text) return;
+  bool SetWorkboardText(std::string_view newText) override {
+    if (newText == text) return false;
     text = newText;
+    return true;
+  }
+  // The user changes the text: the window's change handler runs.
+  void Edit(std::string_view newText) {
+    if (!SetWorkboardText(newText)) return;
     clearButtonShown = true;
     document->TextChanged();
   }
@@ -55,7 +60,8 @@ class FakeWindow : public DocumentWindow {
     title = newTitle;
     log.push_back("title " + title);
   }
-  void HideClearButton() override { clearButtonShown = false; }
+  void ShowClearButton(bool shown) override { clearButtonShown = shown; }
+  void ShowModified(bool shown) override { modified = shown; }
   void TellFailure(std::string_view message) override {
     log.push_back("tell " + std::string(message));
   }
@@ -97,6 +103,7 @@ class FakeWindow : public DocumentWindow {
   std::string title;
   std::string dialogName;  // the name the dialogs offer next
   bool clearButtonShown = false;
+  bool modified = false;  // as the window last showed it
 
  private:
   Choice Dialog(const char* what, std::deque<Choice>& script) {
@@ -145,12 +152,12 @@ struct Desk {
       document.Open();
     } else {
       // The workboard as start-up leaves it: a text from earlier, not a change.
-      window.SetWorkboardText(kUntitledText);
+      window.Edit(kUntitledText);
       document.SetChanged(false);
       window.SetTitle(UntitledWindowTitle());
     }
     if (start == Start::UntitledChanged || start == Start::TitledChanged) {
-      window.SetWorkboardText(window.text + kTyped);
+      window.Edit(window.text + kTyped);
     }
     window.log.clear();
   }

@@ -56,6 +56,9 @@ TEST(DocumentFile, LoneLineBreaksOfTheTextAreWrittenAsCrLf) {
       {"a\n\rb", "a\r\n\r\nb\r\n"},
       {"\r", "\r\n\r\n"},
       {"first line\rsecond line\n", "first line\r\nsecond line\r\n\r\n"},
+      // Long texts are checked in blocks: a pair across a block's end is no lone break.
+      {std::string(255, '1') + "\r\n2\n" + std::string(300, '3'),
+       std::string(255, '1') + "\r\n2\r\n" + std::string(300, '3') + "\r\n"},
   };
   for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
     for (const auto& [text, bytes] : cases) {

@@ -37,7 +37,7 @@ TEST(WorkboardDocument, AnEntrySavedAndReopenedComesBackUnchanged) {
   Desk desk(Start::UntitledUnchanged);
   const std::string entries = PlanArchive(1, {"12", "+", "30", "42"}).entry +
                               PlanArchive(3, {"9", "SR", "", "3"}).entry;
-  desk.window.SetWorkboardText(entries);
+  desk.window.Edit(entries);
   desk.window.saves = {kNew};
   desk.document.Save();
   desk.document.New();
@@ -59,12 +59,12 @@ TEST(WorkboardDocument, KeepsTheEncodingItOpenedUntilATextNeedsUtf8) {
   desk.document.Save();
   EXPECT_EQ(desk.window.files[kOther], windows1252);
 
-  desk.window.SetWorkboardText(opened + " \u221A4");  // no Windows-1252 character
+  desk.window.Edit(opened + " \u221A4");  // no Windows-1252 character
   desk.document.Save();
   EXPECT_EQ(desk.window.files[kOther], opened + " \u221A4\r\n");
   EXPECT_EQ(desk.document.Encoding(), TextEncoding::Utf8);
 
-  desk.window.SetWorkboardText(opened);
+  desk.window.Edit(opened);
   desk.document.Save();
   EXPECT_EQ(desk.window.files[kOther], opened + "\r\n") << "stays UTF-8";
 }

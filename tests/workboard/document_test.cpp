@@ -148,6 +148,7 @@ TEST(WorkboardDocument, EveryCommandInEveryState) {
     EXPECT_EQ(window.title,
               c.titleName.empty() ? UntitledWindowTitle() : TitledWindowTitle(c.titleName));
     EXPECT_EQ(desk.document.Changed(), c.changed);
+    EXPECT_EQ(window.modified, c.changed) << "the window shows another state";
     switch (c.text) {
       case Text::Kept: EXPECT_EQ(window.text, before); break;
       case Text::Opened: EXPECT_EQ(window.text, kOtherText); break;
