@@ -59,6 +59,7 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
 void frmNewCalculator1::CreateMenus() {
   using W = frmNewCalculator1;
   using enum ui::MenuPlace;
+  // clang-format off
   static constexpr ui::MenuRow<W> kMenus[] = {
       {Menu, "mnuFile", QT_TR_NOOP("&File")},
       {Entry, "mnuFileNew", QT_TR_NOOP("&New"), Qt::Key_N, &W::mnuFileNew_Click},
@@ -83,6 +84,7 @@ void frmNewCalculator1::CreateMenus() {
        &W::mnuClearWhiteboad_Click},
       {Command, "mnuConvCalc", QT_TR_NOOP("&Conversion Calculator"), 0, &W::mnuConvCalc_Click},
   };
+  // clang-format on
   menuKeys_ = new ui::MenuKeys(this);
   ui::BuildMenus<W>(*this, *menuKeys_, kMenus);
 

@@ -92,6 +92,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   using W = frmNewCalculator1;
   using ui::Keep;
   // Captions and the display strip, left to right, then the answer below.
+  // clang-format off
   static constexpr ui::ControlRow kDisplay[] = {
       {Keep<&W::Label1>, "Label1", {120, 90, 3780, 240}, QT_TR_NOOP("Operand 1")},
       {Keep<&W::Label2>, "Label2", {3990, 90, 1380, 240}, QT_TR_NOOP("Operator")},
@@ -102,7 +103,9 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
       {Keep<&W::Label4>, "Label4", {120, 960, 9120, 240}, QT_TR_NOOP("Answer")},
       {Keep<&W::lblAnswer>, "lblAnswer", {120, 1230, 9120, 540}},
   };
+  // clang-format on
   // Four key rows: the keypad in three columns, the function keys in four.
+  // clang-format off
   static constexpr ui::ControlRow kKeys[] = {
       {Keep<&W::Command1, 7>, "Command1(7)", {120, 1890, 930, 570}, "7"},
       {Keep<&W::Command1, 8>, "Command1(8)", {1140, 1890, 930, 570}, "8"},
@@ -147,7 +150,9 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
       {Keep<&W::cmdClearAll>, "cmdClearAll", {6300, 3780, 2940, 570}, QT_TR_NOOP("Clear All"),
        QT_TR_NOOP(" Clear all fields and answer ")},
   };
+  // clang-format on
   // Right of the keys: the decimal places and the constants.
+  // clang-format off
   static constexpr ui::ControlRow kRightOfKeys[] = {
       {Keep<&W::Label5>, "Label5", {9600, 90, 3600, 240}, QT_TR_NOOP("Decimal Places In Answer")},
       {Keep<&W::Combo4>, "Combo4", {9600, 360, 1650, 540}},
@@ -155,7 +160,9 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
       {Keep<&W::Command7>, "Command7", {10890, 930, 1350, 360}, QT_TR_NOOP("< C&lear"),
        QT_TR_NOOP(" Clear all constants "), QT_TR_NOOP("Clear constants")},
   };
+  // clang-format on
   // The constant slots from the top, 600 twips apart: copy key, paste key, value.
+  // clang-format off
   static constexpr ui::ControlRow kSlots[] = {
       {Keep<&W::cmdCopyA, 0>, "cmdCopyA(0)", {9600, 1380, 540, 540}, "C",
        QT_TR_NOOP(" Copy your answer "),
@@ -190,6 +197,7 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
       {Keep<&W::txtPaste, 4>, "txtPaste(4)", {10830, 3780, 4365, 540}, nullptr, nullptr,
        QT_TR_NOOP("Constant 5")},
   };
+  // clang-format on
 
   const ui::Layout layout(*this);
   layout.Create(area, kDisplay);
@@ -244,6 +252,7 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   using ui::Keep;
   // The buttons above the workboard, the workboard with its arrows, then the font group
   // right of it, top to bottom.
+  // clang-format off
   static constexpr ui::ControlRow kWorkboard[] = {
       {Keep<&W::Command5>, "Command5", {9300, 4440, 2295, 420}, QT_TR_NOOP("&Hide Workboard"),
        QT_TR_NOOP(" Workboard disappears ")},
@@ -278,6 +287,7 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
       {Keep<&W::Label13>, "Label13", {12180, 9060, 3000, 240}, QT_TR_NOOP("Font count:")},
       {Keep<&W::Text2>, "Text2", {12180, 9300, 1200, 360}},
   };
+  // clang-format on
 
   ui::Layout(*this).Create(area, kWorkboard);
   Command4->setVisible(false);

@@ -100,6 +100,7 @@ void frmListBoxConverter::BuildControls() {
   // The fields come first: the input field is first in the focus order. The focus sink
   // Text1 lies under the copy button, where it takes the focus unseen. The drop-down is
   // one line high, the height of its own text.
+  // clang-format off
   static constexpr ui::ControlRow kControls[] = {
       {Keep<&W::txtIn>, "txtIn", {900, 2940, 4935, 435}, nullptr,
        QT_TR_NOOP("Input your data here")},
@@ -126,6 +127,7 @@ void frmListBoxConverter::BuildControls() {
       {Keep<&W::cmdCopy>, "cmdCopy", {6480, 4320, 1395, 375}, QT_TR_NOOP("&Clipboard"),
        QT_TR_NOOP("Copy output to clipboard")},
   };
+  // clang-format on
 
   const ui::Layout layout(*this);
   surface_ = new QWidget(this);
@@ -249,6 +251,7 @@ void frmListBoxConverter::BuildMenus() {
   using enum ui::MenuPlace;
   static constexpr ui::MenuRow<W> kLists = {Menu, "mnuLists", QT_TR_NOOP("&Lists"), 0, nullptr,
                                             &W::mnuLists};
+  // clang-format off
   static constexpr ui::MenuRow<W> kOptionsAndInfo[] = {
       {Menu, "mnuOptions", QT_TR_NOOP("&Options")},
       {Entry, "mnuSave", QT_TR_NOOP("&Save to Clipboard"), Qt::Key_S, &W::mnuSave_Click},
@@ -258,6 +261,7 @@ void frmListBoxConverter::BuildMenus() {
       {Entry, "mnuSIBaseUnits", QT_TR_NOOP("SI &Base Units"), Qt::Key_B, &W::mnuSIBaseUnits_Click},
       {Entry, "mnuPrefixes", QT_TR_NOOP("SI Prefi&xes"), Qt::Key_X, &W::mnuPrefixes_Click},
   };
+  // clang-format on
   // The "&Lists" menu holds the catalogue's categories with their own names and
   // captions, and the window's keys and handlers.
   std::vector<ui::MenuRow<W>> rows = {kLists};

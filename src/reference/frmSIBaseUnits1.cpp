@@ -108,6 +108,7 @@ frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
   using W = frmSIBaseUnits1;
   using ui::Keep;
   // The headings over the columns, then a row for each unit, 330 twips apart.
+  // clang-format off
   static constexpr ui::ControlRow kLabels[] = {
       {Keep<&W::Label1, 0>, "Label1(0)", {180, 180, 675, 255}, QT_TR_NOOP("Name")},
       {Keep<&W::Label1, 1>, "Label1(1)", {1260, 180, 975, 255}, QT_TR_NOOP("Symbol")},
@@ -120,6 +121,7 @@ frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
       {Keep<&W::Label2, 5>, "Label2(5)", {180, 2370, 4815, 255}},
       {Keep<&W::Label2, 6>, "Label2(6)", {180, 2700, 4755, 255}},
   };
+  // clang-format on
   setObjectName("frmSIBaseUnits1");
   setWindowTitle(tr(" SI Base Units "));
   ui::AnnounceAsWindow(this);

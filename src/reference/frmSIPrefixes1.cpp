@@ -21,6 +21,7 @@ frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
   using ui::Keep;
   // The headings over the columns, then the rows by their index, each at its place from
   // yotta- at the top (index 17) to yocto- at the bottom (index 19).
+  // clang-format off
   static constexpr ui::ControlRow kLabels[] = {
       {Keep<&W::Label2>, "Label2", {180, 300, 675, 255}, QT_TR_NOOP("Name")},
       {Keep<&W::Label5>, "Label5", {1020, 300, 855, 255}, QT_TR_NOOP("Symbol")},
@@ -47,6 +48,7 @@ frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
       {Keep<&W::Label1, 18>, "Label1(18)", {180, 6738, 7095, 255}},
       {Keep<&W::Label1, 19>, "Label1(19)", {180, 7080, 7095, 255}},
   };
+  // clang-format on
   setObjectName("frmSIPrefixes1");
   setWindowTitle(tr(" SI Prefixes "));
   ui::AnnounceAsWindow(this);
