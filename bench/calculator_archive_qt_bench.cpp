@@ -3,16 +3,16 @@
 // holds 10,000 entries against one that holds 100: an entry is appended, not the whole
 // text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.
 #include "bench_support.h"
-#include "qt_bench_support.h"
 #include "calculator/stand_in_fonts.h"
+#include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -29,6 +29,7 @@
 #include "ui/application.h"
 #include "workboard/document_file.h"
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -39,7 +40,6 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cstdio>
@@ -74,7 +74,8 @@ double Operand(std::mt19937& random, int& decimals) {
 
 std::string Fixed(double value, int decimals) {
   char text[64];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
   return std::string(text, written.ptr);
 }
 
@@ -112,9 +113,7 @@ bool WriteToDisk(const QString& path) {
          file.commit();
 }
 
-bool NothingUnexpected() {
-  return fakes->messages.shown.empty() && fakes->dialogs.unscripted == 0;
-}
+bool NothingUnexpected() { return fakes->messages.shown.empty() && fakes->dialogs.unscripted == 0; }
 
 // ---------------------------------------------------------------------------------
 // Opening
@@ -244,12 +243,40 @@ void BM_PrintThroughWindow(benchmark::State& state) {
   if (QFileInfo(pdf).size() == 0 || !NothingUnexpected()) state.SkipWithError("nothing printed");
 }
 
-BENCHMARK(BM_OpenIntoTextEdit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_OpenThroughWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SaveWithQSaveFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SaveThroughWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PrintTextDocument)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PrintThroughWindow)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenIntoTextEdit)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveWithQSaveFile)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintTextDocument)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PrintThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 bool PrepareFiles() {
   Entries entries;
@@ -287,10 +314,15 @@ int main(int argc, char** argv) {
   if (!temporary.Ready(PrepareFiles)) return 1;
   MeasureWorkboard();
   return run.Measure([](RatioReporter& reporter) {
-    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit", " (wall clock; goal: at most 1.2)", true);
-    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit", " (processor time, for comparison)");
-    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile", " (wall clock; goal: at most 1.2)", true);
-    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile", " (processor time, for comparison)");
-    PrintRatio(reporter, "BM_PrintThroughWindow", "BM_PrintTextDocument", " (processor time; goal: at most 1.2)");
+    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
+               " (wall clock; goal: at most 1.2)", true);
+    PrintRatio(reporter, "BM_OpenThroughWindow", "BM_OpenIntoTextEdit",
+               " (processor time, for comparison)");
+    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
+               " (wall clock; goal: at most 1.2)", true);
+    PrintRatio(reporter, "BM_SaveThroughWindow", "BM_SaveWithQSaveFile",
+               " (processor time, for comparison)");
+    PrintRatio(reporter, "BM_PrintThroughWindow", "BM_PrintTextDocument",
+               " (processor time; goal: at most 1.2)");
   });
 }

@@ -16,12 +16,13 @@
 // so the fair baseline is the bare text box with its text laid out. For comparison,
 // also the bare text box before it has laid out its text, the bare text box that got
 // the same entries one by one, as the workboard does, and both windows empty.
-#include "qt_bench_support.h"
 #include "calculator/stand_in_fonts.h"
+#include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
+#include <benchmark/benchmark.h>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
@@ -33,7 +34,6 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <benchmark/benchmark.h>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -224,17 +224,18 @@ int main(int argc, char** argv) {
   const double calculator = static_cast<double>(bytes["calculator"]);
   std::printf("workboard after %d calculations: %lld bytes of text\n", kCalculations,
               static_cast<long long>(QFile(textFile).size()));
-  std::printf("resident after %d calculations: calculator %.1f MB / bare text box %.1f MB = %.2f "
-              "(goal: at most 1.3)\n",
-              kCalculations, MB(bytes["calculator"]), MB(bytes["bare"]),
-              calculator / static_cast<double>(bytes["bare"]));
-  std::printf("  for comparison, the bare text box before laying its text out %.1f MB (%.2f), "
-              "given the entries one by one %.1f MB (%.2f); both windows empty %.1f MB and "
-              "%.1f MB\n",
-              MB(bytes["bare-not-laid-out"]),
-              calculator / static_cast<double>(bytes["bare-not-laid-out"]),
-              MB(bytes["bare-appended"]), calculator / static_cast<double>(bytes["bare-appended"]),
-              MB(bytes["calculator-empty"]), MB(bytes["bare-empty"]));
+  std::printf(
+      "resident after %d calculations: calculator %.1f MB / bare text box %.1f MB = %.2f "
+      "(goal: at most 1.3)\n",
+      kCalculations, MB(bytes["calculator"]), MB(bytes["bare"]),
+      calculator / static_cast<double>(bytes["bare"]));
+  std::printf(
+      "  for comparison, the bare text box before laying its text out %.1f MB (%.2f), "
+      "given the entries one by one %.1f MB (%.2f); both windows empty %.1f MB and "
+      "%.1f MB\n",
+      MB(bytes["bare-not-laid-out"]), calculator / static_cast<double>(bytes["bare-not-laid-out"]),
+      MB(bytes["bare-appended"]), calculator / static_cast<double>(bytes["bare-appended"]),
+      MB(bytes["calculator-empty"]), MB(bytes["bare-empty"]));
   std::printf("  with the free heap handed back (malloc_trim) in both: %.1f MB / %.1f MB = %.2f\n",
               MB(trimmed["calculator"]), MB(trimmed["bare"]),
               static_cast<double>(trimmed["calculator"]) / static_cast<double>(trimmed["bare"]));

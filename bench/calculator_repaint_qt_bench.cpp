@@ -10,14 +10,14 @@
 //   for comparison: what grows there is the text box drawing its visible lines.
 // Prints the ratios at the end.
 #include "bench_support.h"
-#include "qt_bench_support.h"
 #include "calculator/stand_in_fonts.h"
+#include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,9 +41,11 @@ void RepaintWithRecordOf(benchmark::State& state, qsizetype bytes, bool wholeWin
   workboard->MoveCaretToEnd();
   QCoreApplication::processEvents();
   // The operands, operator and answer, in the window's coordinates.
-  const QRect strip = window.findChild<QWidget*>(QStringLiteral("txtOperand(0)"))->geometry()
-                          .united(window.findChild<QWidget*>(QStringLiteral("lblAnswer"))->geometry())
-                          .translated(window.centralWidget()->pos());
+  const QRect strip =
+      window.findChild<QWidget*>(QStringLiteral("txtOperand(0)"))
+          ->geometry()
+          .united(window.findChild<QWidget*>(QStringLiteral("lblAnswer"))->geometry())
+          .translated(window.centralWidget()->pos());
   const int queriesBefore = fakes->printers.queries;
   for (auto _ : state) {
     if (wholeWindow) {
@@ -80,7 +82,8 @@ int main(int argc, char** argv) {
   return run.Measure([](numbrella::bench::RatioReporter& reporter) {
     numbrella::bench::PrintRatio(reporter, "BM_Check1MBWorkboard", "BM_CheckEmptyWorkboard",
                                  " (goal: at most 1.2)");
-    numbrella::bench::PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard", "BM_WholeRepaintEmptyWorkboard",
+    numbrella::bench::PrintRatio(reporter, "BM_WholeRepaint1MBWorkboard",
+                                 "BM_WholeRepaintEmptyWorkboard",
                                  " (for comparison: the text box's own drawing included)");
   });
 }

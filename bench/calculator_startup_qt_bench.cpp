@@ -11,23 +11,24 @@
 // the same number of plain controls is given as well. Three children each, medians compared.
 // Prints the ratios at the end.
 #include "bench_support.h"
-#include "qt_bench_support.h"
 #include "calculator/stand_in_fonts.h"
+#include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/application.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMainWindow>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QTextEdit>
-#include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +37,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -62,7 +62,10 @@ std::unique_ptr<QWidget> SameControlsWindow() {
   auto* area = new QWidget(window.get());
   window->setCentralWidget(area);
   int n = 0;
-  auto place = [&](QWidget* control) { control->setGeometry(8 + (n % 10) * 100, 8 + (n / 10) * 36, 92, 30); ++n; };
+  auto place = [&](QWidget* control) {
+    control->setGeometry(8 + (n % 10) * 100, 8 + (n / 10) * 36, 92, 30);
+    ++n;
+  };
   for (int i = 0; i < 39; ++i) place(new QPushButton(QStringLiteral("7"), area));
   for (int i = 0; i < 11; ++i) place(new QLineEdit(area));
   for (int i = 0; i < 15; ++i) place(new QLabel(QStringLiteral("Operand"), area));
@@ -166,10 +169,11 @@ int main(int argc, char** argv) {
   const long bareBytes = MedianResidentBytes(self, QStringLiteral("bare"));
   const long calculatorBytes = MedianResidentBytes(self, QStringLiteral("calculator"));
   if (bareBytes > 0 && calculatorBytes > 0) {
-    std::printf("resident after first paint: calculator %.1f MB / bare window %.1f MB = %.2f "
-                "(goal: at most 1.3)\n",
-                calculatorBytes / 1048576.0, bareBytes / 1048576.0,
-                static_cast<double>(calculatorBytes) / static_cast<double>(bareBytes));
+    std::printf(
+        "resident after first paint: calculator %.1f MB / bare window %.1f MB = %.2f "
+        "(goal: at most 1.3)\n",
+        calculatorBytes / 1048576.0, bareBytes / 1048576.0,
+        static_cast<double>(calculatorBytes) / static_cast<double>(bareBytes));
   }
   std::fflush(stdout);
   benchmark::Shutdown();

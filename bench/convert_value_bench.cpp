@@ -54,9 +54,7 @@ void RunConvertValue(benchmark::State& state, numbrella::UnitCode source,
   });
 }
 
-void BM_ConvertValue_InchesToFeet(benchmark::State& state) {
-  RunConvertValue(state, 0, 1, kInput);
-}
+void BM_ConvertValue_InchesToFeet(benchmark::State& state) { RunConvertValue(state, 0, 1, kInput); }
 BENCHMARK(BM_ConvertValue_InchesToFeet);
 
 // A six-character key and a formula rule, for comparison with the two-character key.

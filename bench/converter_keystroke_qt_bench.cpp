@@ -3,18 +3,18 @@
 // against writing the texts they show (the output and the four unit captions) straight
 // into bare widgets. Prints the ratios at the end.
 #include "bench_support.h"
-#include "qt_bench_support.h"
 #include "converter/frmListBoxConverter.h"
+#include "qt_bench_support.h"
 #include "ui/application.h"
 
 #include "support/fake_services.h"
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -63,7 +63,7 @@ void BM_GeneralNumberText(benchmark::State& state) {
 BENCHMARK(BM_GeneralNumberText);
 
 const std::vector<std::string>& PlainInputs() {
-  static const std::vector<std::string> inputs = {"12.5", "1234567.891", "0.000123", "98.6",
+  static const std::vector<std::string> inputs = {"12.5", "1234567.891", "0.000123",   "98.6",
                                                   "42",   "-17.77777",   "3.14159265", "1e12"};
   return inputs;
 }

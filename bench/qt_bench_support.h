@@ -7,19 +7,19 @@
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMouseEvent>
-#include <QPointF>
 #include <QObject>
+#include <QPointF>
 #include <QString>
-#include <QWidget>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtGlobal>
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,8 +29,8 @@
 
 namespace numbrella::bench {
 
-// Offscreen, on a 1920 x 1080 screen, unless a platform is named. The offscreen platform warns on every window
-// or list shown; writing those lines would be measured with the window, and a desktop
+// Offscreen, on a 1920 x 1080 screen, unless a platform is named. The offscreen platform warns on
+// every window or list shown; writing those lines would be measured with the window, and a desktop
 // platform has none of them.
 inline void UseQuietOffscreenPlatform() {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -133,8 +133,8 @@ inline void Press(QWidget* key) {
   QMouseEvent down(QEvent::MouseButtonPress, at, key->mapToGlobal(at), Qt::LeftButton,
                    Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(key, &down);
-  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton,
-                 Qt::NoButton, Qt::NoModifier);
+  QMouseEvent up(QEvent::MouseButtonRelease, at, key->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                 Qt::NoModifier);
   QCoreApplication::sendEvent(key, &up);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
+#include <benchmark/benchmark.h>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <memory>
@@ -35,7 +35,8 @@ testing::FakeServices* fakes = nullptr;
 QString folder;
 
 QString RecordFile(bool oneLine) {
-  return QDir(folder).filePath(oneLine ? QStringLiteral("one-line.txt") : QStringLiteral("lines.txt"));
+  return QDir(folder).filePath(oneLine ? QStringLiteral("one-line.txt")
+                                       : QStringLiteral("lines.txt"));
 }
 
 // Words of 3 to 9 letters; a line break after about 80 characters, or a blank for one line.
@@ -56,13 +57,13 @@ bool WriteRecord(bool oneLine) {
   bytes += "\r\n";
   QFile file(RecordFile(oneLine));
   return file.open(QIODevice::WriteOnly) &&
-         file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+         file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+             static_cast<qint64>(bytes.size());
 }
 
 // A calculator window with a record open in it.
 struct Opened {
-  explicit Opened(bool oneLine)
-      : application(fakes->services()), window(application.Calculator()) {
+  explicit Opened(bool oneLine) : application(fakes->services()), window(application.Calculator()) {
     ShowAndPaint(&window);
     workboard = window.findChild<ui::RichTextBox*>(QStringLiteral("txtArchive1"));
     watch = std::make_unique<PaintWatch>(workboard->viewport());
@@ -123,9 +124,19 @@ void BM_ChooseFontSize(benchmark::State& state, bool oneLine) {
   }
 }
 
-#define NUMBRELLA_BOTH_RECORDS(command, iterations)                                                  \
-  BENCHMARK_CAPTURE(command, lines, false)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(iterations)->Repetitions(3)->ReportAggregatesOnly(true); \
-  BENCHMARK_CAPTURE(command, one_line, true)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(iterations)->Repetitions(3)->ReportAggregatesOnly(true)
+#define NUMBRELLA_BOTH_RECORDS(command, iterations) \
+  BENCHMARK_CAPTURE(command, lines, false)          \
+      ->Unit(benchmark::kMillisecond)               \
+      ->UseRealTime()                               \
+      ->Iterations(iterations)                      \
+      ->Repetitions(3)                              \
+      ->ReportAggregatesOnly(true);                 \
+  BENCHMARK_CAPTURE(command, one_line, true)        \
+      ->Unit(benchmark::kMillisecond)               \
+      ->UseRealTime()                               \
+      ->Iterations(iterations)                      \
+      ->Repetitions(3)                              \
+      ->ReportAggregatesOnly(true)
 
 NUMBRELLA_BOTH_RECORDS(BM_Open, 2);
 NUMBRELLA_BOTH_RECORDS(BM_TypeAtTheEnd, 20);

@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
   QTest::qWait(300);
   const QRect frame = calculator.frameGeometry();
   const QString menuPicture = folder + "/calculator-file-menu.png";
-  if (!calculator.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+  if (!calculator.screen()
+           ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
            .save(menuPicture)) {
     std::fprintf(stderr, "make_screenshots: cannot write %s\n", qPrintable(menuPicture));
     return 1;

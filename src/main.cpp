@@ -51,7 +51,8 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     // Qt's closing words about plugins.
     const QString& cause = PlatformComplaint().isEmpty() ? message : PlatformComplaint();
     const QString firstLine = cause.section(QLatin1Char('\n'), 0, 0).trimmed();
-    std::fprintf(stderr, "numbrella: cannot open the window: %s\n", firstLine.toLocal8Bit().constData());
+    std::fprintf(stderr, "numbrella: cannot open the window: %s\n",
+                 firstLine.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
   }
@@ -66,8 +67,9 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
 
 int main(int argc, char** argv) {
   if (!DisplayAvailable()) {
-    std::fputs("numbrella: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset).\n",
-               stderr);
+    std::fputs(
+        "numbrella: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset).\n",
+        stderr);
     return 1;
   }
   // The window asks for the default printer before it shows: its library loads

@@ -93,9 +93,8 @@ void frmNewCalculator1::CreateMenus() {
   // offers the Edit menu instead, keys and all.
   for (QAction* action : mnuEdit->actions()) action->setShortcutVisibleInContextMenu(true);
   txtArchive1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(txtArchive1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    mnuEdit->popup(txtArchive1->viewport()->mapToGlobal(at));
-  });
+  connect(txtArchive1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { mnuEdit->popup(txtArchive1->viewport()->mapToGlobal(at)); });
 }
 
 // ---------------------------------------------------------------------------------
@@ -123,12 +122,11 @@ void frmNewCalculator1::Form_Load() {
   // The printer's fonts and name, the line spacing, the workboard's colour. A failure
   // shows its message and falls back to the screen's fonts; the steps that do not need
   // the printer then still run, so that the workboard keeps its record.
-  printerWatch_.Remember(
-      [this]() -> std::optional<std::string> {
-        std::optional<QString> printer = PrinterSituation();
-        if (!printer) return std::nullopt;
-        return Utf8(*printer);
-      }());
+  printerWatch_.Remember([this]() -> std::optional<std::string> {
+    std::optional<QString> printer = PrinterSituation();
+    if (!printer) return std::nullopt;
+    return Utf8(*printer);
+  }());
   bool lineSpacingFilled = false;
   if (!LoadPrinterFonts(lineSpacingFilled)) {
     ShowFailure(kNoPrinterFontsText, kProgramTitle);

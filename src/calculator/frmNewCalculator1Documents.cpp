@@ -82,7 +82,9 @@ bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
   return txtArchive1->SetText(Q(text));
 }
 
-void frmNewCalculator1::SetTitle(std::string_view title) { setWindowTitle(ui::LiteralTitle(Q(title))); }
+void frmNewCalculator1::SetTitle(std::string_view title) {
+  setWindowTitle(ui::LiteralTitle(Q(title)));
+}
 
 void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }
 

@@ -38,8 +38,9 @@ void frmNewCalculator1::MakeAccessible() {
   // The answer is read from the keyboard like the operands; the mouse leaves the
   // focus where it is.
   lblAnswer->setFocusPolicy(Qt::TabFocus);
-  for (QWidget* display : {static_cast<QWidget*>(txtOperand[0]), static_cast<QWidget*>(txtOperand[1]),
-                           static_cast<QWidget*>(lblAnswer)}) {
+  for (QWidget* display :
+       {static_cast<QWidget*>(txtOperand[0]), static_cast<QWidget*>(txtOperand[1]),
+        static_cast<QWidget*>(lblAnswer)}) {
     ui::MarkFocus(display, Qt::black, Qt::white, kFocusFrameWidth);
   }
   for (QLineEdit* slot : txtPaste) {
@@ -51,23 +52,62 @@ void frmNewCalculator1::MakeAccessible() {
   // Reading order: the display strip, the keypad row by row, the function keys row by
   // row, the decimal places, the constants slot by slot, then the workboard with its
   // buttons above it and its font controls beside it.
-  ui::SetTabOrder({txtOperand[0], txtOperand[1], lblAnswer,
-                   Command1[7], Command1[8], Command1[9],
-                   Command1[4], Command1[5], Command1[6],
-                   Command1[1], Command1[2], Command1[3],
-                   Command1[0], cmdDecimal, cmdEqualSign,
-                   cmdOperatorX, cmdOperatorDivide, cmdOperatorPlus, cmdOperatorMinus,
-                   cmdOperatorSR, cmdCubeRoot, cmdInverse, cmdPowers,
-                   cmdPlusMinus, Command1[Worksheet::kPiKey], cmdCopy, cmdPaste,
-                   cmdBackspace, cmdClearAll,
-                   Combo4, Command7,
-                   cmdCopyA[0], cmdPasteA[0], txtPaste[0],
-                   cmdCopyA[1], cmdPasteA[1], txtPaste[1],
-                   cmdCopyA[2], cmdPasteA[2], txtPaste[2],
-                   cmdCopyA[3], cmdPasteA[3], txtPaste[3],
-                   cmdCopyA[4], cmdPasteA[4], txtPaste[4],
-                   Command5, Command4, txtArchive1, Command2, Command3,
-                   Check1, Check2, Combo2, Combo1, Combo3});
+  ui::SetTabOrder({txtOperand[0],
+                   txtOperand[1],
+                   lblAnswer,
+                   Command1[7],
+                   Command1[8],
+                   Command1[9],
+                   Command1[4],
+                   Command1[5],
+                   Command1[6],
+                   Command1[1],
+                   Command1[2],
+                   Command1[3],
+                   Command1[0],
+                   cmdDecimal,
+                   cmdEqualSign,
+                   cmdOperatorX,
+                   cmdOperatorDivide,
+                   cmdOperatorPlus,
+                   cmdOperatorMinus,
+                   cmdOperatorSR,
+                   cmdCubeRoot,
+                   cmdInverse,
+                   cmdPowers,
+                   cmdPlusMinus,
+                   Command1[Worksheet::kPiKey],
+                   cmdCopy,
+                   cmdPaste,
+                   cmdBackspace,
+                   cmdClearAll,
+                   Combo4,
+                   Command7,
+                   cmdCopyA[0],
+                   cmdPasteA[0],
+                   txtPaste[0],
+                   cmdCopyA[1],
+                   cmdPasteA[1],
+                   txtPaste[1],
+                   cmdCopyA[2],
+                   cmdPasteA[2],
+                   txtPaste[2],
+                   cmdCopyA[3],
+                   cmdPasteA[3],
+                   txtPaste[3],
+                   cmdCopyA[4],
+                   cmdPasteA[4],
+                   txtPaste[4],
+                   Command5,
+                   Command4,
+                   txtArchive1,
+                   Command2,
+                   Command3,
+                   Check1,
+                   Check2,
+                   Combo2,
+                   Combo1,
+                   Combo3});
 }
 
 // The expanded workboard lies over the worksheet: Tab passes over the keys under it.

@@ -48,12 +48,12 @@ QPushButton*& frmNewCalculator1::KeyButton(WorksheetKey key) {
 
 void frmNewCalculator1::WireKeys() {
   std::vector<std::pair<WorksheetKey, QPushButton*>> keys = {
-      {WorksheetKey::Decimal, cmdDecimal},          {WorksheetKey::PlusMinus, cmdPlusMinus},
-      {WorksheetKey::Backspace, cmdBackspace},      {WorksheetKey::ClearAll, cmdClearAll},
-      {WorksheetKey::Equals, cmdEqualSign},         {WorksheetKey::Multiply, cmdOperatorX},
-      {WorksheetKey::Divide, cmdOperatorDivide},    {WorksheetKey::Add, cmdOperatorPlus},
-      {WorksheetKey::Subtract, cmdOperatorMinus},   {WorksheetKey::SquareRoot, cmdOperatorSR},
-      {WorksheetKey::CubeRoot, cmdCubeRoot},        {WorksheetKey::Power, cmdPowers},
+      {WorksheetKey::Decimal, cmdDecimal},        {WorksheetKey::PlusMinus, cmdPlusMinus},
+      {WorksheetKey::Backspace, cmdBackspace},    {WorksheetKey::ClearAll, cmdClearAll},
+      {WorksheetKey::Equals, cmdEqualSign},       {WorksheetKey::Multiply, cmdOperatorX},
+      {WorksheetKey::Divide, cmdOperatorDivide},  {WorksheetKey::Add, cmdOperatorPlus},
+      {WorksheetKey::Subtract, cmdOperatorMinus}, {WorksheetKey::SquareRoot, cmdOperatorSR},
+      {WorksheetKey::CubeRoot, cmdCubeRoot},      {WorksheetKey::Power, cmdPowers},
       {WorksheetKey::Reciprocal, cmdInverse},
   };
   for (std::size_t index = 0; index < Command1.size(); ++index) {
@@ -81,10 +81,9 @@ void frmNewCalculator1::WireKeys() {
   }
 
   for (int index = 0; index < 2; ++index) {
-    focusWatch_.Watch(txtOperand[static_cast<std::size_t>(index)],
-                      [this, index](bool in, Qt::FocusReason reason) {
-                        OperandFocus(index, in, reason);
-                      });
+    focusWatch_.Watch(
+        txtOperand[static_cast<std::size_t>(index)],
+        [this, index](bool in, Qt::FocusReason reason) { OperandFocus(index, in, reason); });
   }
   focusWatch_.Watch(Combo2, [this](bool in, Qt::FocusReason reason) {
     if (!in && !LeavesTheWindow(reason)) Combo2_LostFocus();
@@ -109,11 +108,20 @@ void frmNewCalculator1::PressKey(WorksheetKey key, bool down) {
     return;
   }
   switch (key) {
-    case WorksheetKey::Decimal: cmdDecimal_Click(); return;
-    case WorksheetKey::PlusMinus: cmdPlusMinus_Click(); return;
-    case WorksheetKey::ClearAll: cmdClearAll_Click(); return;
-    case WorksheetKey::Equals: cmdEqualSign_Click(); return;
-    default: return;  // the keypad, the backspace key and the operators, above
+    case WorksheetKey::Decimal:
+      cmdDecimal_Click();
+      return;
+    case WorksheetKey::PlusMinus:
+      cmdPlusMinus_Click();
+      return;
+    case WorksheetKey::ClearAll:
+      cmdClearAll_Click();
+      return;
+    case WorksheetKey::Equals:
+      cmdEqualSign_Click();
+      return;
+    default:
+      return;  // the keypad, the backspace key and the operators, above
   }
 }
 

@@ -201,8 +201,8 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
 
   const ui::Layout layout(*this);
   layout.Create(area, kDisplay);
-  for (QWidget* display : std::initializer_list<QWidget*>{txtOperand[0], txtOperand[1], lblOperator,
-                                                          lblAnswer}) {
+  for (QWidget* display :
+       std::initializer_list<QWidget*>{txtOperand[0], txtOperand[1], lblOperator, lblAnswer}) {
     MakeDisplay(display);
   }
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);

@@ -6,8 +6,8 @@
 #include "common/window_texts.h"
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
-#include "ui/screen_fit.h"
 #include "ui/layout.h"
+#include "ui/screen_fit.h"
 #include "ui/text.h"
 #include "workboard/document_file.h"
 
@@ -27,7 +27,8 @@ namespace {
 
 // The window's heights include its title bar, menu bar and borders, which took this
 // many twips on the desktop the window was laid out for; the client area is the rest.
-constexpr int kFrameTwips = frmNewCalculator1::kShownHeightTwips - frmNewCalculator1::kClientHeightTwips;
+constexpr int kFrameTwips =
+    frmNewCalculator1::kShownHeightTwips - frmNewCalculator1::kClientHeightTwips;
 
 // The workboard's top and height in twips as the arrows set them; its left edge and
 // width stay as laid out.
@@ -118,7 +119,8 @@ void frmNewCalculator1::mnuTextBack_Click() {
 void frmNewCalculator1::mnuPrintDisplay_Click() {
   // The whole workboard prints, with its footer: no page range to choose.
   QPrinter* target = CommonDialog1->ShowPrinter(
-      this, {.selectionPreselected = txtArchive1->SelectionLength() > 0, .pageRangeOffered = false});
+      this,
+      {.selectionPreselected = txtArchive1->SelectionLength() > 0, .pageRangeOffered = false});
   if (target == nullptr) return;
   // The page is printed from a copy: the workboard never shows the footer, whatever
   // happens while printing.

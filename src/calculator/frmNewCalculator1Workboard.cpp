@@ -3,8 +3,8 @@
 // font controls and the face list.
 #include "calculator/frmNewCalculator1.h"
 
-#include "common/window_texts.h"
 #include "common/number_text.h"
+#include "common/window_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/text.h"
 #include "workboard/archive.h"
@@ -31,8 +31,8 @@ using ui::Utf8;
 bool frmNewCalculator1::Archive() {
   const std::string operand1 = sheet_.Operand(0);
   const std::string operand2 = sheet_.Operand(1);
-  const ArchivePlan plan = PlanArchive(ItemNumber(Combo3),
-                                       {operand1, sheet_.Operator(), operand2, sheet_.Answer()});
+  const ArchivePlan plan =
+      PlanArchive(ItemNumber(Combo3), {operand1, sheet_.Operator(), operand2, sheet_.Answer()});
   if (plan.step == ArchiveStep::NoLineSpacing) return false;
   if (plan.step == ArchiveStep::NothingWritten) return true;
   txtArchive1->AppendText(Q(plan.entry));

@@ -3,8 +3,8 @@
 // evaluation, the answer copy and the constant slots.
 #include "calculator/frmNewCalculator1.h"
 
-#include "common/window_texts.h"
 #include "common/number_text.h"
+#include "common/window_texts.h"
 #include "ui/text.h"
 
 #include <QComboBox>

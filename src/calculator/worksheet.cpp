@@ -132,8 +132,7 @@ OperatorStep Worksheet::OperatorKey(numbrella::Operator op) {
 
 FocusRequest Worksheet::TwoOperandKey(numbrella::Operator op) {
   operator_ = op;
-  const FocusRequest focus =
-      operands_[0].empty() ? FocusRequest::Operand1 : FocusRequest::Operand2;
+  const FocusRequest focus = operands_[0].empty() ? FocusRequest::Operand1 : FocusRequest::Operand2;
   if (answerShown_ && !answer_.empty()) {
     operands_[0] = answer_;
     operands_[1].clear();

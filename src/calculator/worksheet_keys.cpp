@@ -12,7 +12,7 @@ struct CodeBinding {
 
 // Keys without a character.
 constexpr CodeBinding kCodeBindings[] = {
-    {keycode::kReturn, WorksheetKey::Equals},     {keycode::kEnter, WorksheetKey::Equals},
+    {keycode::kReturn, WorksheetKey::Equals},       {keycode::kEnter, WorksheetKey::Equals},
     {keycode::kBackspace, WorksheetKey::Backspace}, {keycode::kEscape, WorksheetKey::ClearAll},
     {keycode::kF9, WorksheetKey::PlusMinus},
 };
@@ -24,14 +24,11 @@ struct CharacterBinding {
 
 // Characters, wherever the layout puts them; the digits are the keypad's own.
 constexpr CharacterBinding kCharacterBindings[] = {
-    {'.', WorksheetKey::Decimal},      {'+', WorksheetKey::Add},
-    {'-', WorksheetKey::Subtract},     {'*', WorksheetKey::Multiply},
-    {'x', WorksheetKey::Multiply},     {'X', WorksheetKey::Multiply},
-    {'/', WorksheetKey::Divide},       {'^', WorksheetKey::Power},
-    {'=', WorksheetKey::Equals},       {'@', WorksheetKey::SquareRoot},
-    {'#', WorksheetKey::CubeRoot},     {'r', WorksheetKey::Reciprocal},
-    {'R', WorksheetKey::Reciprocal},   {'p', WorksheetKey::Pi},
-    {'P', WorksheetKey::Pi},
+    {'.', WorksheetKey::Decimal},    {'+', WorksheetKey::Add},      {'-', WorksheetKey::Subtract},
+    {'*', WorksheetKey::Multiply},   {'x', WorksheetKey::Multiply}, {'X', WorksheetKey::Multiply},
+    {'/', WorksheetKey::Divide},     {'^', WorksheetKey::Power},    {'=', WorksheetKey::Equals},
+    {'@', WorksheetKey::SquareRoot}, {'#', WorksheetKey::CubeRoot}, {'r', WorksheetKey::Reciprocal},
+    {'R', WorksheetKey::Reciprocal}, {'p', WorksheetKey::Pi},       {'P', WorksheetKey::Pi},
 };
 
 }  // namespace

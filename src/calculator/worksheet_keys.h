@@ -58,7 +58,16 @@ std::optional<Operator> OperatorFromSymbol(std::string_view symbol);
 
 // Every key of the worksheet that the keyboard can press.
 enum class WorksheetKey : std::uint8_t {
-  Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+  Digit0,
+  Digit1,
+  Digit2,
+  Digit3,
+  Digit4,
+  Digit5,
+  Digit6,
+  Digit7,
+  Digit8,
+  Digit9,
   Pi,
   Decimal,
   PlusMinus,
@@ -100,9 +109,8 @@ static_assert(KeyOf(Operator::Multiply) == WorksheetKey::Multiply &&
                   KeyOf(Operator::CubeRoot) == WorksheetKey::CubeRoot &&
                   KeyOf(Operator::Power) == WorksheetKey::Power &&
                   KeyOf(Operator::Reciprocal) == WorksheetKey::Reciprocal &&
-                  kOperators.size() ==
-                      static_cast<std::size_t>(kWorksheetKeyCount) -
-                          static_cast<std::size_t>(WorksheetKey::Multiply),
+                  kOperators.size() == static_cast<std::size_t>(kWorksheetKeyCount) -
+                                           static_cast<std::size_t>(WorksheetKey::Multiply),
               "the operator keys stand last, in the operators' order");
 
 // Keys that act from their press to their release (the keypad and backspace); the

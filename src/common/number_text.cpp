@@ -22,8 +22,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // nearest subnormal.
 std::optional<double> DecimalToDouble(const std::string& text) {
   double value = 0.0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                   std::chars_format::general);
+  auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (ec == std::errc()) return value;
   if (ec != std::errc::result_out_of_range) return 0.0;
   // Out of range: overflow or underflow. Decide by the decimal magnitude.
@@ -109,20 +109,23 @@ SignificantDigits RoundTo15(double value) {
   double magnitude = std::fabs(value);
   // 17 significant digits, correctly rounded: d.dddddddddddddddde±x
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                              std::chars_format::scientific, 16);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
   std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   std::array<char, 17> digits17{};
   digits17[0] = text[0];
-  for (int k = 1; k < 17; ++k) digits17[static_cast<std::size_t>(k)] = text[static_cast<std::size_t>(k + 1)];
+  for (int k = 1; k < 17; ++k)
+    digits17[static_cast<std::size_t>(k)] = text[static_cast<std::size_t>(k + 1)];
   int exponent = 0;
   std::size_t ePos = text.find('e');
-  std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+  std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                  exponent);
   bool roundUp;
   if (digits17[15] == '5' && digits17[16] == '0') {
     // Possibly an exact half: look at the exact expansion.
     char exact[1100];
-    auto r = std::to_chars(exact, exact + sizeof exact, magnitude, std::chars_format::scientific, 800);
+    auto r =
+        std::to_chars(exact, exact + sizeof exact, magnitude, std::chars_format::scientific, 800);
     std::string_view e(exact, static_cast<std::size_t>(r.ptr - exact));
     // e: d.ddd...; digit k (0-based) sits at index k for k == 0, k + 1 otherwise.
     int cmp = 0;  // compare the tail after 15 digits with one half
@@ -141,7 +144,8 @@ SignificantDigits RoundTo15(double value) {
       }
     }
     roundUp = cmp >= 0;
-    for (int k = 0; k < 15; ++k) digits17[static_cast<std::size_t>(k)] = e[static_cast<std::size_t>(k == 0 ? 0 : k + 1)];
+    for (int k = 0; k < 15; ++k)
+      digits17[static_cast<std::size_t>(k)] = e[static_cast<std::size_t>(k == 0 ? 0 : k + 1)];
   } else {
     roundUp = digits17[15] >= '5';
   }
@@ -150,13 +154,13 @@ SignificantDigits RoundTo15(double value) {
   // Rounding up next to the largest double would write a text beyond the double
   // range, which no reader could take back: keep the digits there instead.
   static constexpr std::string_view kLargest15 = "179769313486231";
-  if (roundUp && out.point == 309 &&
-      std::string_view(out.digits.data(), 15) >= kLargest15) {
+  if (roundUp && out.point == 309 && std::string_view(out.digits.data(), 15) >= kLargest15) {
     roundUp = false;
   }
   if (roundUp) {
     int k = 14;
-    while (k >= 0 && out.digits[static_cast<std::size_t>(k)] == '9') out.digits[static_cast<std::size_t>(k--)] = '0';
+    while (k >= 0 && out.digits[static_cast<std::size_t>(k)] == '9')
+      out.digits[static_cast<std::size_t>(k--)] = '0';
     if (k >= 0) {
       ++out.digits[static_cast<std::size_t>(k)];
     } else {
@@ -207,8 +211,8 @@ bool ReadPlainDecimal(std::string_view text, std::size_t start, double& value) {
     if (k > digitsStart) i = k;
   }
   if (i < n && (IsSkippedBlank(text[i]) || text[i] == 'd' || text[i] == 'D')) return false;
-  auto [end, ec] = std::from_chars(text.data() + start, text.data() + i, value,
-                                   std::chars_format::general);
+  auto [end, ec] =
+      std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::general);
   return ec == std::errc() && end == text.data() + i;
 }
 
@@ -367,7 +371,8 @@ std::string FixedDecimalsText(double value, int places) {
   // Round half away from zero on the first dropped digit.
   if (digitAt(firstIndex + total) >= '5') {
     int k = total - 1;
-    while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9') digits[static_cast<std::size_t>(k--)] = '0';
+    while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9')
+      digits[static_cast<std::size_t>(k--)] = '0';
     if (k >= 0) {
       ++digits[static_cast<std::size_t>(k)];
     } else {

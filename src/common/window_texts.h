@@ -27,9 +27,8 @@ std::string TitledWindowTitle(std::string_view path);
 //: The leading blanks centre the message in its box.
 inline constexpr std::string_view kDivideByZeroText =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "        You cannot divide by zero!");
-inline constexpr std::string_view kNegativeRootText =
-    NUMBRELLA_TRANSLATE("numbrella::WindowTexts",
-                        "This calculator cannot find the square root of a negative number");
+inline constexpr std::string_view kNegativeRootText = NUMBRELLA_TRANSLATE(
+    "numbrella::WindowTexts", "This calculator cannot find the square root of a negative number");
 inline constexpr std::string_view kNegativeRootTitle =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Negative Number");
 //: Two lines: keep the line break (CR LF) between them.
@@ -44,12 +43,10 @@ inline constexpr std::string_view kNoPrinterFontsText =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "            No printer or fax fonts");
 inline constexpr std::string_view kUnknownFaceText =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "What kind of a font face is that?");
-inline constexpr std::string_view kOverwriteConstantText =
-    NUMBRELLA_TRANSLATE("numbrella::WindowTexts",
-                        "Are you sure you want to copy over the existing value?");
-inline constexpr std::string_view kClearConstantsText =
-    NUMBRELLA_TRANSLATE("numbrella::WindowTexts",
-                        "Are you sure you want to clear all of the constant values?");
+inline constexpr std::string_view kOverwriteConstantText = NUMBRELLA_TRANSLATE(
+    "numbrella::WindowTexts", "Are you sure you want to copy over the existing value?");
+inline constexpr std::string_view kClearConstantsText = NUMBRELLA_TRANSLATE(
+    "numbrella::WindowTexts", "Are you sure you want to clear all of the constant values?");
 inline constexpr std::string_view kAreYouSureTitle =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "Are you sure?");
 

@@ -138,8 +138,7 @@ constexpr Unit kMemoryUnits[] = {
 
 // The "&Lists" menu, top to bottom.
 constexpr std::array<UnitCategory, kCategoryCount> kCategories = {{
-    {"mnuArea",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Area"),
+    {"mnuArea", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Area"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Area"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The measure of a bounded region on a plane"),
      "lstArea1", "lstArea2", kAreaUnits},
@@ -147,80 +146,68 @@ constexpr std::array<UnitCategory, kCategoryCount> kCategories = {{
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Computer Memory / Disk Capacity"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Computer Memory / Disk Capacity"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         " Memory and storage sizes for digital devices. "),
+                         " Memory and storage sizes for digital devices. "),
      "lstMemory1", "lstMemory2", kMemoryUnits},
-    {"mnuDistance",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Distance"),
+    {"mnuDistance", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Distance"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Distance"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The length of a line between two points"),
      "lstDistance1", "lstDistance2", kDistanceUnits},
-    {"mnuEnergy",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ener&gy"),
+    {"mnuEnergy", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Ener&gy"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Energy"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "The capacity for doing work - in modern physics, matter and energy are "
-         "regarded as equivalents"),
+                         "The capacity for doing work - in modern physics, matter and energy are "
+                         "regarded as equivalents"),
      "lstEnergy1", "lstEnergy2", kEnergyUnits},
-    {"mnuFlowRate",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Flow Rate"),
+    {"mnuFlowRate", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Flow Rate"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Flow Rate"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "The amount of liquid passing by a fixed point during a prescribed "
-         "amount of time"),
+                         "The amount of liquid passing by a fixed point during a prescribed "
+                         "amount of time"),
      "lstFlow1", "lstFlow2", kFlowRateUnits},
-    {"mnuForce",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "F&orce"),
+    {"mnuForce", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "F&orce"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Force"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "The cause, or agent, that puts an object at rest into motion or alters "
-         "the motion of a moving object"),
+                         "The cause, or agent, that puts an object at rest into motion or alters "
+                         "the motion of a moving object"),
      "lstForce1", "lstForce2", kForceUnits},
-    {"mnuLight",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Light"),
+    {"mnuLight", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Light"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Light"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "The rate of flow of light radiation with respect to the sense of sight"),
+                         "The rate of flow of light radiation with respect to the sense of sight"),
      "lstLight1", "lstLight2", kLightUnits},
-    {"mnuMass",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Mass"),
+    {"mnuMass", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Mass"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Mass"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "The quantity of matter in a body as measured by its inertia: "
-         "experimentally it is found that the gravitational force on an object is "
-         "proportional to its mass"),
+                         "The quantity of matter in a body as measured by its inertia: "
+                         "experimentally it is found that the gravitational force on an object is "
+                         "proportional to its mass"),
      "lstMass1", "lstMass2", kMassUnits},
-    {"mnuPower",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Po&wer"),
+    {"mnuPower", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Po&wer"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Power"),
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The rate at which work is done"),
-     "lstPower1", "lstPower2", kPowerUnits},
-    {"mnuPressure",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Pressure"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The rate at which work is done"), "lstPower1",
+     "lstPower2", kPowerUnits},
+    {"mnuPressure", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Pressure"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Pressure"),
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Force per unit of area"),
-     "lstPressure1", "lstPressure2", kPressureUnits},
-    {"mnuTemp",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "T&emperature"),
+     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Force per unit of area"), "lstPressure1",
+     "lstPressure2", kPressureUnits},
+    {"mnuTemp", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "T&emperature"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Temperature"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "A measure of the average kinetic energy per molecule in a body"),
+                         "A measure of the average kinetic energy per molecule in a body"),
      "lstTemps1", "lstTemps2", kTemperatureUnits},
-    {"mnuTorque",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Torque"),
+    {"mnuTorque", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Torque"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Torque"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "Moment of Force (Torque) - A measure of the tendency of a force to "
-         "rotate the body upon which it acts about an axis"),
+                         "Moment of Force (Torque) - A measure of the tendency of a force to "
+                         "rotate the body upon which it acts about an axis"),
      "lstTorque1", "lstTorque2", kTorqueUnits},
-    {"mnuSpeed",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Velocit&y"),
+    {"mnuSpeed", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Velocit&y"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Velocity"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue",
-         "Velocity (Speed) - The time-rate of change of distance: It is expressed "
-         "as distance divided by time"),
+                         "Velocity (Speed) - The time-rate of change of distance: It is expressed "
+                         "as distance divided by time"),
      "lstSpeed1", "lstSpeed2", kVelocityUnits},
-    {"mnuVolume",
-     NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Volume"),
+    {"mnuVolume", NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "&Volume"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "Volume"),
      NUMBRELLA_TRANSLATE("numbrella::UnitCatalogue", "The quantity of space an object occupies"),
      "lstVolume1", "lstVolume2", kVolumeUnits},
@@ -233,15 +220,12 @@ constexpr bool IndicesNameTheirCategories() {
     if (entry.units.empty()) return false;
   }
   using namespace category;
-  return kCategories[kArea].menuName == "mnuArea" &&
-         kCategories[kMemory].menuName == "mnuMemory" &&
+  return kCategories[kArea].menuName == "mnuArea" && kCategories[kMemory].menuName == "mnuMemory" &&
          kCategories[kDistance].menuName == "mnuDistance" &&
          kCategories[kEnergy].menuName == "mnuEnergy" &&
          kCategories[kFlowRate].menuName == "mnuFlowRate" &&
-         kCategories[kForce].menuName == "mnuForce" &&
-         kCategories[kLight].menuName == "mnuLight" &&
-         kCategories[kMass].menuName == "mnuMass" &&
-         kCategories[kPower].menuName == "mnuPower" &&
+         kCategories[kForce].menuName == "mnuForce" && kCategories[kLight].menuName == "mnuLight" &&
+         kCategories[kMass].menuName == "mnuMass" && kCategories[kPower].menuName == "mnuPower" &&
          kCategories[kPressure].menuName == "mnuPressure" &&
          kCategories[kTemperature].menuName == "mnuTemp" &&
          kCategories[kTorque].menuName == "mnuTorque" &&
@@ -252,10 +236,10 @@ static_assert(IndicesNameTheirCategories());
 
 // "0" .. "30"; the first eleven carry their own number as item data, the rest 0.
 constexpr std::array<DecimalPlacesItem, 31> kDecimalPlaces = {{
-    {"0", 0},  {"1", 1},  {"2", 2},  {"3", 3},  {"4", 4},  {"5", 5},  {"6", 6},  {"7", 7},
+    {"0", 0},  {"1", 1},  {"2", 2},   {"3", 3},  {"4", 4},  {"5", 5},  {"6", 6},  {"7", 7},
     {"8", 8},  {"9", 9},  {"10", 10}, {"11", 0}, {"12", 0}, {"13", 0}, {"14", 0}, {"15", 0},
-    {"16", 0}, {"17", 0}, {"18", 0}, {"19", 0}, {"20", 0}, {"21", 0}, {"22", 0}, {"23", 0},
-    {"24", 0}, {"25", 0}, {"26", 0}, {"27", 0}, {"28", 0}, {"29", 0}, {"30", 0},
+    {"16", 0}, {"17", 0}, {"18", 0},  {"19", 0}, {"20", 0}, {"21", 0}, {"22", 0}, {"23", 0},
+    {"24", 0}, {"25", 0}, {"26", 0},  {"27", 0}, {"28", 0}, {"29", 0}, {"30", 0},
 }};
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 namespace numbrella {
 
-std::optional<std::string> ConvertValue(UnitCode source, UnitCode target,
-                                        std::string_view input, int decimals) {
+std::optional<std::string> ConvertValue(UnitCode source, UnitCode target, std::string_view input,
+                                        int decimals) {
   // A key no rule matches leaves the factor 0: the output is a formatted 0.
   const ConversionRule* rule = FindRule(ConversionKey(source, target));
   std::optional<double> x = ReadLeadingNumber(input);

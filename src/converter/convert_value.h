@@ -12,7 +12,7 @@ namespace numbrella {
 
 // nullopt where a failure stops the computation (the input lies beyond the double
 // range, or the result overflows); the caller then leaves the output as it was.
-std::optional<std::string> ConvertValue(UnitCode source, UnitCode target,
-                                        std::string_view input, int decimals);
+std::optional<std::string> ConvertValue(UnitCode source, UnitCode target, std::string_view input,
+                                        int decimals);
 
 }  // namespace numbrella

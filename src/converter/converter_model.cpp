@@ -137,9 +137,7 @@ void ConverterModel::InputChanged(std::string text) {
   InputChange();
 }
 
-void ConverterModel::InputChange() {
-  Convert();
-}
+void ConverterModel::InputChange() { Convert(); }
 
 void ConverterModel::OutputEdited(std::string text) { output_ = std::move(text); }
 
@@ -156,9 +154,11 @@ void ConverterModel::ChooseDecimalPlaces(int item) {
 
 void ConverterModel::DecimalPlacesClick() {
   // The items read as whole numbers from 0 to 30; a text that is no whole number the
-  // output can be written with (0 to kMaxDecimalPlaces decimals) ends the handler with nothing changed.
+  // output can be written with (0 to kMaxDecimalPlaces decimals) ends the handler with nothing
+  // changed.
   std::optional<double> places = ReadStrictNumber(decimalText_);
-  if (!places || *places < 0 || *places > kMaxDecimalPlaces || *places != std::floor(*places)) return;
+  if (!places || *places < 0 || *places > kMaxDecimalPlaces || *places != std::floor(*places))
+    return;
   decimalPoints_ = static_cast<int>(*places);
   Convert();
 }

@@ -33,14 +33,16 @@ namespace {
 // Whether a control shows `text` already; compared as it is, without a copy, since
 // this runs for every control on every keystroke.
 bool Shows(const QString& shown, const std::string& text) {
-  return QAnyStringView::equal(shown, QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())));
+  return QAnyStringView::equal(shown,
+                               QUtf8StringView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace
 
 frmListBoxConverter::frmListBoxConverter(const ui::Services& services,
                                          std::function<void(SIWindow)> showSIWindow)
-    : services_(services), showSIWindow_(std::move(showSIWindow)),
+    : services_(services),
+      showSIWindow_(std::move(showSIWindow)),
       menuKeys_(new ui::MenuKeys(this)) {
   setObjectName(QStringLiteral("frmListBoxConverter"));
   setWindowTitle(Q(ConverterModel::kCaption));

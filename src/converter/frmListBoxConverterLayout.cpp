@@ -141,8 +141,8 @@ void frmListBoxConverter::BuildControls() {
   lblTitle->setFont(Of(kTitleFont));
   for (QLabel* caption : {Label6, Label7}) caption->setFont(Of(kCaptionFont));
   for (QLineEdit* field : {txtIn, txtOut}) field->setFont(Of(kLargeFont));
-  for (QWidget* control : std::initializer_list<QWidget*>{Label3, Label4, Label5, cmbDP, cmdSwap1,
-                                                          cmdCopy}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Label3, Label4, Label5, cmbDP, cmdSwap1, cmdCopy}) {
     control->setFont(Of(kMediumFont));
   }
   // Captions and pictures stand at the top left of their places.
@@ -178,12 +178,14 @@ void frmListBoxConverter::BuildControls() {
 
 void frmListBoxConverter::BuildLists() {
   static_assert(std::size(kCategoryRows) == kCategoryCount);
-  static_assert([] {
-    for (int i = 0; i < kCategoryCount; ++i) {
-      if (kCategoryRows[i].category != i) return false;
-    }
-    return true;
-  }(), "the rows follow the catalogue");
+  static_assert(
+      [] {
+        for (int i = 0; i < kCategoryCount; ++i) {
+          if (kCategoryRows[i].category != i) return false;
+        }
+        return true;
+      }(),
+      "the rows follow the catalogue");
   const QFont font = Of(kWindowFont);
   const ui::Layout layout(*this);
   auto makeList = [&](const UnitCategory& category, std::string_view name, ui::TwipsRect place,
@@ -233,11 +235,11 @@ void frmListBoxConverter::ConnectControls() {
   connect(cmdSwap1, &QPushButton::clicked, this, &frmListBoxConverter::cmdSwap1_Click);
   connect(cmdCopy, &QPushButton::clicked, this, &frmListBoxConverter::cmdCopy_Click);
 
-  for (QObject* watched : {static_cast<QObject*>(Image1), static_cast<QObject*>(Image2),
-                           static_cast<QObject*>(Label1), static_cast<QObject*>(Label2),
-                           static_cast<QObject*>(txtIn), static_cast<QObject*>(txtOut),
-                           static_cast<QObject*>(cmbDP), static_cast<QObject*>(cmbDP->lineEdit()),
-                           static_cast<QObject*>(cmbDP->view())}) {
+  for (QObject* watched :
+       {static_cast<QObject*>(Image1), static_cast<QObject*>(Image2), static_cast<QObject*>(Label1),
+        static_cast<QObject*>(Label2), static_cast<QObject*>(txtIn), static_cast<QObject*>(txtOut),
+        static_cast<QObject*>(cmbDP), static_cast<QObject*>(cmbDP->lineEdit()),
+        static_cast<QObject*>(cmbDP->view())}) {
     watched->installEventFilter(this);
   }
   menuKeys_->WatchControlsOf(surface_);
@@ -249,8 +251,8 @@ void frmListBoxConverter::ConnectControls() {
 void frmListBoxConverter::BuildMenus() {
   using W = frmListBoxConverter;
   using enum ui::MenuPlace;
-  static constexpr ui::MenuRow<W> kLists = {Menu, "mnuLists", QT_TR_NOOP("&Lists"), 0, nullptr,
-                                            &W::mnuLists};
+  static constexpr ui::MenuRow<W> kLists = {Menu, "mnuLists", QT_TR_NOOP("&Lists"),
+                                            0,    nullptr,    &W::mnuLists};
   // clang-format off
   static constexpr ui::MenuRow<W> kOptionsAndInfo[] = {
       {Menu, "mnuOptions", QT_TR_NOOP("&Options")},
@@ -267,7 +269,12 @@ void frmListBoxConverter::BuildMenus() {
   std::vector<ui::MenuRow<W>> rows = {kLists};
   for (const CategoryRow& row : kCategoryRows) {
     const UnitCategory& category = Categories()[row.category];
-    rows.push_back({Entry, category.menuName, category.caption, row.key, row.command, {},
+    rows.push_back({Entry,
+                    category.menuName,
+                    category.caption,
+                    row.key,
+                    row.command,
+                    {},
                     kUnitCatalogueContext});
   }
   rows.insert(rows.end(), std::begin(kOptionsAndInfo), std::end(kOptionsAndInfo));

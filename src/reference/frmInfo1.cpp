@@ -46,8 +46,8 @@ QIcon InfoIcon() {
 }  // namespace
 
 frmInfo1::frmInfo1() : QWidget(nullptr) {
-  static constexpr ui::ControlRow kText = {ui::Keep<&frmInfo1::rtbInfo>, "rtbInfo",
-                                           {75, 240, 7935, 4755}};
+  static constexpr ui::ControlRow kText = {
+      ui::Keep<&frmInfo1::rtbInfo>, "rtbInfo", {75, 240, 7935, 4755}};
   setObjectName("frmInfo1");
   setWindowTitle(tr(" SI Info "));
   ui::AnnounceAsWindow(this);
@@ -75,8 +75,8 @@ frmInfo1::frmInfo1() : QWidget(nullptr) {
 }
 
 void frmInfo1::Form_Load() {
-  rtbInfo->SetText(QString::fromUtf8(SIInfoText().data(),
-                                     static_cast<qsizetype>(SIInfoText().size())));
+  rtbInfo->SetText(
+      QString::fromUtf8(SIInfoText().data(), static_cast<qsizetype>(SIInfoText().size())));
 }
 
 }  // namespace numbrella

@@ -37,7 +37,8 @@ QStringList FileDialogNameFilters(const QString& filter) {
   return result;
 }
 
-CommonDialog::CommonDialog(Dialogs& dialogs, QObject* parent) : QObject(parent), dialogs_(dialogs) {}
+CommonDialog::CommonDialog(Dialogs& dialogs, QObject* parent)
+    : QObject(parent), dialogs_(dialogs) {}
 
 CommonDialog::~CommonDialog() = default;
 

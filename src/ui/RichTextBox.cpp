@@ -84,7 +84,8 @@ QString RichTextBox::TextRange(int from, int to) const {
     if (last > first) result += QStringView(text).mid(first, last - first);
     const int separator = start + static_cast<int>(text.size());
     const QTextBlock next = block.next();
-    if (separator >= from && separator < to && next.isValid() && !ContinuesLine(next)) result += u"\r\n";
+    if (separator >= from && separator < to && next.isValid() && !ContinuesLine(next))
+      result += u"\r\n";
   }
   return result;
 }

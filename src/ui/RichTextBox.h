@@ -38,24 +38,30 @@ class RichTextBox : public QTextEdit {
   static constexpr int kLongestShownLine = 8192;
 
   explicit RichTextBox(QWidget* parent = nullptr);
-  QString Text() const;                 // whole text, line breaks as "\r\n"
-  std::string Utf8Text() const;         // the same in UTF-8, made without the QString between
-  bool SetText(QString text);           // replaces all; exactly one Change() if different, none if equal; true if different
-  void AppendText(const QString& text); // what SetText(Text() + text) gives, without rebuilding: cost independent of the existing length
-  bool SetFontName(const QString& face);  // whole text; false (and nothing changes) when the face is rejected (empty, or not an installed family)
+  QString Text() const;          // whole text, line breaks as "\r\n"
+  std::string Utf8Text() const;  // the same in UTF-8, made without the QString between
+  bool SetText(QString text);    // replaces all; exactly one Change() if different, none if equal;
+                                 // true if different
+  void AppendText(const QString& text);   // what SetText(Text() + text) gives, without rebuilding:
+                                          // cost independent of the existing length
+  bool SetFontName(const QString& face);  // whole text; false (and nothing changes) when the face
+                                          // is rejected (empty, or not an installed family)
   bool SetFontSize(double points);        // whole text; false when rejected (<= 0 or absurd)
   void SetFontBold(bool on);
   void SetFontItalic(bool on);
-  QFont TextFont() const;               // the whole-text font (face, size, bold, italic)
-  bool SetSelectionFontName(const QString& face); // face of the selected text (or the insertion point)
-  void SetBackColor(quint32 bgr);        // colour number 0x00BBGGRR (65535 = yellow)
+  QFont TextFont() const;  // the whole-text font (face, size, bold, italic)
+  bool SetSelectionFontName(
+      const QString& face);        // face of the selected text (or the insertion point)
+  void SetBackColor(quint32 bgr);  // colour number 0x00BBGGRR (65535 = yellow)
   quint32 BackColor() const;
-  void MoveCaretToEnd();                // caret to the end, view scrolled there
-  QString SelectedText() const;         // line breaks "\r\n"
+  void MoveCaretToEnd();         // caret to the end, view scrolled there
+  QString SelectedText() const;  // line breaks "\r\n"
   int SelectionLength() const;
-  void ReplaceSelection(const QString& text);  // "" deletes the selection; no selection: inserts at the caret
+  void ReplaceSelection(
+      const QString& text);  // "" deletes the selection; no selection: inserts at the caret
  signals:
-  void Change();                        // exactly once for each real change of the text (typing, cut, paste, set, append); never for format changes or an equal text
+  void Change();  // exactly once for each real change of the text (typing, cut, paste, set,
+                  // append); never for format changes or an equal text
 
  protected:
   QMimeData* createMimeDataFromSelection() const override;
@@ -78,8 +84,8 @@ class RichTextBox : public QTextEdit {
   // closing one too: the text before each change, so that a change can be told from
   // a mere format change by comparing only the part that was touched.
   QString shadow_;
-  int quiet_ = 0;                       // > 0 while the box changes formats or replaces all
-  bool shownBreaks_ = false;            // some paragraph may continue the line before it
+  int quiet_ = 0;             // > 0 while the box changes formats or replaces all
+  bool shownBreaks_ = false;  // some paragraph may continue the line before it
 };
 
 // Prints `text` (line breaks as in a box's text) in `font` on the target's pages,

@@ -60,7 +60,8 @@ bool RichTextBox::DeleteAcrossShownBreak(bool backwards) {
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
   // At the box's own breaks the keys act on the text: a line break typed there starts
   // a line of its own, and deleting reaches the character on the other side.
-  if (shownBreaks_ && !isReadOnly() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+  if (shownBreaks_ && !isReadOnly() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       QTextCursor cursor = textCursor();
@@ -74,7 +75,8 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
       ensureCursorVisible();
       return;
     }
-    if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) && DeleteAcrossShownBreak(key == Qt::Key_Backspace)) {
+    if ((key == Qt::Key_Backspace || key == Qt::Key_Delete) &&
+        DeleteAcrossShownBreak(key == Qt::Key_Backspace)) {
       return;
     }
   }

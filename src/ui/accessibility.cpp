@@ -5,9 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFrame>
 #include <QPainter>
 #include <QPalette>
 #include <QRegion>

@@ -28,7 +28,8 @@ class DeferredIconEngine final : public QIconEngine {
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
     return Icon().pixmap(size, mode, state);
   }
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
     return Icon().pixmap(size, scale, mode, state);
   }
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -61,15 +62,18 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
                                       const QWidget* widget) const {
   const bool extension = standardIcon == SP_ToolBarHorizontalExtensionButton ||
                          standardIcon == SP_ToolBarVerticalExtensionButton;
-  if (!extension || option != nullptr) return QProxyStyle::standardIcon(standardIcon, option, widget);
+  if (!extension || option != nullptr)
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
   // Made later, the picture cannot ask the bar, which may be gone by then: it is
   // told the bar's direction now.
   QStyleOption direction;
-  direction.direction = widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+  direction.direction =
+      widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection();
   QPointer<QStyle> style(const_cast<DeferredIconStyle*>(this));
   return QIcon(new DeferredIconEngine([style, direction, standardIcon] {
     if (!style) return QIcon();
-    return static_cast<DeferredIconStyle*>(style.data())->QProxyStyle::standardIcon(standardIcon, &direction);
+    return static_cast<DeferredIconStyle*>(style.data())
+        ->QProxyStyle::standardIcon(standardIcon, &direction);
   }));
 }
 

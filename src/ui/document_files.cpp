@@ -35,7 +35,8 @@ FileContent ReadDocumentFile(const QString& path, std::size_t largest) {
   // Some files tell no size (those of /proc): read up to the end, not up to the size.
   const std::size_t wanted = largest + 1;
   std::string bytes;
-  bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)) + 1, wanted));
+  bytes.reserve(std::min<std::size_t>(
+      static_cast<std::size_t>(std::max<qint64>(file.size(), 0)) + 1, wanted));
   constexpr std::size_t kChunk = 1 << 20;
   while (bytes.size() < wanted) {
     const std::size_t before = bytes.size();

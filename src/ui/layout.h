@@ -84,7 +84,8 @@ QWidget* Keep(QObject& window, QWidget* parent) {
     } else {
       return kept[static_cast<std::size_t>(index)];
     }
-  }();
+  }
+  ();
   control = NewControl<std::remove_pointer_t<std::remove_reference_t<decltype(control)>>>(parent);
   return control;
 }

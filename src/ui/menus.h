@@ -55,9 +55,8 @@ void BuildMenus(Window& window, MenuKeys& keys, std::span<const MenuRow<Window>>
   QMenuBar* bar = window.menuBar();
   QMenu* menu = nullptr;
   for (const MenuRow<Window>& row : rows) {
-    const QString caption =
-        Translated(row.context != nullptr ? row.context : window.metaObject()->className(),
-                   row.caption);
+    const QString caption = Translated(
+        row.context != nullptr ? row.context : window.metaObject()->className(), row.caption);
     const auto handler = row.handler;
     QAction* action = nullptr;
     switch (row.place) {
@@ -66,9 +65,8 @@ void BuildMenus(Window& window, MenuKeys& keys, std::span<const MenuRow<Window>>
         menu->setObjectName(Q(row.name));
         if (row.member.menu != nullptr) window.*row.member.menu = menu;
         if (handler != nullptr) {
-          QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, handler] {
-            (window.*handler)();
-          });
+          QObject::connect(menu, &QMenu::aboutToShow, &window,
+                           [&window, handler] { (window.*handler)(); });
         }
         continue;
       case MenuPlace::Command:
@@ -93,9 +91,8 @@ void BuildMenus(Window& window, MenuKeys& keys, std::span<const MenuRow<Window>>
         (window.*handler)();
       });
     } else if (handler != nullptr) {
-      QObject::connect(action, &QAction::triggered, &window, [&window, handler] {
-        (window.*handler)();
-      });
+      QObject::connect(action, &QAction::triggered, &window,
+                       [&window, handler] { (window.*handler)(); });
     }
   }
 }

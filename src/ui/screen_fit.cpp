@@ -39,8 +39,8 @@ bool PlacesItsOwnWindows() {
 QMargins Frame(const QMainWindow& window) {
   const QRect outer = window.frameGeometry();
   const QRect inner = window.geometry();
-  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                       outer.bottom() - inner.bottom());
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
   return frame.isNull() ? kAssumedFrame : frame;
 }
 
@@ -50,9 +50,11 @@ void FitToScreen(QMainWindow& window, QSize client) {
   const int menu = window.menuBar()->sizeHint().height();
   const QRect free = FreeArea(window);
   const QMargins frame = Frame(window);
-  const QSize room(free.width() - frame.left() - frame.right(), free.height() - frame.top() - frame.bottom() - menu);
+  const QSize room(free.width() - frame.left() - frame.right(),
+                   free.height() - frame.top() - frame.bottom() - menu);
   auto* scroller = qobject_cast<QScrollArea*>(window.centralWidget());
-  const bool fits = free.isEmpty() || (client.width() <= room.width() && client.height() <= room.height());
+  const bool fits =
+      free.isEmpty() || (client.width() <= room.width() && client.height() <= room.height());
   if (!fits && scroller == nullptr) {
     QWidget* area = window.takeCentralWidget();
     scroller = new QScrollArea;

@@ -114,7 +114,8 @@ std::optional<QString> ChosenFile(QFileDialog& dialog) {
 
 class RealDialogs final : public Dialogs {
  public:
-  std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override {
+  std::optional<QString> ChooseOpenFile(QWidget* parent,
+                                        const FileDialogRequest& request) override {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -122,7 +123,8 @@ class RealDialogs final : public Dialogs {
     return ChosenFile(dialog);
   }
 
-  std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override {
+  std::optional<QString> ChooseSaveFile(QWidget* parent,
+                                        const FileDialogRequest& request) override {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -139,7 +141,8 @@ class RealDialogs final : public Dialogs {
     return chosen;
   }
 
-  bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) override {
+  bool ChoosePrinter(QWidget* parent, QPrinter& printer,
+                     const PrintDialogRequest& request) override {
     printer.setPrintRange(request.selectionPreselected ? QPrinter::Selection : QPrinter::AllPages);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
@@ -205,9 +208,9 @@ struct RealServices::Parts {
 };
 
 RealServices::RealServices()
-    : parts_(std::make_unique<Parts>()),
-      services_{&parts_->messages, &parts_->dialogs,   &parts_->printers,
-                &parts_->screenFonts, &parts_->clipboard, &parts_->beeper} {}
+    : parts_(std::make_unique<Parts>()), services_{&parts_->messages,  &parts_->dialogs,
+                                                   &parts_->printers,  &parts_->screenFonts,
+                                                   &parts_->clipboard, &parts_->beeper} {}
 
 RealServices::~RealServices() = default;
 

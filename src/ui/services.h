@@ -48,12 +48,15 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // The full path of an existing file.
-  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> ChooseOpenFile(QWidget* parent,
+                                                const FileDialogRequest& request) = 0;
   // A full path; no extension is added to a typed name.
-  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<QString> ChooseSaveFile(QWidget* parent,
+                                                const FileDialogRequest& request) = 0;
   virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
   // Lets the user set up `printer`; true when the user chose to print.
-  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& request) = 0;
+  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer,
+                             const PrintDialogRequest& request) = 0;
 };
 
 class Printers {

@@ -7,8 +7,8 @@ std::string ArchiveEntry(int lineSpacing, const Calculation& calculation) {
   static constexpr std::string_view kGap = "  ";
   std::string entry;
   entry.reserve(static_cast<std::size_t>(lineSpacing) * 2 + calculation.operand1.size() +
-                calculation.op.size() + calculation.operand2.size() +
-                calculation.answer.size() + 4 * kGap.size() + 1);
+                calculation.op.size() + calculation.operand2.size() + calculation.answer.size() +
+                4 * kGap.size() + 1);
   for (int i = 0; i < lineSpacing; ++i) entry += "\r\n";
   entry += calculation.operand1;
   entry += kGap;

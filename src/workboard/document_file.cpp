@@ -208,11 +208,12 @@ std::optional<std::string> CopyWithCrLf(std::string_view s, High high) {
 
 // nullopt when the bytes are not strict UTF-8.
 std::optional<std::string> Utf8WithCrLf(std::string_view s) {
-  return CopyWithCrLf(s, [s](std::size_t i, std::size_t&, std::string&) -> std::optional<std::size_t> {
-    std::size_t length = DecodeUtf8(s, i).length;
-    if (length == 0) return std::nullopt;
-    return i + length;
-  });
+  return CopyWithCrLf(s,
+                      [s](std::size_t i, std::size_t&, std::string&) -> std::optional<std::size_t> {
+                        std::size_t length = DecodeUtf8(s, i).length;
+                        if (length == 0) return std::nullopt;
+                        return i + length;
+                      });
 }
 
 std::string Windows1252ToUtf8WithCrLf(std::string_view s) {

@@ -13,13 +13,15 @@ char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 
 }  // namespace
 
 bool FaceNameBefore(const std::string& a, const std::string& b) {
-  const bool foldedLess = std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [](char x, char y) { return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y)); });
+  const bool foldedLess =
+      std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y));
+      });
   if (foldedLess) return true;
-  const bool foldedGreater = std::lexicographical_compare(
-      b.begin(), b.end(), a.begin(), a.end(),
-      [](char x, char y) { return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y)); });
+  const bool foldedGreater =
+      std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
+        return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y));
+      });
   if (foldedGreater) return false;
   return a < b;
 }

@@ -8,6 +8,7 @@
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -42,20 +42,34 @@ inline QString KeyName(WorksheetKey key) {
     return QStringLiteral("Command1(%1)").arg(*index);
   }
   switch (key) {
-    case WorksheetKey::Decimal: return QStringLiteral("cmdDecimal");
-    case WorksheetKey::PlusMinus: return QStringLiteral("cmdPlusMinus");
-    case WorksheetKey::Backspace: return QStringLiteral("cmdBackspace");
-    case WorksheetKey::ClearAll: return QStringLiteral("cmdClearAll");
-    case WorksheetKey::Equals: return QStringLiteral("cmdEqualSign");
-    case WorksheetKey::Multiply: return QStringLiteral("cmdOperatorX");
-    case WorksheetKey::Divide: return QStringLiteral("cmdOperatorDivide");
-    case WorksheetKey::Add: return QStringLiteral("cmdOperatorPlus");
-    case WorksheetKey::Subtract: return QStringLiteral("cmdOperatorMinus");
-    case WorksheetKey::SquareRoot: return QStringLiteral("cmdOperatorSR");
-    case WorksheetKey::CubeRoot: return QStringLiteral("cmdCubeRoot");
-    case WorksheetKey::Power: return QStringLiteral("cmdPowers");
-    case WorksheetKey::Reciprocal: return QStringLiteral("cmdInverse");
-    default: return QString();  // the keypad, above
+    case WorksheetKey::Decimal:
+      return QStringLiteral("cmdDecimal");
+    case WorksheetKey::PlusMinus:
+      return QStringLiteral("cmdPlusMinus");
+    case WorksheetKey::Backspace:
+      return QStringLiteral("cmdBackspace");
+    case WorksheetKey::ClearAll:
+      return QStringLiteral("cmdClearAll");
+    case WorksheetKey::Equals:
+      return QStringLiteral("cmdEqualSign");
+    case WorksheetKey::Multiply:
+      return QStringLiteral("cmdOperatorX");
+    case WorksheetKey::Divide:
+      return QStringLiteral("cmdOperatorDivide");
+    case WorksheetKey::Add:
+      return QStringLiteral("cmdOperatorPlus");
+    case WorksheetKey::Subtract:
+      return QStringLiteral("cmdOperatorMinus");
+    case WorksheetKey::SquareRoot:
+      return QStringLiteral("cmdOperatorSR");
+    case WorksheetKey::CubeRoot:
+      return QStringLiteral("cmdCubeRoot");
+    case WorksheetKey::Power:
+      return QStringLiteral("cmdPowers");
+    case WorksheetKey::Reciprocal:
+      return QStringLiteral("cmdInverse");
+    default:
+      return QString();  // the keypad, above
   }
 }
 
@@ -112,8 +126,12 @@ class CalculatorWindowTest : public ::testing::Test {
   QString Operand2() const { return Operand(1)->text(); }
   QString OperatorShown() const { return Find<QLabel>(QStringLiteral("lblOperator"))->text(); }
   QString AnswerShown() const { return Find<QLabel>(QStringLiteral("lblAnswer"))->text(); }
-  ui::RichTextBox* Workboard() const { return Find<ui::RichTextBox>(QStringLiteral("txtArchive1")); }
-  QComboBox* Combo(int number) const { return Find<QComboBox>(QStringLiteral("Combo%1").arg(number)); }
+  ui::RichTextBox* Workboard() const {
+    return Find<ui::RichTextBox>(QStringLiteral("txtArchive1"));
+  }
+  QComboBox* Combo(int number) const {
+    return Find<QComboBox>(QStringLiteral("Combo%1").arg(number));
+  }
   QString WorkboardText() const { return Workboard()->Text(); }
 
   // Mouse down and up on a key, with the given mouse button.
@@ -228,7 +246,9 @@ class CalculatorEntry : public CalculatorWindowTest {
     EXPECT_EQ(fakes.messages.shown[0].icon, ui::MessageIcon::None);
     fakes.messages.shown.clear();
   }
-  QLineEdit* Slot(int index) const { return Find<QLineEdit>(QStringLiteral("txtPaste(%1)").arg(index)); }
+  QLineEdit* Slot(int index) const {
+    return Find<QLineEdit>(QStringLiteral("txtPaste(%1)").arg(index));
+  }
 };
 
 }  // namespace numbrella::testing

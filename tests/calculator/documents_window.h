@@ -40,7 +40,8 @@ class Documents : public CalculatorWindowTest {
   void Choose(const char* entry) { Find<QAction>(entry)->trigger(); }
   QString Title() const { return window->windowTitle(); }
   QString TitleFor(const QString& path) const {
-    return QStringLiteral("  Numbrella Calculator ") + path + QString(12, u' ') + "www.numbrella.example ";
+    return QStringLiteral("  Numbrella Calculator ") + path + QString(12, u' ') +
+           "www.numbrella.example ";
   }
   const ShownMessage& LastMessage() const { return fakes.messages.shown.back(); }
 

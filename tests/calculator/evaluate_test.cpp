@@ -27,7 +27,7 @@ TEST(Evaluate, TwoOperandOperatorsKeepBothOperands) {
   EXPECT_EQ(AnswerOf("7", "5", "X"), "35.00000");
   EXPECT_EQ(AnswerOf("7", "4", "/"), "1.75000");
   EXPECT_EQ(AnswerOf("2", "0.5", "X^Y"), "1.41421");
-  EXPECT_EQ(AnswerOf("7", "", "+"), "7.00000");      // an empty operand reads as 0
+  EXPECT_EQ(AnswerOf("7", "", "+"), "7.00000");          // an empty operand reads as 0
   EXPECT_EQ(AnswerOf("12abc", "1,5", "+"), "13.00000");  // leading numbers only
   EXPECT_EQ(AnswerOf("1000000", "1000000", "X", 2), "1000000000000.00");
   EXPECT_EQ(AnswerOf("0", "-0", "X^Y"), "1.00000");

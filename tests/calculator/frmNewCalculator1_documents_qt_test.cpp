@@ -57,7 +57,8 @@ TEST_F(Documents, MenusInTheirOrderWithTheirKeys) {
     ASSERT_NE(menu, nullptr) << m;
     EXPECT_EQ(Str(menu->title()), expected[m].caption);
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected[m].entries.size())) << expected[m].caption;
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected[m].entries.size()))
+        << expected[m].caption;
     for (std::size_t i = 0; i < expected[m].entries.size(); ++i) {
       const Entry& e = expected[m].entries[i];
       QAction* action = actions[static_cast<qsizetype>(i)];
@@ -120,7 +121,8 @@ TEST_F(Documents, OpenAndSaveRealFilesByteForByte) {
     Choose("mnuFileSave");
     EXPECT_EQ(Bytes(Path("kept.txt")).toHex(), bytes.toHex());
   }
-  EXPECT_TRUE(fakes.messages.shown.empty()) << "an opened document is unchanged: Open asked nothing";
+  EXPECT_TRUE(fakes.messages.shown.empty())
+      << "an opened document is unchanged: Open asked nothing";
 
   // The next entry follows after the line spacing; the file gains it and a line break.
   Keys("1+2=");
@@ -265,7 +267,9 @@ TEST_F(FailingFiles, SavingOntoAFullDisk) {
 TEST_F(FailingFiles, OpeningWhatCannotBeRead) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("folder"));
   ASSERT_TRUE(QFile::link(Path("gone.txt"), Path("dangling")));
-  ASSERT_TRUE(Write(Path("binary"), QByteArray("12\0" "34", 5)));
+  ASSERT_TRUE(Write(Path("binary"), QByteArray("12\0"
+                                               "34",
+                                               5)));
   const QString before = WorkboardText();
   fakes.dialogs.saveFiles = {Path("day.txt")};
   Choose("mnuFileSaveFileAs");
@@ -310,8 +314,9 @@ TEST_F(Documents, PrintsTheWholeWorkboardWithItsFooter) {
   EXPECT_TRUE(fakes.dialogs.printRequests[1].selectionPreselected);
   EXPECT_FALSE(fakes.dialogs.printRequests[1].pageRangeOffered);
 
-  EXPECT_EQ(PdfLines(Path("page.pdf")), QStringList({"12 + 30 = 42.00000", "7 X 6 = 42.00000", "Executed with the....",
-                                "Numbrella Calculator", "Visit...www.numbrella.example"}));
+  EXPECT_EQ(PdfLines(Path("page.pdf")),
+            QStringList({"12 + 30 = 42.00000", "7 X 6 = 42.00000", "Executed with the....",
+                         "Numbrella Calculator", "Visit...www.numbrella.example"}));
 
   // The workboard shows what it showed, and counts as changed.
   EXPECT_EQ(Str(WorkboardText()), Str(text));

@@ -45,7 +45,9 @@ class CalculatorKeyboard : public CalculatorWindowTest {
     QKeyEvent event(type, key, modifiers, text, repeated);
     QApplication::sendEvent(to, &event);
   }
-  static void Tick(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection); }
+  static void Tick(QTimer* timer) {
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+  }
 
   // The colour of the display's top edge, where the focus mark is drawn.
   static QColor TopEdge(QWidget* display) {
@@ -54,24 +56,61 @@ class CalculatorKeyboard : public CalculatorWindowTest {
   }
 };
 
-const QStringList kReadingOrder = {
-    "txtOperand(0)", "txtOperand(1)", "lblAnswer",
-    "Command1(7)", "Command1(8)", "Command1(9)",
-    "Command1(4)", "Command1(5)", "Command1(6)",
-    "Command1(1)", "Command1(2)", "Command1(3)",
-    "Command1(0)", "cmdDecimal", "cmdEqualSign",
-    "cmdOperatorX", "cmdOperatorDivide", "cmdOperatorPlus", "cmdOperatorMinus",
-    "cmdOperatorSR", "cmdCubeRoot", "cmdInverse", "cmdPowers",
-    "cmdPlusMinus", "Command1(10)", "cmdCopy", "cmdPaste",
-    "cmdBackspace", "cmdClearAll",
-    "Combo4", "Command7",
-    "cmdCopyA(0)", "cmdPasteA(0)", "txtPaste(0)",
-    "cmdCopyA(1)", "cmdPasteA(1)", "txtPaste(1)",
-    "cmdCopyA(2)", "cmdPasteA(2)", "txtPaste(2)",
-    "cmdCopyA(3)", "cmdPasteA(3)", "txtPaste(3)",
-    "cmdCopyA(4)", "cmdPasteA(4)", "txtPaste(4)",
-    "Command5", "txtArchive1", "Command2", "Command3",
-    "Check1", "Check2", "Combo2", "Combo1", "Combo3"};
+const QStringList kReadingOrder = {"txtOperand(0)",
+                                   "txtOperand(1)",
+                                   "lblAnswer",
+                                   "Command1(7)",
+                                   "Command1(8)",
+                                   "Command1(9)",
+                                   "Command1(4)",
+                                   "Command1(5)",
+                                   "Command1(6)",
+                                   "Command1(1)",
+                                   "Command1(2)",
+                                   "Command1(3)",
+                                   "Command1(0)",
+                                   "cmdDecimal",
+                                   "cmdEqualSign",
+                                   "cmdOperatorX",
+                                   "cmdOperatorDivide",
+                                   "cmdOperatorPlus",
+                                   "cmdOperatorMinus",
+                                   "cmdOperatorSR",
+                                   "cmdCubeRoot",
+                                   "cmdInverse",
+                                   "cmdPowers",
+                                   "cmdPlusMinus",
+                                   "Command1(10)",
+                                   "cmdCopy",
+                                   "cmdPaste",
+                                   "cmdBackspace",
+                                   "cmdClearAll",
+                                   "Combo4",
+                                   "Command7",
+                                   "cmdCopyA(0)",
+                                   "cmdPasteA(0)",
+                                   "txtPaste(0)",
+                                   "cmdCopyA(1)",
+                                   "cmdPasteA(1)",
+                                   "txtPaste(1)",
+                                   "cmdCopyA(2)",
+                                   "cmdPasteA(2)",
+                                   "txtPaste(2)",
+                                   "cmdCopyA(3)",
+                                   "cmdPasteA(3)",
+                                   "txtPaste(3)",
+                                   "cmdCopyA(4)",
+                                   "cmdPasteA(4)",
+                                   "txtPaste(4)",
+                                   "Command5",
+                                   "txtArchive1",
+                                   "Command2",
+                                   "Command3",
+                                   "Check1",
+                                   "Check2",
+                                   "Combo2",
+                                   "Combo1",
+                                   "Combo3"};
 
 // A typed key and the on-screen key it stands for.
 struct TypedAs {
@@ -119,8 +158,10 @@ TEST_F(CalculatorKeyboard, TypedKeysDoWhatTheirOnScreenKeysDo) {
         Press(name);
       } else {
         QWidget* focused = QApplication::focusWidget();
-        SendKey(focused, QEvent::KeyPress, typed.key, QString::fromLatin1(typed.text), typed.modifiers);
-        SendKey(focused, QEvent::KeyRelease, typed.key, QString::fromLatin1(typed.text), typed.modifiers);
+        SendKey(focused, QEvent::KeyPress, typed.key, QString::fromLatin1(typed.text),
+                typed.modifiers);
+        SendKey(focused, QEvent::KeyRelease, typed.key, QString::fromLatin1(typed.text),
+                typed.modifiers);
         EXPECT_FALSE(Find<QPushButton>(name)->isDown()) << typed.control;
       }
       Keys("3=");
@@ -211,8 +252,8 @@ TEST_F(CalculatorKeyboard, AScreenReadersPressIsOneClick) {
     key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(150);  // the press shows the key down for a moment, then clicks it
   };
-  for (const char* name : {"Command1(7)", "cmdOperatorMinus", "Command1(10)", "cmdBackspace",
-                           "cmdEqualSign"}) {
+  for (const char* name :
+       {"Command1(7)", "cmdOperatorMinus", "Command1(10)", "cmdBackspace", "cmdEqualSign"}) {
     press(name);
   }
   EXPECT_EQ(Operand2(), "3.1415926");

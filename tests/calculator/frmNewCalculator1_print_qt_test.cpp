@@ -30,7 +30,6 @@
 namespace numbrella::testing {
 namespace {
 
-
 void Press(QWidget* window, const char* name) {
   auto* key = window->findChild<QWidget*>(QString::fromLatin1(name));
   ASSERT_NE(key, nullptr) << name;
@@ -89,8 +88,8 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
                           "Command1(0)", "cmdEqualSign"}) {
     Press(window, key);
   }
-  const QStringList printed = {"12 + 30 = 42.00000", "Executed with the....", "Numbrella Calculator",
-                               "Visit...www.numbrella.example"};
+  const QStringList printed = {"12 + 30 = 42.00000", "Executed with the....",
+                               "Numbrella Calculator", "Visit...www.numbrella.example"};
   auto* print = window->findChild<QAction*>("mnuPrintDisplay");
   ASSERT_NE(print, nullptr);
 

@@ -18,7 +18,8 @@ using ui::MessageAnswer;
 using ui::MessageButtons;
 using ui::MessageIcon;
 
-const QString kTitle = QStringLiteral("  Numbrella Calculator - Untitled            www.numbrella.example ");
+const QString kTitle =
+    QStringLiteral("  Numbrella Calculator - Untitled            www.numbrella.example ");
 
 void ExpectFailureBox(const ShownMessage& shown, const QString& text, const QString& title) {
   EXPECT_EQ(shown.text, text);
@@ -40,7 +41,7 @@ TEST_F(CalculatorStartup, WithAPrinterThatHasArialNarrow) {
   EXPECT_EQ(Combo(4)->currentText(), "5");
 
   EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial", "Arial Narrow", "Courier New", "DejaVu Sans",
-                                         "Times New Roman"}));
+                                          "Times New Roman"}));
   EXPECT_EQ(Combo(2)->currentText(), "Arial Narrow");
   EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "5");
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Office");
@@ -99,7 +100,7 @@ TEST_F(CalculatorStartup, WithAPrinterThatLacksArialNarrow) {
   // The screen's four fonts took the places of the printer's first four; the printer's
   // last one in order stays.
   EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial", "Arial Rounded MT Bold", "Courier New",
-                                         "DejaVu Sans", "Zapf Chancery"}));
+                                          "DejaVu Sans", "Zapf Chancery"}));
   EXPECT_EQ(Combo(2)->currentText(), "Arial Rounded MT Bold");
   EXPECT_EQ(QFontInfo(Workboard()->TextFont()).family(), "Arial Rounded MT Bold");
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
@@ -123,8 +124,8 @@ TEST_F(CalculatorStartup, WithoutAPrinter) {
   Open();
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   ExpectFailureBox(fakes.messages.shown[0], kNoPrinterFonts, "Numbrella Calculator");
-  EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial", "Arial Rounded MT Bold", "Courier New",
-                                         "DejaVu Sans"}));
+  EXPECT_EQ(Items(Combo(2)),
+            (QStringList{"Arial", "Arial Rounded MT Bold", "Courier New", "DejaVu Sans"}));
   EXPECT_EQ(Combo(2)->currentText(), "Arial Rounded MT Bold");
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
   EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "4");
@@ -201,16 +202,20 @@ TEST_F(CalculatorStartup, ControlsCaptionsAndTooltips) {
   }
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdCopyA(%1)").arg(i))->text(), "C");
-    EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdCopyA(%1)").arg(i))->toolTip(), " Copy your answer ");
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdCopyA(%1)").arg(i))->toolTip(),
+              " Copy your answer ");
     EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdPasteA(%1)").arg(i))->text(), "P");
-    EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdPasteA(%1)").arg(i))->toolTip(), " Paste this value ");
+    EXPECT_EQ(Find<QPushButton>(QStringLiteral("cmdPasteA(%1)").arg(i))->toolTip(),
+              " Paste this value ");
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("txtPaste(%1)").arg(i))->text(), "");
     EXPECT_FALSE(Find<QLineEdit>(QStringLiteral("txtPaste(%1)").arg(i))->isReadOnly());
   }
   EXPECT_EQ(Find<QCheckBox>("Check1")->text(), "&Bold");
-  EXPECT_EQ(Find<QCheckBox>("Check1")->toolTip(), " Make selected text bold and/or subsequent text bold ");
+  EXPECT_EQ(Find<QCheckBox>("Check1")->toolTip(),
+            " Make selected text bold and/or subsequent text bold ");
   EXPECT_EQ(Find<QCheckBox>("Check2")->text(), "&Italic");
-  EXPECT_EQ(Find<QCheckBox>("Check2")->toolTip(), " Make selected text italic and/or subsequent text italic ");
+  EXPECT_EQ(Find<QCheckBox>("Check2")->toolTip(),
+            " Make selected text italic and/or subsequent text italic ");
   EXPECT_EQ(Combo(1)->toolTip(), " Select a font size ");
   EXPECT_EQ(Combo(2)->toolTip(), " Select a font face ");
   EXPECT_EQ(Combo(3)->toolTip(), " Select the spacing between each new entry on the whiteboard ");
@@ -221,10 +226,10 @@ TEST_F(CalculatorStartup, ControlsCaptionsAndTooltips) {
   for (QLabel* label : window->findChildren<QLabel*>()) {
     if (label->objectName().startsWith("Label")) captions << label->text();
   }
-  for (const char* caption : {"Operand 1", "Operator", "Operand 2", "Answer", "Decimal Places In Answer",
-                              "Constants", "--Font Properties Used--", "--For Faxing & Printing--",
-                              "Font face:", "Size:", "Line Spacing", "Default printer/fax program:",
-                              "Font count:"}) {
+  for (const char* caption :
+       {"Operand 1", "Operator", "Operand 2", "Answer", "Decimal Places In Answer", "Constants",
+        "--Font Properties Used--", "--For Faxing & Printing--",
+        "Font face:", "Size:", "Line Spacing", "Default printer/fax program:", "Font count:"}) {
     EXPECT_TRUE(captions.contains(caption)) << caption;
   }
 
@@ -240,7 +245,9 @@ TEST_F(CalculatorStartup, ControlsCaptionsAndTooltips) {
 TEST_F(CalculatorStartup, ArrangementOfTheWorksheet) {
   Open();
   auto at = [&](const char* name) { return Find(name)->geometry(); };
-  auto key = [&](int digit) { return at(QStringLiteral("Command1(%1)").arg(digit).toUtf8().constData()); };
+  auto key = [&](int digit) {
+    return at(QStringLiteral("Command1(%1)").arg(digit).toUtf8().constData());
+  };
   // Captions above the display row, left to right.
   EXPECT_LT(at("txtOperand(0)").right(), at("lblOperator").left());
   EXPECT_LT(at("lblOperator").right(), at("txtOperand(1)").left());
@@ -284,7 +291,8 @@ TEST_F(CalculatorStartup, ArrangementOfTheWorksheet) {
       const QRect here = Find(rows[r][c])->geometry();
       EXPECT_EQ(here.top(), Find(rows[r][0])->geometry().top()) << rows[r][c].toStdString();
       if (c > 0) {
-        EXPECT_GT(here.left(), Find(rows[r][c - 1])->geometry().right()) << rows[r][c].toStdString();
+        EXPECT_GT(here.left(), Find(rows[r][c - 1])->geometry().right())
+            << rows[r][c].toStdString();
       }
       if (r > 0 && c < 3) {
         EXPECT_EQ(here.left(), Find(rows[r - 1][c])->geometry().left()) << rows[r][c].toStdString();
@@ -334,8 +342,8 @@ TEST_F(CalculatorStartup, ArrangementOfTheWorksheet) {
 
 TEST_F(CalculatorStartup, DisplayStripLooks) {
   Open();
-  for (const char* name : {"txtOperand(0)", "txtOperand(1)", "lblOperator", "lblAnswer", "txtPaste(0)",
-                           "txtPaste(4)"}) {
+  for (const char* name : {"txtOperand(0)", "txtOperand(1)", "lblOperator", "lblAnswer",
+                           "txtPaste(0)", "txtPaste(4)"}) {
     QWidget* display = Find(name);
     EXPECT_TRUE(display->font().bold()) << name;
     EXPECT_EQ(display->font().pointSize(), 18) << name;

@@ -84,7 +84,8 @@ TEST_F(CalculatorEntry, FieldsHoldTextsOfAnyLength) {
   EXPECT_EQ(Slot(0)->text().size(), digits.size());
   // The operand fields are written by the window, however long the worksheet's text.
   for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
-    EXPECT_EQ(field->maxLength(), std::numeric_limits<int>::max()) << field->objectName().toStdString();
+    EXPECT_EQ(field->maxLength(), std::numeric_limits<int>::max())
+        << field->objectName().toStdString();
   }
 }
 
@@ -118,7 +119,8 @@ TEST_F(CalculatorEntry, ClearingTheSlots) {
   fakes.messages.answers = {MessageAnswer::No};
   Press("Command7");
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
-  EXPECT_EQ(fakes.messages.shown[0].text, "Are you sure you want to clear all of the constant values?");
+  EXPECT_EQ(fakes.messages.shown[0].text,
+            "Are you sure you want to clear all of the constant values?");
   EXPECT_EQ(fakes.messages.shown[0].title, "Are you sure?");
   EXPECT_EQ(fakes.messages.shown[0].icon, MessageIcon::Question);
   EXPECT_EQ(fakes.messages.shown[0].defaultButton, MessageAnswer::No);

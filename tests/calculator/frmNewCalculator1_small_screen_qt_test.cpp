@@ -26,7 +26,9 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   // The workboard's lower edge lies below the window's; the user scrolls down to it.
   auto* scroller = qobject_cast<QScrollArea*>(window->centralWidget());
   ASSERT_NE(scroller, nullptr);
-  auto bottomOfWorkboard = [&] { return Workboard()->mapTo(window, QPoint(0, Workboard()->height())).y(); };
+  auto bottomOfWorkboard = [&] {
+    return Workboard()->mapTo(window, QPoint(0, Workboard()->height())).y();
+  };
   EXPECT_GT(bottomOfWorkboard(), window->height());
   scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
   EXPECT_LE(bottomOfWorkboard(), window->height());
@@ -38,7 +40,8 @@ TEST_F(SmallScreen, CalculatorFitsWithItsTitleBarOnTheScreenAndScrollsToTheWorkb
   // Tab reaches the workboard and the controls beside it, scrolled into view.
   scroller->verticalScrollBar()->setValue(0);
   Operand(0)->setFocus();
-  for (int i = 0; i < 80 && !Workboard()->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  for (int i = 0; i < 80 && !Workboard()->hasFocus(); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_TRUE(Workboard()->hasFocus());
   const QRect caret(Workboard()->viewport()->mapTo(window, Workboard()->cursorRect().topLeft()),
                     Workboard()->cursorRect().size());
@@ -62,7 +65,8 @@ TEST_F(SmallScreen, ConverterFitsWhole) {
   Find<QAction>("mnuConvCalc")->trigger();
   QMainWindow* converter = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->isVisible() && top->objectName() == "frmListBoxConverter") converter = qobject_cast<QMainWindow*>(top);
+    if (top->isVisible() && top->objectName() == "frmListBoxConverter")
+      converter = qobject_cast<QMainWindow*>(top);
   }
   ASSERT_NE(converter, nullptr);
   const QRect free = converter->screen()->availableGeometry();

@@ -64,7 +64,8 @@ TEST_F(WorkboardFonts, FaceBoxLosingTheFocusGivesTheSelectionItsFace) {
   EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Narrow");
   QTest::mouseClick(Find("cmdCopy"), Qt::LeftButton);
   EXPECT_FALSE(Combo(2)->hasFocus());
-  EXPECT_TRUE(Workboard()->textCursor().charFormat().fontFamilies().toStringList().contains("Arial Narrow"));
+  EXPECT_TRUE(Workboard()->textCursor().charFormat().fontFamilies().toStringList().contains(
+      "Arial Narrow"));
   EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
@@ -155,8 +156,8 @@ TEST_F(RepaintCheck, AnotherDefaultPrinterStartsUpAgainAndKeepsTheRecord) {
   EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "2");
   // The new printer's two fonts took the first two places; the old list's other three
   // stay.
-  EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial Narrow", "Courier New", "DejaVu Sans",
-                                         "Fax Mono", "Times New Roman"}));
+  EXPECT_EQ(Items(Combo(2)), (QStringList{"Arial Narrow", "Courier New", "DejaVu Sans", "Fax Mono",
+                                          "Times New Roman"}));
   EXPECT_EQ(Combo(2)->currentText(), "Arial Narrow");
   EXPECT_EQ(Combo(1)->currentText(), "14");
   EXPECT_EQ(Combo(3)->currentText(), "2");

@@ -53,8 +53,7 @@ class WorkboardUser : public WorksheetUser {
     Activate(calculator_);
     PressWhere(viewport, at, Qt::LeftButton, 0);
     for (int i = 0; i < moves; ++i) {
-      QTest::keyClick(KeyTarget(calculator_), move,
-                      shift ? Qt::ShiftModifier : Qt::NoModifier);
+      QTest::keyClick(KeyTarget(calculator_), move, shift ? Qt::ShiftModifier : Qt::NoModifier);
     }
     if (extra == 7) {
       QTest::keyClick(KeyTarget(calculator_), Qt::Key_Z, Qt::ControlModifier);

@@ -109,14 +109,14 @@ class WorksheetUser : public ConverterUser {
         {Qt::Key_R, "r", Qt::NoModifier},          {Qt::Key_P, "p", Qt::NoModifier},
         {Qt::Key_F9, "", Qt::NoModifier},          {Qt::Key_Return, "\r", Qt::NoModifier},
         {Qt::Key_Enter, "\r", Qt::KeypadModifier}, {Qt::Key_Backspace, "\b", Qt::NoModifier},
-        {Qt::Key_Escape, "\x1b", Qt::NoModifier}, {Qt::Key_Q, "q", Qt::NoModifier},
+        {Qt::Key_Escape, "\x1b", Qt::NoModifier},  {Qt::Key_Q, "q", Qt::NoModifier},
     };
     Activate(calculator_);
     QWidget* focus = KeyTarget(calculator_);
     const QString name = focus->objectName();
-    const bool onWorksheet = name.startsWith(QLatin1String("txtOperand")) ||
-                             name == QLatin1String("lblAnswer") ||
-                             name.startsWith(QLatin1String("Command1")) || name.startsWith(QLatin1String("cmd"));
+    const bool onWorksheet =
+        name.startsWith(QLatin1String("txtOperand")) || name == QLatin1String("lblAnswer") ||
+        name.startsWith(QLatin1String("Command1")) || name.startsWith(QLatin1String("cmd"));
     if (!onWorksheet) ClickOperand();
     const int count = 1 + dice_.Below(4);
     std::string said = "type";
@@ -127,14 +127,17 @@ class WorksheetUser : public ConverterUser {
       QWidget* target = KeyTarget(calculator_);
       // Now and then the key is held, and the window system repeats it.
       const bool held = dice_.Percent(5);
-      QKeyEvent press(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
+      QKeyEvent press(QEvent::KeyPress, typed.key, typed.modifiers,
+                      QString::fromLatin1(typed.text));
       QApplication::sendEvent(target, &press);
       if (held) {
-        QKeyEvent again(QEvent::KeyPress, typed.key, typed.modifiers, QString::fromLatin1(typed.text), true);
+        QKeyEvent again(QEvent::KeyPress, typed.key, typed.modifiers,
+                        QString::fromLatin1(typed.text), true);
         QApplication::sendEvent(KeyTarget(calculator_), &again);
         QTest::qWait(260);
       }
-      QKeyEvent release(QEvent::KeyRelease, typed.key, typed.modifiers, QString::fromLatin1(typed.text));
+      QKeyEvent release(QEvent::KeyRelease, typed.key, typed.modifiers,
+                        QString::fromLatin1(typed.text));
       QApplication::sendEvent(KeyTarget(calculator_), &release);
     }
     Say(said);
@@ -143,8 +146,8 @@ class WorksheetUser : public ConverterUser {
   // A screen reader presses a key of the worksheet.
   void ReaderPress() {
     static const std::vector<QString> kKeys = {
-        "Command1(3)", "Command1(7)", "Command1(10)", "cmdBackspace", "cmdDecimal",
-        "cmdOperatorPlus", "cmdOperatorSR", "cmdInverse", "cmdEqualSign", "cmdClearAll"};
+        "Command1(3)",     "Command1(7)",   "Command1(10)", "cmdBackspace", "cmdDecimal",
+        "cmdOperatorPlus", "cmdOperatorSR", "cmdInverse",   "cmdEqualSign", "cmdClearAll"};
     const QString name = dice_.Of(kKeys);
     Say("screen reader presses " + Str(name));
     QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Calc(name));

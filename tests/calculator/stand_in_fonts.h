@@ -49,9 +49,9 @@ inline QByteArray NamingTable(const QString& family) {
   for (int i = 0; i < 4; ++i) {
     QByteArray utf16;
     for (QChar c : names[i]) PutU16(utf16, c.unicode());
-    PutU16(table, 3);       // Windows
-    PutU16(table, 1);       // Unicode BMP
-    PutU16(table, 0x409);   // English
+    PutU16(table, 3);      // Windows
+    PutU16(table, 1);      // Unicode BMP
+    PutU16(table, 0x409);  // English
     PutU16(table, ids[i]);
     PutU16(table, static_cast<std::uint32_t>(utf16.size()));
     PutU16(table, static_cast<std::uint32_t>(strings.size()));
@@ -64,7 +64,8 @@ inline QByteArray NamingTable(const QString& family) {
 // file is no TrueType font with a naming table.
 inline QByteArray Renamed(QByteArray font, const QString& family) {
   if (font.size() < 12) return {};
-  const int tables = (static_cast<unsigned char>(font[4]) << 8) | static_cast<unsigned char>(font[5]);
+  const int tables =
+      (static_cast<unsigned char>(font[4]) << 8) | static_cast<unsigned char>(font[5]);
   for (int i = 0; i < tables; ++i) {
     const qsizetype record = 12 + 16 * i;
     if (record + 16 > font.size()) return {};

@@ -20,17 +20,48 @@ TEST(ReadLeadingNumber, ReadsTheNumberAtTheStartOfAText) {
     double value;
   };
   const Case cases[] = {
-      {"12abc", 12},     {"1 000", 1000},   {"1,5", 1},        {"2e3", 2000},
-      {"&H10", 16},      {"&HFFFF", -1},    {"&H10000", 65536}, {"- 5", -5},
-      {".5", 0.5},       {".", 0},          {"-", 0},          {"1e", 1},
-      {"", 0},           {"abc", 0},        {"  \t\n42", 42},  {"+7", 7},
-      {"1.2.3", 1.2},    {"1D2", 100},      {"1d-2", 0.01},    {"3E+2x", 300},
-      {"&h1f", 31},      {"&O17", 15},      {"&o177777", -1},  {"&O8", 0},
-      {"&HFFFFFFFF", -1}, {"&H7FFFFFFF", 2147483647}, {"&H8000", -32768},
-      {"&X12", 0},       {"&", 0},          {"1 2 . 5", 12.5}, {"1e 2", 100},
-      {"1e-400", 0},     {"0.1", 0.1},      {"--5", 0},        {"1\r2", 1},
-      {"12.50000", 12.5}, {"1E+15", 1e15},  {"-0.25000", -0.25},
-      {"& H10", 16},     {"& h 1f", 31},    {"&O200000", 65536}, {"&H 10", 16},
+      {"12abc", 12},
+      {"1 000", 1000},
+      {"1,5", 1},
+      {"2e3", 2000},
+      {"&H10", 16},
+      {"&HFFFF", -1},
+      {"&H10000", 65536},
+      {"- 5", -5},
+      {".5", 0.5},
+      {".", 0},
+      {"-", 0},
+      {"1e", 1},
+      {"", 0},
+      {"abc", 0},
+      {"  \t\n42", 42},
+      {"+7", 7},
+      {"1.2.3", 1.2},
+      {"1D2", 100},
+      {"1d-2", 0.01},
+      {"3E+2x", 300},
+      {"&h1f", 31},
+      {"&O17", 15},
+      {"&o177777", -1},
+      {"&O8", 0},
+      {"&HFFFFFFFF", -1},
+      {"&H7FFFFFFF", 2147483647},
+      {"&H8000", -32768},
+      {"&X12", 0},
+      {"&", 0},
+      {"1 2 . 5", 12.5},
+      {"1e 2", 100},
+      {"1e-400", 0},
+      {"0.1", 0.1},
+      {"--5", 0},
+      {"1\r2", 1},
+      {"12.50000", 12.5},
+      {"1E+15", 1e15},
+      {"-0.25000", -0.25},
+      {"& H10", 16},
+      {"& h 1f", 31},
+      {"&O200000", 65536},
+      {"&H 10", 16},
   };
   for (const Case& c : cases) {
     std::optional<double> read = ReadLeadingNumber(c.text);
@@ -50,7 +81,8 @@ TEST(ReadLeadingNumber, BeyondTheDoubleRangeIsAFailure) {
   EXPECT_EQ(ReadLeadingNumber("0." + std::string(500, '0') + "1"), 0.0);
   EXPECT_EQ(ReadLeadingNumber(std::string(300, '0') + "7"), 7.0);
   EXPECT_EQ(ReadLeadingNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
-  EXPECT_EQ(ReadLeadingNumber("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(ReadLeadingNumber("4.9406564584124654e-324"),
+            std::numeric_limits<double>::denorm_min());
 }
 
 TEST(ReadStrictNumber, AcceptsOnlyAWholeDecimalNumber) {

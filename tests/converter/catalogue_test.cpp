@@ -79,10 +79,18 @@ TEST(Catalogue, CodesAreUniqueAndKeepToTheirCategoryBlocks) {
     UnitCode last;
   };
   const std::vector<Block> blocks = {
-      {"Distance", 0, 7},       {"Area", 10, 17},    {"Flow Rate", 20, 23},
-      {"Power", 24, 27},        {"Mass", 30, 35},    {"Pressure", 40, 44},
-      {"Velocity", 50, 55},     {"Temperature", 60, 61}, {"Torque", 70, 74},
-      {"Energy", 80, 86},       {"Force", 90, 97},   {"Light", 100, 103},
+      {"Distance", 0, 7},
+      {"Area", 10, 17},
+      {"Flow Rate", 20, 23},
+      {"Power", 24, 27},
+      {"Mass", 30, 35},
+      {"Pressure", 40, 44},
+      {"Velocity", 50, 55},
+      {"Temperature", 60, 61},
+      {"Torque", 70, 74},
+      {"Energy", 80, 86},
+      {"Force", 90, 97},
+      {"Light", 100, 103},
       {"Computer Memory / Disk Capacity", 201, 205},
   };
   for (const Block& block : blocks) {

@@ -11,7 +11,6 @@
 namespace numbrella {
 namespace {
 
-
 int Cat(std::string_view menuName) {
   auto categories = Categories();
   for (std::size_t i = 0; i < categories.size(); ++i) {
@@ -187,9 +186,13 @@ TEST(ConverterModel, InputIsReadByItsLeadingNumberAndFailuresKeepTheOutput) {
   ConverterModel model = Loaded();
   model.ChooseCategory(Cat("mnuDistance"));
   model.ChooseDecimalPlaces(2);
-  for (auto [input, output] : {std::pair{"1,5", "1.00"}, {"1 000", "1000.00"},
-                               {"2e3", "2000.00"}, {"&H10", "16.00"}, {"abc", "0.00"},
-                               {"", "0.00"}, {"-2.5", "-2.50"}}) {
+  for (auto [input, output] : {std::pair{"1,5", "1.00"},
+                               {"1 000", "1000.00"},
+                               {"2e3", "2000.00"},
+                               {"&H10", "16.00"},
+                               {"abc", "0.00"},
+                               {"", "0.00"},
+                               {"-2.5", "-2.50"}}) {
     model.InputChanged(input);
     EXPECT_EQ(model.Output(), output) << input;
   }
@@ -298,9 +301,9 @@ TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
     const char* places;
     const char* input;
   };
-  for (Case c : {Case{"15", "zederu dizira"}, Case{"15", "Zederu Dizira "},
-                 Case{"14", "Zederu Dizira"}, Case{"abc", "Zederu Dizira"},
-                 Case{"", "Zederu Dizira"}, Case{"15abc", "Zederu Dizira"}}) {
+  for (Case c :
+       {Case{"15", "zederu dizira"}, Case{"15", "Zederu Dizira "}, Case{"14", "Zederu Dizira"},
+        Case{"abc", "Zederu Dizira"}, Case{"", "Zederu Dizira"}, Case{"15abc", "Zederu Dizira"}}) {
     ConverterModel other = Loaded();
     other.ChooseDecimalPlaces(3);
     other.DecimalTextEdited(c.places);

@@ -7,6 +7,7 @@
 #include "support/fake_services.h"
 #include "ui/application.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -15,14 +16,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string_view>
 #include <vector>
 
 // Failures show texts as the user reads them.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace numbrella::testing {
 

@@ -5,6 +5,7 @@
 
 #include "converter/converter_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace numbrella::testing {
 namespace {
@@ -117,7 +117,8 @@ TEST_F(ConverterWindow, ConvertsInEveryCategoryChosenByMenuShortcutOrPopup) {
     ASSERT_NE(category, nullptr);
     EXPECT_EQ(TextOf("lblTitle"), Q(category->title));
     EXPECT_EQ(Find("lblTitle")->toolTip(), Q(category->description));
-    EXPECT_EQ(VisibleLists(), (std::vector<QString>{Q(category->leftList), Q(category->rightList)}));
+    EXPECT_EQ(VisibleLists(),
+              (std::vector<QString>{Q(category->leftList), Q(category->rightList)}));
     Type(c.input);
     ClickItem(c.left, c.from);
     ClickItem(c.right, c.into);
@@ -161,12 +162,12 @@ TEST_F(ConverterWindow, ListsKeepTheirUnitAndLongUnitNamesShowWhole) {
   ASSERT_EQ(left->selectedItems().size(), 1);
   EXPECT_EQ(left->selectedItems()[0]->text(), "Pound-force/inch(Inch pounds)");
   // The longest names fit beside the fields, on two lines where they must.
-  ExpectCaptions("Pound-force/inch(Inch pounds)", "Pound-force/foot(Foot pounds)", "Convert:",
-                 "Into:");
+  ExpectCaptions("Pound-force/inch(Inch pounds)", "Pound-force/foot(Foot pounds)",
+                 "Convert:", "Into:");
   for (const char* name : {"Label1", "Label2"}) {
     auto* label = Find<QLabel>(name);
-    const QRect needed = label->fontMetrics().boundingRect(
-        QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                           Qt::TextWordWrap, label->text());
     EXPECT_TRUE(label->wordWrap()) << name;
     EXPECT_LE(needed.width(), label->width()) << name;
     EXPECT_LE(needed.height(), label->height()) << name;

@@ -6,6 +6,7 @@
 
 #include "converter/converter_window.h"
 
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace numbrella::testing {
 namespace {
@@ -45,11 +45,11 @@ class ConverterKeyboard : public ConverterWindow {
 };
 
 TEST_F(ConverterKeyboard, TabGoesThroughTheShownUnitsAndTheArrowsChooseThem) {
-  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstArea1", "lstArea2", "txtOut", "cmbDP",
-                                     "cmdSwap1", "cmdCopy"}));
+  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstArea1", "lstArea2", "txtOut", "cmbDP", "cmdSwap1",
+                                     "cmdCopy"}));
   QTest::keyClick(Find("txtIn"), Qt::Key_D, Qt::ControlModifier);
-  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstDistance1", "lstDistance2", "txtOut",
-                                     "cmbDP", "cmdSwap1", "cmdCopy"}));
+  EXPECT_EQ(TabChain(), (QStringList{"txtIn", "lstDistance1", "lstDistance2", "txtOut", "cmbDP",
+                                     "cmdSwap1", "cmdCopy"}));
 
   // Feet into inches, chosen from the keyboard.
   QTest::keyClick(Find("txtIn"), Qt::Key_Tab);

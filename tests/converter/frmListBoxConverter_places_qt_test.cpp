@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace numbrella::testing {
 namespace {

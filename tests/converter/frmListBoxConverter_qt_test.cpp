@@ -5,6 +5,7 @@
 
 #include "converter/converter_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -14,14 +15,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace numbrella::testing {
 namespace {
 
 TEST_F(ConverterWindow, OpensWithTheDefaultsAndTheFocusInTheInput) {
-  EXPECT_EQ(window->windowTitle(),
-            " Zaduzer Uvev!!" + QString(27, ' ') + "www.numbrella.example");
+  EXPECT_EQ(window->windowTitle(), " Zaduzer Uvev!!" + QString(27, ' ') + "www.numbrella.example");
   EXPECT_EQ(window->parentWidget(), nullptr);
   EXPECT_FALSE(window->isModal());
   EXPECT_FALSE(window->windowIcon().isNull());
@@ -85,12 +84,13 @@ TEST_F(ConverterWindow, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndFonts)
     const char* name;
     const char* tip;
   };
-  for (Tip t : {Tip{"Image1", "Click here to reverse conversion"},
-                Tip{"Image2", "Click here to reverse conversion"},
-                Tip{"txtIn", "Input your data here"}, Tip{"txtOut", "Your conversion appears here"},
-                Tip{"cmbDP", "Select number of decimal points"},
-                Tip{"Label5", "Select number of decimal points"},
-                Tip{"cmdSwap1", "Invert selected units"}, Tip{"cmdCopy", "Copy output to clipboard"}}) {
+  for (Tip t :
+       {Tip{"Image1", "Click here to reverse conversion"},
+        Tip{"Image2", "Click here to reverse conversion"}, Tip{"txtIn", "Input your data here"},
+        Tip{"txtOut", "Your conversion appears here"},
+        Tip{"cmbDP", "Select number of decimal points"},
+        Tip{"Label5", "Select number of decimal points"}, Tip{"cmdSwap1", "Invert selected units"},
+        Tip{"cmdCopy", "Copy output to clipboard"}}) {
     EXPECT_EQ(Find(t.name)->toolTip(), t.tip) << t.name;
   }
   struct Font {
@@ -98,11 +98,11 @@ TEST_F(ConverterWindow, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndFonts)
     qreal points;
     bool bold;
   };
-  for (Font f : {Font{"lblTitle", 13.5, true}, Font{"Label6", 8.25, false},
-                 Font{"Label7", 8.25, false}, Font{"lstArea1", 8.25, true},
-                 Font{"Label3", 9.75, true}, Font{"txtIn", 12, true}, Font{"txtOut", 12, true},
-                 Font{"Label1", 8.25, true}, Font{"cmbDP", 9.75, true},
-                 Font{"cmdCopy", 9.75, true}}) {
+  for (Font f :
+       {Font{"lblTitle", 13.5, true}, Font{"Label6", 8.25, false}, Font{"Label7", 8.25, false},
+        Font{"lstArea1", 8.25, true}, Font{"Label3", 9.75, true}, Font{"txtIn", 12, true},
+        Font{"txtOut", 12, true}, Font{"Label1", 8.25, true}, Font{"cmbDP", 9.75, true},
+        Font{"cmdCopy", 9.75, true}}) {
     EXPECT_DOUBLE_EQ(Find(f.name)->font().pointSizeF(), f.points) << f.name;
     EXPECT_EQ(Find(f.name)->font().bold(), f.bold) << f.name;
   }
@@ -202,8 +202,8 @@ TEST_F(ConverterWindow, MenuKeysWinOverTheEditKeysOfTheFields) {
 
 TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus) {
   QMenu* popup = window->ListsMenu();
-  for (const char* control : {"txtIn", "txtOut", "cmdSwap1", "Label1", "Label3", "lblTitle",
-                              "Image1", "cmbDP"}) {
+  for (const char* control :
+       {"txtIn", "txtOut", "cmdSwap1", "Label1", "Label3", "lblTitle", "Image1", "cmbDP"}) {
     QTest::mouseClick(Find(control), Qt::RightButton);
     EXPECT_FALSE(popup->isVisible()) << control;
     popup->hide();
@@ -212,7 +212,8 @@ TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus
     }
   }
   QListWidget* list = List("lstArea1");
-  QTest::mouseClick(list->viewport(), Qt::RightButton, {}, list->visualItemRect(list->item(0)).center());
+  QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                    list->visualItemRect(list->item(0)).center());
   EXPECT_FALSE(popup->isVisible());
   QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_FALSE(popup->isVisible());
@@ -250,9 +251,9 @@ TEST_F(ConverterWindow, ShowingAgainBringsTheOneWindowAndClosingDiscardsItsState
 }
 
 TEST_F(ConverterWindow, InfoEntriesShowEachReferenceWindowOnceBesideTheConverter) {
-  for (auto [entry, name] : {std::pair{"mnuShowInfo", "frmInfo1"},
-                             std::pair{"mnuSIBaseUnits", "frmSIBaseUnits1"},
-                             std::pair{"mnuPrefixes", "frmSIPrefixes1"}}) {
+  for (auto [entry, name] :
+       {std::pair{"mnuShowInfo", "frmInfo1"}, std::pair{"mnuSIBaseUnits", "frmSIBaseUnits1"},
+        std::pair{"mnuPrefixes", "frmSIPrefixes1"}}) {
     Choose(entry);
     Choose(entry);
     std::vector<QWidget*> shown = OpenWindows(name);

@@ -48,7 +48,9 @@ QString Label(QWidget* window, const QString& name) {
   return label ? label->text() : QString();
 }
 
-QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // The reference windows as the converter's Info menu shows them.
 class SIWindows : public ::testing::Test {
@@ -123,7 +125,8 @@ TEST_F(SIWindows, BaseUnitsWindowShowsSevenRowsUnderThreeHeadings) {
     EXPECT_EQ(label->x(), 12);
     EXPECT_TRUE(label->font().bold());
     EXPECT_FALSE(label->font().underline());
-    EXPECT_TRUE(QFontInfo(label->font()).fixedPitch()) << QFontInfo(label->font()).family().toStdString();
+    EXPECT_TRUE(QFontInfo(label->font()).fixedPitch())
+        << QFontInfo(label->font()).family().toStdString();
   }
   EXPECT_EQ(window->findChild<QLabel*>("Label2(0)")->y(), 48);
   EXPECT_EQ(window->findChild<QLabel*>("Label2(6)")->y(), 180);
@@ -183,8 +186,8 @@ TEST_F(SIWindows, PrefixesWindowListsTwentyPrefixesFromYottaToYocto) {
     rows.push_back(label);
   }
   std::sort(rows.begin(), rows.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
-  const QStringList order = {"yotta-", "zetta-", "exa-",  "peta-",  "tera-",  "giga-",  "mega-",
-                             "kilo-",  "hecto-", "deca-", "deci-",  "centi-", "milli-", "micro-",
+  const QStringList order = {"yotta-", "zetta-", "exa-",   "peta-", "tera-",  "giga-",  "mega-",
+                             "kilo-",  "hecto-", "deca-",  "deci-", "centi-", "milli-", "micro-",
                              "nano-",  "pico-",  "femto-", "atto-", "zepto-", "yocto-"};
   for (int i = 0; i < 20; ++i) {
     EXPECT_TRUE(rows[std::size_t(i)]->text().startsWith(order[i])) << i;

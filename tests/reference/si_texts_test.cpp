@@ -25,8 +25,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 TEST(SIInfoText, TitleSourceAndParagraphsAreLaidOutLineByLine) {
   const std::string& text = SIInfoText();
-  EXPECT_EQ(text.rfind(std::string(33, ' ') + "The International System (Metric) (SI)\r\n", 0),
-            0u);
+  EXPECT_EQ(text.rfind(std::string(33, ' ') + "The International System (Metric) (SI)\r\n", 0), 0u);
   EXPECT_NE(text[33], ' ');
   ASSERT_GE(text.size(), 10u);
   EXPECT_EQ(text.substr(text.size() - 10), "carbon-12.");
@@ -46,16 +45,18 @@ TEST(SIInfoText, TitleSourceAndParagraphsAreLaidOutLineByLine) {
   ASSERT_EQ(lines.size(), 1u + 2 + 1 + 8 * 2);
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[2], "");
-  EXPECT_EQ(lines[3], std::string(11, ' ') +
-                          "Source: Department of Commerce, National Bureau of Standards.");
+  EXPECT_EQ(lines[3],
+            std::string(11, ' ') + "Source: Department of Commerce, National Bureau of Standards.");
   for (std::size_t i = 4; i < lines.size(); i += 2) {
     EXPECT_EQ(lines[i], "") << "line " << i;
     EXPECT_FALSE(lines[i + 1].empty()) << "line " << i + 1;
   }
   EXPECT_EQ(lines[5].rfind("    The International System of Units is a modernized", 0), 0u);
   EXPECT_NE(lines[5][4], ' ');
-  const char* headings[] = {"  LENGTH - Meter - ",       "  TIME - Second - ",
-                            "  MASS - Kilogram - ",      "  TEMPERATURE - Kelvin - ",
+  const char* headings[] = {"  LENGTH - Meter - ",
+                            "  TIME - Second - ",
+                            "  MASS - Kilogram - ",
+                            "  TEMPERATURE - Kelvin - ",
                             "  ELECTRIC CURRENT - Ampere - ",
                             "  LUMINOUS INTESITY - Candela - ",
                             "  AMOUNT OF SUBSTANCE - Mole - "};
@@ -66,10 +67,13 @@ TEST(SIInfoText, TitleSourceAndParagraphsAreLaidOutLineByLine) {
 
 TEST(SIInfoText, KeepsItsSignsAndFiguresAsWritten) {
   const std::string& text = SIInfoText();
-  EXPECT_NE(text.find("0.01\xC2\xB0" "C on the Centigrade"), std::string::npos);
-  EXPECT_NE(text.find("32.02\xC2\xB0" "F on the Fahrenheit scale"), std::string::npos);
-  EXPECT_NE(text.find("The temperature 0\xC2\xB0K is called 'absolute zero.'"),
+  EXPECT_NE(text.find("0.01\xC2\xB0"
+                      "C on the Centigrade"),
             std::string::npos);
+  EXPECT_NE(text.find("32.02\xC2\xB0"
+                      "F on the Fahrenheit scale"),
+            std::string::npos);
+  EXPECT_NE(text.find("The temperature 0\xC2\xB0K is called 'absolute zero.'"), std::string::npos);
   EXPECT_NE(text.find("(2,042\xC2\xB0K)."), std::string::npos);
   EXPECT_NE(text.find("of 2 \xC3\x97 10-7 newton for each meter"), std::string::npos);
   EXPECT_NE(text.find("1,650,763.73 wavelengths"), std::string::npos);
@@ -108,12 +112,12 @@ TEST(SIBaseUnits, SevenRowsInColumns) {
 }
 
 TEST(SIPrefixes, TwentyRowsFromYottaToYoctoEach57Characters) {
-  const std::vector<std::string> prefixes = {
-      "yotta-", "zetta-", "exa-",  "peta-",  "tera-", "giga-",  "mega-",
-      "kilo-",  "hecto-", "deca-", "deci-",  "centi-", "milli-", "micro-",
-      "nano-",  "pico-",  "femto-", "atto-", "zepto-", "yocto-"};
-  const std::vector<int> indices = {17, 16, 0, 1, 2, 3, 4, 5, 6, 7,
-                                    8, 9, 10, 11, 12, 13, 14, 15, 18, 19};
+  const std::vector<std::string> prefixes = {"yotta-", "zetta-", "exa-",   "peta-",  "tera-",
+                                             "giga-",  "mega-",  "kilo-",  "hecto-", "deca-",
+                                             "deci-",  "centi-", "milli-", "micro-", "nano-",
+                                             "pico-",  "femto-", "atto-",  "zepto-", "yocto-"};
+  const std::vector<int> indices = {17, 16, 0,  1,  2,  3,  4,  5,  6,  7,
+                                    8,  9,  10, 11, 12, 13, 14, 15, 18, 19};
   auto rows = SIPrefixesTopToBottom();
   ASSERT_EQ(rows.size(), 20u);
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -151,9 +155,10 @@ TEST(SITexts, WordsInTheUsersLanguage) {
   EXPECT_EQ(lines[0], std::string(33, ' ') + "[The International System (Metric) (SI)]");
   EXPECT_EQ(lines[3], std::string(11, ' ') +
                           "[Source: Department of Commerce, National Bureau of Standards.]");
-  EXPECT_EQ(lines[19], "[  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a "
-                       "system that contains as many elementary entities as there are atoms in "
-                       "0.012 kilogram of carbon-12.]");
+  EXPECT_EQ(lines[19],
+            "[  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a "
+            "system that contains as many elementary entities as there are atoms in "
+            "0.012 kilogram of carbon-12.]");
 
   EXPECT_EQ(SIBaseUnitRowText(SIBaseUnits()[0]), "[Meter]     m        [length]");
   EXPECT_EQ(SIPrefixRowText(*SIPrefixAtIndex(11)),

@@ -10,10 +10,12 @@ namespace numbrella::testing {
 
 // The PDF's lines that are not blank, each with its runs of blanks made one.
 inline QStringList PdfLines(const QString& path) {
-  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return {"<no pdftotext (poppler-utils)>"};
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+    return {"<no pdftotext (poppler-utils)>"};
   QProcess tool;
   tool.start("pdftotext", {"-layout", path, "-"});
-  if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return {"<pdftotext failed on " + path + ">"};
+  if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+    return {"<pdftotext failed on " + path + ">"};
   QStringList lines;
   for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split(u'\n')) {
     if (!line.simplified().isEmpty()) lines << line.simplified();

@@ -53,7 +53,8 @@ class PrivateScheduler {
   // Starts it; on failure returns why.
   std::optional<QString> Start() {
     const QString cupsd = QStringLiteral("/usr/sbin/cupsd");
-    if (!QFile::exists(cupsd)) return QStringLiteral("there is no %1 (package cups-daemon)").arg(cupsd);
+    if (!QFile::exists(cupsd))
+      return QStringLiteral("there is no %1 (package cups-daemon)").arg(cupsd);
     if (QStandardPaths::findExecutable("lpadmin").isEmpty()) {
       return QStringLiteral("there is no lpadmin (package cups-client)");
     }
@@ -61,24 +62,26 @@ class PrivateScheduler {
     if (::mkdtemp(pattern) == nullptr) return QStringLiteral("no temporary folder");
     root_ = QString::fromLocal8Bit(pattern);
     QDir dir(root_);
-    for (const char* sub : {"conf", "spool", "spool/tmp", "cache", "state", "log", "client", "home"}) {
+    for (const char* sub :
+         {"conf", "spool", "spool/tmp", "cache", "state", "log", "client", "home"}) {
       if (!dir.mkpath(sub)) return QStringLiteral("cannot make %1").arg(dir.filePath(sub));
     }
     socket_ = dir.filePath("cups.sock");
 
-    const QString conf = QStringLiteral(
-                             "Listen %1\n"
-                             "Browsing No\n"
-                             "BrowseLocalProtocols none\n"
-                             "DefaultAuthType None\n"
-                             "WebInterface No\n"
-                             "LogLevel warn\n"
-                             "PreserveJobFiles Yes\n"
-                             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                             "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
-                             "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
-                             "  </Limit>\n</Policy>\n")
-                             .arg(socket_);
+    const QString conf =
+        QStringLiteral(
+            "Listen %1\n"
+            "Browsing No\n"
+            "BrowseLocalProtocols none\n"
+            "DefaultAuthType None\n"
+            "WebInterface No\n"
+            "LogLevel warn\n"
+            "PreserveJobFiles Yes\n"
+            "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+            "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
+            "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
+            "  </Limit>\n</Policy>\n")
+            .arg(socket_);
     QString files = QStringLiteral(
                         "ServerRoot %1/conf\n"
                         "RequestRoot %1/spool\n"
@@ -92,7 +95,8 @@ class PrivateScheduler {
                         .arg(root_);
     if (::geteuid() != 0) {
       // Unprivileged, the scheduler runs its helpers as the user who started it.
-      if (const passwd* user = ::getpwuid(::geteuid())) files += QStringLiteral("User %1\n").arg(user->pw_name);
+      if (const passwd* user = ::getpwuid(::geteuid()))
+        files += QStringLiteral("User %1\n").arg(user->pw_name);
       if (const group* grp = ::getgrgid(::getegid())) {
         files += QStringLiteral("Group %1\nSystemGroup %1\n").arg(grp->gr_name);
       }
@@ -103,10 +107,12 @@ class PrivateScheduler {
     }
 
     cupsd_.setProgram(cupsd);
-    cupsd_.setArguments({"-f", "-c", dir.filePath("conf/cupsd.conf"), "-s", dir.filePath("conf/cups-files.conf")});
+    cupsd_.setArguments(
+        {"-f", "-c", dir.filePath("conf/cupsd.conf"), "-s", dir.filePath("conf/cups-files.conf")});
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
     cupsd_.start();
-    if (!cupsd_.waitForStarted(5000)) return QStringLiteral("cupsd did not start: ") + cupsd_.errorString();
+    if (!cupsd_.waitForStarted(5000))
+      return QStringLiteral("cupsd did not start: ") + cupsd_.errorString();
     for (int i = 0; i < 200 && !scheduler_detail::Accepts(socket_); ++i) {
       if (cupsd_.state() == QProcess::NotRunning) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(50));

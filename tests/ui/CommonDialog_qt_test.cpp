@@ -33,7 +33,8 @@ using ui::CommonDialog;
 using testing::Str;
 
 const QString kProgramFilter = QStringLiteral(
-    "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|Initialization Files(*.ini)|*.ini|All Files(*.*)|*.*");
+    "Text Files(*.txt)|*.txt|Batch Files(*.bat)|*.bat|Initialization Files(*.ini)|*.ini|All "
+    "Files(*.*)|*.*");
 
 TEST(FileDialogNameFiltersTest, PairsBecomeQtFiltersInTheirOrder) {
   EXPECT_EQ(ui::FileDialogNameFilters(kProgramFilter),
@@ -136,10 +137,12 @@ TEST_F(CommonDialogTest, SaveAlwaysAsksBeforeOverwriting) {
   WhenModalShown([&](QWidget* modal) {
     auto* fileDialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(fileDialog, nullptr);
-    WhenModalShown([&, fileDialog](QWidget* question) {
-      Answer(question, QMessageBox::No);
-      WhenModalShown([](QWidget* again) { QTest::keyClick(again, Qt::Key_Escape); }, question);
-    }, fileDialog);
+    WhenModalShown(
+        [&, fileDialog](QWidget* question) {
+          Answer(question, QMessageBox::No);
+          WhenModalShown([](QWidget* again) { QTest::keyClick(again, Qt::Key_Escape); }, question);
+        },
+        fileDialog);
     TypeFileName(fileDialog, "old.txt");
   });
   EXPECT_FALSE(dialog.ShowSave());
@@ -188,12 +191,14 @@ TEST_F(CommonDialogTest, OpenReturnsAnExistingFilesFullPath) {
   // A name that is no file gets Qt's answer and is not returned; Cancel is a failure.
   bool told = false;
   WhenModalShown([&](QWidget* modal) {
-    WhenModalShown([&, modal](QWidget* warning) {
-      told = qobject_cast<QMessageBox*>(warning) != nullptr;
-      QTest::keyClick(warning, Qt::Key_Escape);
-      WhenModalShown([](QWidget* again) { QTest::keyClick(again, Qt::Key_Escape); }, warning);
-      (void)modal;
-    }, modal);
+    WhenModalShown(
+        [&, modal](QWidget* warning) {
+          told = qobject_cast<QMessageBox*>(warning) != nullptr;
+          QTest::keyClick(warning, Qt::Key_Escape);
+          WhenModalShown([](QWidget* again) { QTest::keyClick(again, Qt::Key_Escape); }, warning);
+          (void)modal;
+        },
+        modal);
     TypeFileName(qobject_cast<QFileDialog*>(modal), "missing.txt");
   });
   EXPECT_FALSE(dialog.ShowOpen());

@@ -22,7 +22,8 @@ using ui::RichTextBox;
 QString LongLine() {
   QString line;
   for (int i = 0; line.size() < 20000; ++i) {
-    line += (i % 500 == 499) ? QString::fromUtf8("\xF0\x9F\x98\x80") : QString(QChar(u'a' + i % 26));
+    line +=
+        (i % 500 == 499) ? QString::fromUtf8("\xF0\x9F\x98\x80") : QString(QChar(u'a' + i % 26));
     if (i % 7 == 6) line += u' ';
   }
   return line;

@@ -3,8 +3,8 @@
 // notifications, editing, appending and printing.
 #include "ui/RichTextBox.h"
 
-#include "ui/rich_text_box.h"
 #include "support/pdf_text.h"
+#include "ui/rich_text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,9 +46,12 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   // surrogate as QString writes it.
   const QString mixed = QString(20, u'a') + QChar(0xE9) + QString(17, u'b') + QChar(0x2029) +
                         QChar(0xD800) + u'c' + QStringLiteral("\U0001F600") + QString(16, u'd') +
-                        QString(60, QChar(0x20AC)) + QStringLiteral("\r\n\r\n1  +  2  =  3").repeated(4);
-  for (const QString& text : {QStringLiteral("\r\n\r\nx\r\n\r\n"), QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
-                              QStringLiteral("\r\n\r\n12  +  30  =  42").repeated(3), mixed, QString()}) {
+                        QString(60, QChar(0x20AC)) +
+                        QStringLiteral("\r\n\r\n1  +  2  =  3").repeated(4);
+  for (const QString& text :
+       {QStringLiteral("\r\n\r\nx\r\n\r\n"),
+        QStringLiteral("\uFEFFa\u2192\r\n\u00E9\u2028\U0001F600"),
+        QStringLiteral("\r\n\r\n12  +  30  =  42").repeated(3), mixed, QString()}) {
     b.box.SetText(text);
     EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
   }
@@ -58,7 +61,8 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   b.box.SetText(kept);
   EXPECT_EQ(b.box.Text(), kept);
   b.box.SetText(QStringLiteral("f") + QChar(0xFDD0) + "g" + QChar(0xFDD1));
-  EXPECT_EQ(b.box.Text(), QStringLiteral("f") + QChar::ReplacementCharacter + "g" + QChar::ReplacementCharacter);
+  EXPECT_EQ(b.box.Text(),
+            QStringLiteral("f") + QChar::ReplacementCharacter + "g" + QChar::ReplacementCharacter);
   EXPECT_EQ(b.box.document()->blockCount(), 1);
 
   b.box.SetText("");
@@ -191,7 +195,8 @@ TEST(RichTextBoxTest, AppendingGivesWhatSettingTheJoinedTextGives) {
 
   // Entries appended one after another, as the calculator writes them.
   Box b;
-  for (int i = 0; i < 3; ++i) b.box.AppendText(QStringLiteral("\r\n\r\n%1  +  1  =  %2").arg(i).arg(i + 1));
+  for (int i = 0; i < 3; ++i)
+    b.box.AppendText(QStringLiteral("\r\n\r\n%1  +  1  =  %2").arg(i).arg(i + 1));
   EXPECT_EQ(Str(b.box.Text()), "\r\n\r\n0  +  1  =  1\r\n\r\n1  +  1  =  2\r\n\r\n2  +  1  =  3");
   EXPECT_EQ(b.Changes(), 3);
 }
@@ -206,8 +211,9 @@ TEST_F(FacedBoxTest, AppendingLeavesTheExistingTextAsItWas) {
   b.box.AppendText("\r\nsecond line");
   EXPECT_EQ(b.box.textCursor().position(), 2);
   using Pieces = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(TextsAndFaces(DrawnText(b.box)),
-            (Pieces{{"first", Str(faces[1])}, {" line", Str(faces[0])}, {"second line", Str(faces[0])}}));
+  EXPECT_EQ(
+      TextsAndFaces(DrawnText(b.box)),
+      (Pieces{{"first", Str(faces[1])}, {" line", Str(faces[0])}, {"second line", Str(faces[0])}}));
 }
 
 TEST(RichTextBoxTest, CaretToEndScrollsTheLastLineIntoView) {
@@ -258,8 +264,9 @@ int PdfPages(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
   const QByteArray pdf = file.readAll();
-  return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
-                          pdf.count("/Type /Page>") + pdf.count("/Type /Page "));
+  return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                          pdf.count("/Type /Page/") + pdf.count("/Type /Page>") +
+                          pdf.count("/Type /Page "));
 }
 
 TEST(PrintTextTest, PrintsAllTheTextOnPagesOfItsOwnWithoutPageNumbers) {

@@ -59,8 +59,9 @@ void Unnamed(QAccessibleInterface* node, const QWidget* window, std::vector<std:
     const bool focusable =
         child->state().focusable || (widget != nullptr && widget->focusPolicy() != Qt::NoFocus);
     if (focusable && SpokenName(child).trimmed().isEmpty()) {
-      found.push_back(child->object() != nullptr ? child->object()->objectName().toStdString()
-                                                 : "an item of " + node->text(QAccessible::Name).toStdString());
+      found.push_back(child->object() != nullptr
+                          ? child->object()->objectName().toStdString()
+                          : "an item of " + node->text(QAccessible::Name).toStdString());
     }
     Unnamed(child, window, found);
   }

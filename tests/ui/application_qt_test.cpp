@@ -4,10 +4,10 @@
 #include "support/fake_services.h"
 #include "ui/application.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 

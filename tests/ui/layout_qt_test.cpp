@@ -3,11 +3,11 @@
 // placed in pixels and given its texts in the window's own translation context.
 #include "ui/layout.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 #include <array>
 
@@ -31,7 +31,12 @@ struct Window : QWidget {
 TEST(Layout, MakesKeepsNamesAndPlacesEachRowsControl) {
   static constexpr ControlRow kRows[] = {
       {Keep<&Window::caption>, "Label1", {120, 90, 3780, 240}, "Operand 1"},
-      {Keep<&Window::keys, 1>, "Command1(1)", {1140, 3150, 930, 570}, "1", " One ", "Digit one",
+      {Keep<&Window::keys, 1>,
+       "Command1(1)",
+       {1140, 3150, 930, 570},
+       "1",
+       " One ",
+       "Digit one",
        "Types a one"},
   };
   Window window;

@@ -30,25 +30,26 @@ inline void WhenModalShown(std::function<void(QWidget*)> step, QWidget* besides 
   QPointer<QWidget> previous(besides);
   const int generation = ModalGeneration();
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, waited, previous, generation, step = std::move(step)] {
-    if (generation != ModalGeneration()) {
-      timer->stop();
-      timer->deleteLater();
-      return;
-    }
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != previous.data() && modal->isVisible()) {
-      timer->stop();
-      timer->deleteLater();
-      step(modal);
-      return;
-    }
-    if (++*waited > 1000) {  // ten seconds
-      timer->stop();
-      timer->deleteLater();
-      ADD_FAILURE() << "no dialog came up";
-    }
-  });
+  QObject::connect(timer, &QTimer::timeout,
+                   [timer, waited, previous, generation, step = std::move(step)] {
+                     if (generation != ModalGeneration()) {
+                       timer->stop();
+                       timer->deleteLater();
+                       return;
+                     }
+                     QWidget* modal = QApplication::activeModalWidget();
+                     if (modal != nullptr && modal != previous.data() && modal->isVisible()) {
+                       timer->stop();
+                       timer->deleteLater();
+                       step(modal);
+                       return;
+                     }
+                     if (++*waited > 1000) {  // ten seconds
+                       timer->stop();
+                       timer->deleteLater();
+                       ADD_FAILURE() << "no dialog came up";
+                     }
+                   });
   timer->start();
 }
 

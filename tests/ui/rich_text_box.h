@@ -55,8 +55,9 @@ struct Box {
 inline QStringList TwoFamilies() {
   QStringList families = QFontDatabase::families();
   QStringList chosen;
-  for (const QString& preferred : {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Serif"),
-                                   QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Mono")}) {
+  for (const QString& preferred :
+       {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Serif"),
+        QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Mono")}) {
     if (families.contains(preferred) && chosen.size() < 2) chosen.append(preferred);
   }
   for (const QString& family : families) {
@@ -89,9 +90,11 @@ inline std::vector<Drawn> DrawnText(ui::RichTextBox& box) {
       const QList<QGlyphRun> runs = block.layout()->glyphRuns(i, 1);
       if (runs.isEmpty()) continue;
       const QRawFont font = runs.front().rawFont();
-      Drawn piece{font.familyName(), font.pixelSize(), font.weight(), font.style(), QString(text[i])};
-      if (!newBlock && drawn.back().family == piece.family && drawn.back().pixelSize == piece.pixelSize &&
-          drawn.back().weight == piece.weight && drawn.back().style == piece.style) {
+      Drawn piece{font.familyName(), font.pixelSize(), font.weight(), font.style(),
+                  QString(text[i])};
+      if (!newBlock && drawn.back().family == piece.family &&
+          drawn.back().pixelSize == piece.pixelSize && drawn.back().weight == piece.weight &&
+          drawn.back().style == piece.style) {
         drawn.back().text += text[i];
       } else {
         drawn.push_back(piece);
@@ -116,7 +119,8 @@ class FacedBoxTest : public ::testing::Test {
 };
 
 // The drawn pieces as (text, family) pairs, to compare them all at once.
-inline std::vector<std::pair<std::string, std::string>> TextsAndFaces(const std::vector<Drawn>& drawn) {
+inline std::vector<std::pair<std::string, std::string>> TextsAndFaces(
+    const std::vector<Drawn>& drawn) {
   std::vector<std::pair<std::string, std::string>> pieces;
   for (const Drawn& piece : drawn) pieces.emplace_back(Str(piece.text), Str(piece.family));
   return pieces;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/services.h"
 #include "ui/RichTextBox.h"
+#include "ui/services.h"
 
 #include "support/readable_text.h"
 #include "ui/modal_helper.h"
@@ -45,7 +45,8 @@ SeenBox Look(QMessageBox* box) {
   seen.icon = box->icon();
   for (QAbstractButton* button : box->buttons()) seen.buttons.append(button->text().remove(u'&'));
   seen.buttons.sort();
-  if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text().remove(u'&');
+  if (box->defaultButton() != nullptr)
+    seen.defaultButton = box->defaultButton()->text().remove(u'&');
   if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
     seen.shownText = label->text();
     seen.shownFormat = label->textFormat();
@@ -79,9 +80,10 @@ TEST(RealMessageBoxesTest, ShowTheGivenBoxAndReturnTheChosenButton) {
   ModalWatchdog watchdog;
   MessageAnswer answer = MessageAnswer::Ok;
 
-  SeenBox seen = ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes,
-                               "Would you like to save this document?", "Save Your Work?",
-                               [](QMessageBox* box) { Click(box, QMessageBox::No); }, &answer);
+  SeenBox seen = ShowAndAnswer(
+      MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes,
+      "Would you like to save this document?", "Save Your Work?",
+      [](QMessageBox* box) { Click(box, QMessageBox::No); }, &answer);
   EXPECT_EQ(answer, MessageAnswer::No);
   EXPECT_EQ(Str(seen.text), "Would you like to save this document?");
   EXPECT_EQ(Str(seen.title), "Save Your Work?");
@@ -89,28 +91,32 @@ TEST(RealMessageBoxesTest, ShowTheGivenBoxAndReturnTheChosenButton) {
   EXPECT_EQ(seen.buttons, QStringList({"Cancel", "No", "Yes"}));
   EXPECT_EQ(Str(seen.defaultButton), "Yes");
 
-  seen = ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No, "Really?",
-                       "Are you sure?", [](QMessageBox* box) { Click(box, QMessageBox::Yes); }, &answer);
+  seen = ShowAndAnswer(
+      MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No, "Really?", "Are you sure?",
+      [](QMessageBox* box) { Click(box, QMessageBox::Yes); }, &answer);
   EXPECT_EQ(answer, MessageAnswer::Yes);
   EXPECT_EQ(seen.buttons, QStringList({"No", "Yes"}));
   EXPECT_EQ(Str(seen.defaultButton), "No");
 
   // Enter takes the default button.
-  ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Cancel, "Enter", "t",
-                [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, &answer);
+  ShowAndAnswer(
+      MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Cancel, "Enter", "t",
+      [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, &answer);
   EXPECT_EQ(answer, MessageAnswer::Cancel);
 
   // A failure message: OK only, no icon, the blanks of the text kept as they are and no
   // markup read into it.
-  seen = ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok,
-                       "            No printer or fax fonts", "Numbrella Calculator",
-                       [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
+  seen = ShowAndAnswer(
+      MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok,
+      "            No printer or fax fonts", "Numbrella Calculator",
+      [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
   EXPECT_EQ(answer, MessageAnswer::Ok);
   EXPECT_EQ(Str(seen.shownText), "            No printer or fax fonts");
   EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
   EXPECT_EQ(seen.buttons, QStringList({"OK"}));
-  seen = ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "<b>C:\\a&b.txt</b>", "Error",
-                       [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
+  seen = ShowAndAnswer(
+      MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "<b>C:\\a&b.txt</b>", "Error",
+      [](QMessageBox* box) { Click(box, QMessageBox::Ok); }, &answer);
   EXPECT_EQ(Str(seen.shownText), "<b>C:\\a&b.txt</b>");
   EXPECT_EQ(seen.shownFormat, Qt::PlainText) << "shown as written, not as markup";
 }
@@ -119,15 +125,18 @@ TEST(RealMessageBoxesTest, EscapeGivesNoOrCancel) {
   ModalWatchdog watchdog;
   MessageAnswer answer = MessageAnswer::Ok;
   auto escape = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); };
-  ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes, "q", "t", escape, &answer);
+  ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Yes, "q", "t", escape,
+                &answer);
   EXPECT_EQ(answer, MessageAnswer::No);
-  ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes, "q", "t", escape, &answer);
+  ShowAndAnswer(MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Yes, "q", "t",
+                escape, &answer);
   EXPECT_EQ(answer, MessageAnswer::Cancel);
-  ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "q", "t", escape, &answer);
+  ShowAndAnswer(MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok, "q", "t", escape,
+                &answer);
   EXPECT_EQ(answer, MessageAnswer::Ok);
   // A default button that the box does not have falls back to its first one.
-  SeenBox seen = ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Cancel, "q", "t",
-                               escape, &answer);
+  SeenBox seen = ShowAndAnswer(MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::Cancel,
+                               "q", "t", escape, &answer);
   EXPECT_EQ(Str(seen.defaultButton), "Yes");
   EXPECT_EQ(answer, MessageAnswer::No);
 }

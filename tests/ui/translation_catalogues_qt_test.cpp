@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogues in translations/: every text of the sources is in each of them, and
 // every one but English translates all of its texts.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,7 +10,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -73,8 +73,8 @@ std::vector<Message> ReadCatalogue(const QString& path) {
       messages.back().translation = TextOf(reader);
     }
   }
-  EXPECT_FALSE(reader.hasError())
-      << path.toStdString() << ": " << reader.errorString().toStdString();
+  EXPECT_FALSE(reader.hasError()) << path.toStdString() << ": "
+                                  << reader.errorString().toStdString();
   return messages;
 }
 
@@ -97,10 +97,11 @@ std::vector<Message> Extract(const QString& sources) {
   const QString catalogue = scratch.filePath(QStringLiteral("numbrella_de.ts"));
   QProcess lupdate;
   lupdate.setProcessChannelMode(QProcess::MergedChannels);
-  lupdate.start(QStringLiteral(NUMBRELLA_CMAKE_COMMAND),
-                {QStringLiteral("-DLUPDATE=" NUMBRELLA_LUPDATE),
-                 QStringLiteral("-DSOURCES=") + sources, QStringLiteral("-DCATALOGUES=") + catalogue,
-                 QStringLiteral("-P"), QStringLiteral(NUMBRELLA_LUPDATE_SCRIPT)});
+  lupdate.start(
+      QStringLiteral(NUMBRELLA_CMAKE_COMMAND),
+      {QStringLiteral("-DLUPDATE=" NUMBRELLA_LUPDATE), QStringLiteral("-DSOURCES=") + sources,
+       QStringLiteral("-DCATALOGUES=") + catalogue, QStringLiteral("-P"),
+       QStringLiteral(NUMBRELLA_LUPDATE_SCRIPT)});
   EXPECT_TRUE(lupdate.waitForFinished(120000));
   EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
   return ReadCatalogue(catalogue);
@@ -153,9 +154,10 @@ TEST(Catalogues, ANewTextIsMissingUntilTheCatalogueHasIt) {
   QTemporaryDir sources;
   QFile file(sources.filePath(QStringLiteral("new_text.cpp")));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("#include \"common/translation.h\"\n"
-             "const char* kNew = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Fresh text\");\n"
-             "const char* kOld = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Error\");\n");
+  file.write(
+      "#include \"common/translation.h\"\n"
+      "const char* kNew = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Fresh text\");\n"
+      "const char* kOld = NUMBRELLA_TRANSLATE(\"numbrella::WindowTexts\", \"Error\");\n");
   file.close();
   const std::vector<Message> extracted = Extract(sources.path());
   for (const QString& catalogue : Catalogues()) {

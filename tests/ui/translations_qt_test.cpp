@@ -7,12 +7,12 @@
 #include "reference/si_texts.h"
 #include "ui/text.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <initializer_list>
@@ -100,7 +100,7 @@ TEST_F(Translations, QtsOwnCatalogueIsInstalled) {
 TEST_F(Translations, EveryWindowTextIsGerman) {
   Use({{"LANGUAGE", "de"}});
   const std::string_view texts[] = {
-      kProgramTitle,         kDivideByZeroText,      kNegativeRootText,   kNegativeRootTitle,
+      kProgramTitle,          kDivideByZeroText,       kNegativeRootText,   kNegativeRootTitle,
       kArithmeticFailureText, kArithmeticFailureTitle, kNoPrinterFontsText, kUnknownFaceText,
       kOverwriteConstantText, kClearConstantsText,     kAreYouSureTitle,    kSaveQuestionText,
       kClearQuestionText,     kSaveQuestionTitle,      kNotTextReason,      kTooLargeReason,
@@ -114,9 +114,9 @@ TEST_F(Translations, EveryWindowTextIsGerman) {
   EXPECT_EQ(SaveFailureText("/home/anna/tag.txt", "Kein Platz"),
             "Das Protokoll kann nicht in \u201E/home/anna/tag.txt\u201C gespeichert werden.\n"
             "Kein Platz.\nDie Datei wurde nicht ver\u00E4ndert.");
-  EXPECT_EQ(SIInfoText().rfind(
-                std::string(33, ' ') + "Das Internationale Einheitensystem (SI)\r\n", 0),
-            0u);
+  EXPECT_EQ(
+      SIInfoText().rfind(std::string(33, ' ') + "Das Internationale Einheitensystem (SI)\r\n", 0),
+      0u);
   EXPECT_EQ(SIBaseUnitRowText(SIBaseUnits()[1]), "Kilogramm   kg       Masse");
 }
 

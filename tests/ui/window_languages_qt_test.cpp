@@ -7,6 +7,7 @@
 #include "ui/text.h"
 #include "ui/translations.h"
 
+#include <gmock/gmock.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <gmock/gmock.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -92,8 +92,8 @@ std::vector<std::string> Overflowing(QWidget* window) {
     const QRect room = label->contentsRect().marginsRemoved(
         QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
     if (label->wordWrap()) {
-      const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20),
-                                                Qt::TextWordWrap, text);
+      const QRect needed =
+          metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
       if (needed.width() > room.width() || needed.height() > room.height()) {
         report(label, text, needed.height(), room.height());
       }

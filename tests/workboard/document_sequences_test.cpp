@@ -35,8 +35,8 @@ TEST(WorkboardDocument, SaveToItsNameWritesTheTextAndOneLineBreakOnly) {
 
 TEST(WorkboardDocument, AnEntrySavedAndReopenedComesBackUnchanged) {
   Desk desk(Start::UntitledUnchanged);
-  const std::string entries = PlanArchive(1, {"12", "+", "30", "42"}).entry +
-                              PlanArchive(3, {"9", "SR", "", "3"}).entry;
+  const std::string entries =
+      PlanArchive(1, {"12", "+", "30", "42"}).entry + PlanArchive(3, {"9", "SR", "", "3"}).entry;
   desk.window.Edit(entries);
   desk.window.saves = {kNew};
   desk.document.Save();
@@ -139,11 +139,10 @@ TEST(WorkboardDocument, SpeaksTheUsersLanguage) {
   desk.document.Open();
   desk.document.ClearWorkboard();
   EXPECT_EQ(desk.window.Seen(),
-            (std::vector<std::string>{
-                "ask [Would you like to save this document?]", kOpenDialog,
-                "tell [Cannot open \"" + big +
-                    "\".]\n[It is larger than the workboard holds (64 MB).].",
-                "ask [Do you wish to save your current document?]"}));
+            (std::vector<std::string>{"ask [Would you like to save this document?]", kOpenDialog,
+                                      "tell [Cannot open \"" + big +
+                                          "\".]\n[It is larger than the workboard holds (64 MB).].",
+                                      "ask [Do you wish to save your current document?]"}));
   EXPECT_EQ(desk.window.title, UntitledWindowTitle());
   EXPECT_EQ(desk.window.title.rfind("[  Numbrella Calculator - Untitled]", 0), 0u);
 }

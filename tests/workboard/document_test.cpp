@@ -135,12 +135,24 @@ TEST(WorkboardDocument, EveryCommandInEveryState) {
 
     bool closes = false;
     switch (c.command) {
-      case New: desk.document.New(); break;
-      case Open: desk.document.Open(); break;
-      case Save: desk.document.Save(); break;
-      case SaveAs: desk.document.SaveAs(); break;
-      case Clear: desk.document.ClearWorkboard(); break;
-      case Close: closes = desk.document.QueryUnload(); break;
+      case New:
+        desk.document.New();
+        break;
+      case Open:
+        desk.document.Open();
+        break;
+      case Save:
+        desk.document.Save();
+        break;
+      case SaveAs:
+        desk.document.SaveAs();
+        break;
+      case Clear:
+        desk.document.ClearWorkboard();
+        break;
+      case Close:
+        closes = desk.document.QueryUnload();
+        break;
     }
 
     EXPECT_EQ(window.Seen(), c.seen);
@@ -150,8 +162,12 @@ TEST(WorkboardDocument, EveryCommandInEveryState) {
     EXPECT_EQ(desk.document.Changed(), c.changed);
     EXPECT_EQ(window.modified, c.changed) << "the window shows another state";
     switch (c.text) {
-      case Text::Kept: EXPECT_EQ(window.text, before); break;
-      case Text::Opened: EXPECT_EQ(window.text, kOtherText); break;
+      case Text::Kept:
+        EXPECT_EQ(window.text, before);
+        break;
+      case Text::Opened:
+        EXPECT_EQ(window.text, kOtherText);
+        break;
       case Text::Empty:
         EXPECT_EQ(window.text, "");
         EXPECT_EQ(window.dialogName, "") << "the dialog still offers the old name";
