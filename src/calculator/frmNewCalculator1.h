@@ -92,6 +92,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void PressKey(WorksheetKey key, bool down);
   void KeyTyped(WorksheetKey key, bool down);
   static std::optional<WorksheetKey> KeyOfTyped(const QKeyEvent& event);
+  bool RefuseTyped(const QKeyEvent& event);
   QPushButton*& KeyButton(WorksheetKey key);
   void OperandFocus(int index, bool in, Qt::FocusReason reason);
 
@@ -273,7 +274,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   ui::HeldButtons<WorksheetKey> heldKeys_{
       [this](WorksheetKey key, bool down) { PressKey(key, down); }};
   ui::TypedKeys<WorksheetKey> typedKeys_{
-      &KeyOfTyped, [this](WorksheetKey key, bool down) { KeyTyped(key, down); }};
+      &KeyOfTyped, [this](WorksheetKey key, bool down) { KeyTyped(key, down); },
+      [this](const QKeyEvent& event) { return RefuseTyped(event); }};
   ui::FocusWatch focusWatch_;
 };
 

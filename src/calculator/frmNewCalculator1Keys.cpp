@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -26,7 +27,18 @@ namespace {
 static_assert(keycode::kEscape == Qt::Key_Escape && keycode::kBackspace == Qt::Key_Backspace &&
               keycode::kReturn == Qt::Key_Return && keycode::kEnter == Qt::Key_Enter &&
               keycode::kF9 == Qt::Key_F9 && keycode::kComma == Qt::Key_Comma &&
-              keycode::kPeriod == Qt::Key_Period);
+              keycode::kPeriod == Qt::Key_Period &&
+              keycode::kDeadCircumflex == Qt::Key_Dead_Circumflex);
+
+// The key as the worksheet knows it; `text` is the event's text in UTF-8. The locale,
+// the desktop's unless the program was given another, says whether its users write
+// decimals with a comma.
+TypedKey Typed(const QKeyEvent& event, const std::string& text) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return {event.key(), text, modifiers.testFlag(Qt::KeypadModifier),
+          (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0,
+          QLocale().decimalPoint() == QStringLiteral(",")};
+}
 
 bool LeavesTheWindow(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
@@ -36,10 +48,14 @@ bool LeavesTheWindow(Qt::FocusReason reason) {
 
 std::optional<WorksheetKey> frmNewCalculator1::KeyOfTyped(const QKeyEvent& event) {
   const std::string text = ui::Utf8(event.text());
-  const Qt::KeyboardModifiers modifiers = event.modifiers();
-  return KeyFromKeyboard(
-      {event.key(), text, modifiers.testFlag(Qt::KeypadModifier),
-       (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0});
+  return KeyFromKeyboard(Typed(event, text));
+}
+
+bool frmNewCalculator1::RefuseTyped(const QKeyEvent& event) {
+  const std::string text = ui::Utf8(event.text());
+  if (!RefusedByWorksheet(Typed(event, text))) return false;
+  services_.beeper->Beep();
+  return true;
 }
 
 QPushButton*& frmNewCalculator1::KeyButton(WorksheetKey key) {

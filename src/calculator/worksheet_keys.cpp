@@ -14,7 +14,7 @@ struct CodeBinding {
 constexpr CodeBinding kCodeBindings[] = {
     {keycode::kReturn, WorksheetKey::Equals},       {keycode::kEnter, WorksheetKey::Equals},
     {keycode::kBackspace, WorksheetKey::Backspace}, {keycode::kEscape, WorksheetKey::ClearAll},
-    {keycode::kF9, WorksheetKey::PlusMinus},
+    {keycode::kF9, WorksheetKey::PlusMinus},        {keycode::kDeadCircumflex, WorksheetKey::Power},
 };
 
 struct CharacterBinding {
@@ -51,11 +51,16 @@ std::optional<WorksheetKey> KeyFromKeyboard(const TypedKey& typed) {
   }
   if (typed.text.size() != 1) return std::nullopt;
   const char c = typed.text.front();
+  if (c == ',' && typed.commaDecimals) return WorksheetKey::Decimal;
   if (c >= '0' && c <= '9') return KeypadKey(c - '0');
   for (const CharacterBinding& binding : kCharacterBindings) {
     if (binding.character == c) return binding.key;
   }
   return std::nullopt;
+}
+
+bool RefusedByWorksheet(const TypedKey& typed) {
+  return !typed.command && typed.text == "," && !KeyFromKeyboard(typed);
 }
 
 }  // namespace numbrella

@@ -127,21 +127,31 @@ inline constexpr int kBackspace = 0x01000003;
 inline constexpr int kReturn = 0x01000004;
 inline constexpr int kEnter = 0x01000005;
 inline constexpr int kF9 = 0x01000038;
+// A dead key, which types nothing until the next key: on German and French layouts
+// the circumflex is one.
+inline constexpr int kDeadCircumflex = 0x01001252;
 inline constexpr int kComma = 0x2c;
 inline constexpr int kPeriod = 0x2e;
 }  // namespace keycode
 
 // A key as the keyboard reports it: its code, the text it types (UTF-8), whether it is
-// on the numeric keypad, and whether Ctrl, Alt or Meta is held with it.
+// on the numeric keypad, whether Ctrl, Alt or Meta is held with it, and whether the
+// user's locale writes decimals with a comma.
 struct TypedKey {
   int code = 0;
   std::string_view text;
   bool keypad = false;
   bool command = false;
+  bool commaDecimals = false;
 };
 
 // The worksheet key a typed key presses, if any. Keys held with Ctrl, Alt or Meta are
 // the menus' and press none.
 std::optional<WorksheetKey> KeyFromKeyboard(const TypedKey& typed);
+
+// Whether a typed key that presses no worksheet key must still be answered, with a
+// beep: one that would change a number's meaning, were it dropped unheard. A comma is
+// a decimal sign to many, and 1,5 must never become 15.
+bool RefusedByWorksheet(const TypedKey& typed);
 
 }  // namespace numbrella

@@ -6,6 +6,7 @@
 // the keyboard. Keys are named by the window's own type for them.
 #include <QApplication>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QObject>
 #include <QPushButton>
@@ -140,14 +141,18 @@ class HeldButtons final : public QObject {
 // Keys of the keyboard that press the keypad's keys while the focus is on one of the
 // watched controls. The window system's own repeat of a held key is swallowed: the
 // keypad repeats by its own timer. A held key is let go when the focus leaves the
-// watched controls, since its release goes elsewhere then.
+// watched controls, since its release goes elsewhere then. A character an input method
+// composes presses its key once.
 template <typename Key>
 class TypedKeys final : public QObject {
  public:
   // The keypad's key a typed key presses, if any.
   using Map = std::function<std::optional<Key>(const QKeyEvent&)>;
   using Handler = std::function<void(Key key, bool down)>;
-  TypedKeys(Map map, Handler handler) : map_(std::move(map)), handler_(std::move(handler)) {
+  // Answers a typed key that presses none but must not pass unheard; false lets it pass.
+  using Refusal = std::function<bool(const QKeyEvent&)>;
+  TypedKeys(Map map, Handler handler, Refusal refuse)
+      : map_(std::move(map)), handler_(std::move(handler)), refuse_(std::move(refuse)) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
       if (!key_input::Holds(watched_, now)) LetGo();
     });
@@ -169,10 +174,29 @@ class TypedKeys final : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
+    // The watched controls take no composed text, so an input method composes none
+    // there: a dead key presses its own key at once, and the next key is a key of its
+    // own, not an accent on it. Qt's read-only fields would still take a composed
+    // text.
+    if (event->type() == QEvent::InputMethodQuery) {
+      auto* query = static_cast<QInputMethodQueryEvent*>(event);
+      if (query->queries() != Qt::ImEnabled) return false;
+      query->setValue(Qt::ImEnabled, false);
+      return true;
+    }
+    if (event->type() == QEvent::InputMethod) {
+      const QKeyEvent composed(QEvent::KeyPress, 0, Qt::NoModifier,
+                               static_cast<QInputMethodEvent*>(event)->commitString());
+      if (const std::optional<Key> key = map_(composed)) {
+        handler_(*key, true);
+        handler_(*key, false);
+      }
+      return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     auto* typed = static_cast<QKeyEvent*>(event);
     const std::optional<Key> key = map_(*typed);
-    if (!key) return false;
+    if (!key) return event->type() == QEvent::KeyPress && refuse_(*typed);
     if (typed->isAutoRepeat()) return true;
     if (event->type() == QEvent::KeyPress) {
       if (!key_input::Holds(held_, *key)) held_.push_back(*key);
@@ -187,6 +211,7 @@ class TypedKeys final : public QObject {
  private:
   Map map_;
   Handler handler_;
+  Refusal refuse_;
   std::vector<QWidget*> watched_;
   std::vector<Key> held_;
 };

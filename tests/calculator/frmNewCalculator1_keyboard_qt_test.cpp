@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTimer>
 
 namespace numbrella::testing {
@@ -132,6 +134,7 @@ const TypedAs kTypedKeys[] = {
     {Qt::Key_X, "x", Qt::NoModifier, "cmdOperatorX"},
     {Qt::Key_Slash, "/", Qt::NoModifier, "cmdOperatorDivide"},
     {Qt::Key_AsciiCircum, "^", Qt::NoModifier, "cmdPowers"},
+    {Qt::Key_Dead_Circumflex, "", Qt::NoModifier, "cmdPowers"},  // German and French
     {Qt::Key_At, "@", Qt::NoModifier, "cmdOperatorSR"},
     {Qt::Key_NumberSign, "#", Qt::NoModifier, "cmdCubeRoot"},
     {Qt::Key_R, "r", Qt::NoModifier, "cmdInverse"},
@@ -169,6 +172,32 @@ TEST_F(CalculatorKeyboard, TypedKeysDoWhatTheirOnScreenKeysDo) {
     }
     EXPECT_EQ(byKey, byClick) << typed.control << " by " << typed.text;
   }
+}
+
+// 1,5 is one and a half where the locale writes decimals with a comma; elsewhere the
+// comma beeps and changes nothing, and is never dropped unheard.
+TEST_F(CalculatorKeyboard, ACommaIsTheDecimalSignWhereTheLocaleSaysSo) {
+  const QLocale before;
+  for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+    QLocale::setDefault(locale);
+    Open();
+    QTest::keyClicks(Operand(0), "1,5");
+    const bool comma = locale.decimalPoint() == u',';
+    EXPECT_EQ(Operand1(), comma ? "1.5" : "15");
+    EXPECT_EQ(fakes.beeper.beeps, comma ? 0 : 1);
+    fakes.beeper.beeps = 0;
+  }
+  QLocale::setDefault(before);
+}
+
+// A ^ that an input method composes presses X^Y, once.
+TEST_F(CalculatorKeyboard, AComposedCircumflexPressesThePowerKey) {
+  Open();
+  Keys("2");
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("^"));
+  QApplication::sendEvent(Operand(0), &composed);
+  EXPECT_EQ(OperatorShown(), "X^Y");
 }
 
 TEST_F(CalculatorKeyboard, ACalculationFromTheKeyboardAlone) {

@@ -4,11 +4,13 @@
 # with a D-Bus session and the accessibility bus, read and driven by an AT-SPI client
 # (tests/ui/screen_reader_client.py) through that bus alone, on the office desktop of
 # scripts/office-desktop.sh, so that the calculator starts with its printer and fonts.
-#   screen_reader_test.sh PROGRAM CLIENT
+# With "self", the client starts the program itself, as often as it needs.
+#   screen_reader_test.sh PROGRAM CLIENT [self]
 set -euo pipefail
 program=$1
 client=$2
-for tool in /usr/sbin/cupsd lpadmin xdotool Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+starts=${3:-}
+for tool in /usr/sbin/cupsd lpadmin xdotool setxkbmap Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || { echo "missing $tool (see deps/debian-packages.txt)" >&2; exit 1; }
 done
 /usr/bin/python3 -c 'import pyatspi' || { echo "missing python3-pyatspi" >&2; exit 1; }
@@ -31,9 +33,16 @@ export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LANGU
 
 # The session, the accessibility bus, the program, the client.
 export NUMBRELLA_PROGRAM=$program NUMBRELLA_CLIENT=$client NUMBRELLA_WORK=$work
+export NUMBRELLA_CLIENT_STARTS=$starts
 dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$NUMBRELLA_WORK/bus.log" 2>&1 &
   bus=$!
+  if [[ -n $NUMBRELLA_CLIENT_STARTS ]]; then
+    status=0
+    /usr/bin/python3 "$NUMBRELLA_CLIENT" || status=$?
+    kill "$bus" 2>/dev/null || true
+    exit $status
+  fi
   "$NUMBRELLA_PROGRAM" >"$NUMBRELLA_WORK/program.log" 2>&1 &
   app=$!
   # There is no window manager to give the new window the focus, as a desktop would.
