@@ -5,11 +5,11 @@
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
+#include "support/window_driver.h"
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -80,7 +80,7 @@ inline QStringList Items(QComboBox* box) {
   return items;
 }
 
-class CalculatorWindowTest : public ::testing::Test {
+class CalculatorWindowTest : public ::testing::Test, public DrivenWindow<frmNewCalculator1> {
  protected:
   static void SetUpTestSuite() {
     ASSERT_TRUE(InstallStandInFonts(
@@ -113,12 +113,6 @@ class CalculatorWindowTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-  }
   QLineEdit* Operand(int index) const {
     return Find<QLineEdit>(QStringLiteral("txtOperand(%1)").arg(index));
   }
@@ -134,13 +128,6 @@ class CalculatorWindowTest : public ::testing::Test {
   }
   QString WorkboardText() const { return Workboard()->Text(); }
 
-  // Mouse down and up on a key, with the given mouse button.
-  void Press(QWidget* key, Qt::MouseButton button = Qt::LeftButton) {
-    ASSERT_NE(key, nullptr);
-    QTest::mousePress(key, button);
-    QTest::mouseRelease(key, button);
-  }
-  void Press(const QString& name) { Press(Find(name)); }
   // Keys by the characters that type them ("12+3=", "p" for Pi), with "~" for the sign
   // key (F9 on the keyboard) and "<" for the backspace key.
   void Keys(const QString& keys) {
@@ -156,25 +143,7 @@ class CalculatorWindowTest : public ::testing::Test {
     }
   }
   // A click into an operand field, as the user does to make it current.
-  void ClickInto(int index) { QTest::mouseClick(Operand(index), Qt::LeftButton); }
-
-  // Opens the list of a drop-down box and clicks the item with that text.
-  void Choose(QComboBox* box, const QString& text) {
-    ASSERT_NE(box, nullptr);
-    const int index = box->findText(text);
-    ASSERT_GE(index, 0) << text.toStdString();
-    // The list opens from the keyboard: a list opened by a mouse press ignores a
-    // release that follows within the double-click time.
-    box->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(box, Qt::Key_F4);
-    QAbstractItemView* list = box->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    const QModelIndex item = list->model()->index(index, box->modelColumn(), list->rootIndex());
-    list->scrollTo(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
-    QTRY_VERIFY(!list->window()->isVisible());
-    QApplication::processEvents();
-  }
+  void ClickInto(int index) { Click(Operand(index)); }
 
   // Right-clicks `control` and chooses the entry of the pop-up menu that comes up whose
   // caption, without its access key mark, starts with `caption`. Returns the entry's
@@ -220,7 +189,6 @@ class CalculatorWindowTest : public ::testing::Test {
 
   FakeServices fakes;
   std::unique_ptr<Application> application;
-  frmNewCalculator1* window = nullptr;  // the application's, once opened
 };
 
 // The window opened at the start of each test, with the keys held, the messages and the

@@ -5,7 +5,6 @@
 #include "calculator/calculator_window.h"
 #include "support/readable_text.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,7 +36,6 @@ class Documents : public CalculatorWindowTest {
   }
 
   QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-  void Choose(const char* entry) { Find<QAction>(entry)->trigger(); }
   QString Title() const { return window->windowTitle(); }
   QString TitleFor(const QString& path) const {
     return QStringLiteral("  Numbrella Calculator ") + path + QString(12, u' ') +

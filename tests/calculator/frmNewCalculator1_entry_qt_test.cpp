@@ -74,10 +74,10 @@ TEST_F(CalculatorEntry, HeldKeysStopWhenTheWindowLosesTheMouse) {
 }
 
 TEST_F(CalculatorEntry, KeysAnswerEveryMouseButton) {
-  Press(Find("Command1(3)"), Qt::RightButton);
-  Press(Find("Command1(2)"), Qt::MiddleButton);
+  Press("Command1(3)", Qt::RightButton);
+  Press("Command1(2)", Qt::MiddleButton);
   EXPECT_EQ(Operand1(), "32");
-  Press(Find("cmdBackspace"), Qt::RightButton);
+  Press("cmdBackspace", Qt::RightButton);
   EXPECT_EQ(Operand1(), "3");
 
   // Two quick clicks, as the window system delivers them: the second press reaches

@@ -9,6 +9,7 @@
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
+#include "support/window_driver.h"
 #include "ui/application.h"
 #include "ui/modal_helper.h"
 
@@ -29,13 +30,6 @@
 
 namespace numbrella::testing {
 namespace {
-
-void Press(QWidget* window, const char* name) {
-  auto* key = window->findChild<QWidget*>(QString::fromLatin1(name));
-  ASSERT_NE(key, nullptr) << name;
-  QTest::mousePress(key, Qt::LeftButton);
-  QTest::mouseRelease(key, Qt::LeftButton);
-}
 
 // In the dialog that comes up: the printer chosen by its name, or the dialog's print to
 // a PDF file with the file's name typed in; then Print.
@@ -86,7 +80,7 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   EXPECT_TRUE(messages.shown.empty()) << "the printer's fonts were found";
   for (const char* key : {"Command1(1)", "Command1(2)", "cmdOperatorPlus", "Command1(3)",
                           "Command1(0)", "cmdEqualSign"}) {
-    Press(window, key);
+    WindowDriver::Click(WindowDriver::Find(window, key));
   }
   const QStringList printed = {"12 + 30 = 42.00000", "Executed with the....",
                                "Numbrella Calculator", "Visit...www.numbrella.example"};

@@ -45,10 +45,7 @@ TEST_F(CalculatorWalkthrough, LineSpacingsOneAndThree) {
 
 TEST_F(CalculatorWalkthrough, ConversionCalculatorMenuOpensTheConverter) {
   Open();
-  auto* item = window->findChild<QAction*>("mnuConvCalc");
-  ASSERT_NE(item, nullptr);
-  item->trigger();
-  QApplication::processEvents();
+  Choose("mnuConvCalc");
   QWidget* converter = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->objectName() == "frmListBoxConverter" && top->isVisible()) converter = top;

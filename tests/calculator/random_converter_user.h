@@ -8,6 +8,7 @@
 #include "converter/frmListBoxConverter.h"
 #include "support/action_watchdog.h"
 #include "support/readable_text.h"
+#include "support/window_driver.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,7 +24,7 @@
 namespace numbrella::testing {
 
 // Mouse and keyboard for a random user, with its dice; each action says what it does.
-class UserHands {
+class UserHands : protected WindowDriver {
  public:
   // The open conversion calculator, or null.
   static frmListBoxConverter* Converter() {
@@ -42,8 +43,7 @@ class UserHands {
 
   // A menu entry chosen with the mouse from the window's menu bar, or by its key.
   void MenuEntry(QMainWindow* window, const char* name) {
-    auto* entry = window->findChild<QAction*>(QLatin1String(name));
-    if (entry == nullptr) return;
+    QAction* entry = Find<QAction>(window, name);
     Activate(window);
     if (!entry->shortcut().isEmpty() && dice_.Percent(50)) {
       Say(std::string("key ") + Str(entry->shortcut().toString()) + " for " + name);
@@ -131,10 +131,6 @@ class ConverterUser : public UserHands {
  protected:
   using UserHands::UserHands;
 
-  template <typename T = QWidget>
-  static T* Conv(const char* name) {
-    return Converter()->findChild<T*>(QLatin1String(name));
-  }
   static QListWidget* ShownList(char side) {
     for (QListWidget* list : Converter()->findChildren<QListWidget*>()) {
       if (!list->isHidden() && list->objectName().endsWith(QLatin1Char(side))) return list;
@@ -166,9 +162,7 @@ class ConverterUser : public UserHands {
     const int row = dice_.Below(list->count());
     Activate(Converter());
     Say("click unit " + std::to_string(row) + " in " + Str(list->objectName()));
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    ClickItem(list, row);
     if (dice_.Percent(30)) {
       static const Qt::Key kKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
                                       Qt::Key_PageDown};
@@ -180,7 +174,8 @@ class ConverterUser : public UserHands {
   }
 
   void ReverseDirection() {
-    QWidget* hand = Conv("Image1")->isHidden() ? Conv("Image2") : Conv("Image1");
+    QWidget* hand = Find(Converter(), "Image1");
+    if (hand->isHidden()) hand = Find(Converter(), "Image2");
     Say("click " + Str(hand->objectName()));
     Activate(Converter());
     ClickWhere(hand);
@@ -191,7 +186,7 @@ class ConverterUser : public UserHands {
         "25", "-3.5", "1e308", "1e999",  "abc",           "",     "1,5",  "&H1F",  "0", "7",
         ".",  "-",    "\b",    "12 000", "Zederu Dizira", "98.6", "1E-5", "\u00BD"};
     const char* field = dice_.Percent(90) ? "txtIn" : "txtOut";
-    auto* edit = Conv<QLineEdit>(field);
+    auto* edit = Find<QLineEdit>(Converter(), field);
     const QString text = dice_.Of(kTexts);
     // Appending now and then; a long text is replaced.
     const bool append = dice_.Percent(25) && edit->text().size() < 40;
@@ -208,7 +203,7 @@ class ConverterUser : public UserHands {
   }
 
   void DecimalPlaces() {
-    auto* box = Conv<QComboBox>("cmbDP");
+    auto* box = Find<QComboBox>(Converter(), "cmbDP");
     Activate(Converter());
     if (dice_.Percent(25)) {
       static const std::vector<QString> kTexts = {"20", "15", "x", "", "99", "-1"};
@@ -221,7 +216,7 @@ class ConverterUser : public UserHands {
     }
     const int index = dice_.Percent(10) ? 15 : dice_.Below(box->count());
     Say("choose item " + std::to_string(index) + " in cmbDP");
-    ChooseItem(box, index);
+    Choose(box, index);
     Settle();
     Activate(Converter());
   }
@@ -231,14 +226,14 @@ class ConverterUser : public UserHands {
       case 0:
         Say("click cmdSwap1");
         Activate(Converter());
-        ClickWhere(Conv("cmdSwap1"));
+        ClickWhere(Find(Converter(), "cmdSwap1"));
         return;
       case 1:
         return MenuEntry(Converter(), "mnuSwap");
       case 2:
         Say("click cmdCopy");
         Activate(Converter());
-        ClickWhere(Conv("cmdCopy"));
+        ClickWhere(Find(Converter(), "cmdCopy"));
         return;
       default:
         return MenuEntry(Converter(), "mnuSave");
@@ -250,22 +245,22 @@ class ConverterUser : public UserHands {
     switch (dice_.Below(3)) {
       case 0:
         Say("double click Label1");
-        QTest::mouseDClick(Conv("Label1"), Qt::LeftButton);
+        QTest::mouseDClick(Find(Converter(), "Label1"), Qt::LeftButton);
         return;
       case 1:
         if (dice_.Percent(50)) {
           // What the hidden credit asks for first.
           Say("choose 15 in cmbDP, type Zederu Dizira into txtIn, click Label2");
-          ChooseItem(Conv<QComboBox>("cmbDP"), 15);
+          Choose(Find<QComboBox>(Converter(), "cmbDP"), 15);
           Settle();
           Activate(Converter());
-          ClickWhere(Conv("txtIn"));
+          ClickWhere(Find(Converter(), "txtIn"));
           SelectAllByKeys(Converter());
           Type(Converter(), QStringLiteral("Zederu Dizira"));
         } else {
           Say("click Label2");
         }
-        ClickWhere(Conv("Label2"));
+        ClickWhere(Find(Converter(), "Label2"));
         return;
       default:
         Say("click the converter's background");

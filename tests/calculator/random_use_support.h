@@ -5,9 +5,7 @@
 // documents for the file dialogs to return.
 #include "ui/services.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -127,20 +125,6 @@ inline bool Covered(QWidget* control) {
 inline QWidget* KeyTarget(QWidget* window) {
   QWidget* focus = QApplication::focusWidget();
   return focus != nullptr && focus->window() == window ? focus : window;
-}
-
-// Opens a drop-down's list from the keyboard and clicks its item `index`. (A list
-// opened by a mouse press ignores a release that follows within the double-click
-// time, as the click on an item does here.)
-inline void ChooseItem(QComboBox* box, int index) {
-  box->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(box, Qt::Key_F4);
-  QAbstractItemView* list = box->view();
-  if (!QTest::qWaitForWindowExposed(list->window(), 2000)) return;
-  const QModelIndex item = list->model()->index(index, box->modelColumn(), list->rootIndex());
-  list->scrollTo(item);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
-  for (int i = 0; i < 200 && list->window()->isVisible(); ++i) QTest::qWait(5);
 }
 
 // ---- documents ------------------------------------------------------------------------

@@ -29,7 +29,7 @@ class WorkboardUser : public WorksheetUser {
   using WorksheetUser::WorksheetUser;
 
   void EditWorkboard() {
-    auto* board = Calc<ui::RichTextBox>(QStringLiteral("txtArchive1"));
+    auto* board = Find<ui::RichTextBox>(calculator_, QStringLiteral("txtArchive1"));
     if (!board->isVisible()) return Key();
     static const std::vector<QString> kTexts = {
         "note",   "\n",     "\b", "\x7f", "42 ", "\t",     "\u00E9t\u00E9",
@@ -71,7 +71,7 @@ class WorkboardUser : public WorksheetUser {
     static const char* const kEntries[] = {"mnuEditCut", "mnuEditCopy", "mnuEditPaste",
                                            "mnuEditPaste"};
     const char* name = kEntries[dice_.Below(4)];
-    auto* board = Calc<ui::RichTextBox>(QStringLiteral("txtArchive1"));
+    auto* board = Find<ui::RichTextBox>(calculator_, QStringLiteral("txtArchive1"));
     if (!dice_.Percent(30) || !board->isVisible()) return MenuEntry(calculator_, name);
     // The workboard's own pop-up menu, which is the Edit menu.
     Say(std::string("right click on the workboard, then ") + name);
@@ -83,7 +83,7 @@ class WorkboardUser : public WorksheetUser {
     QApplication::sendEvent(viewport, &request);
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (popup == nullptr) return;
-    QAction* entry = calculator_->findChild<QAction*>(QLatin1String(name));
+    QAction* entry = Find<QAction>(calculator_, name);
     if (entry->isEnabled()) {
       QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry).center());
     } else {
@@ -135,8 +135,8 @@ class WorkboardUser : public WorksheetUser {
         return ClickKey(QStringLiteral("Command5"));
       case 5:
       case 6: {
-        QWidget* box =
-            Calc(dice_.Percent(50) ? QStringLiteral("Check1") : QStringLiteral("Check2"));
+        QWidget* box = Find(
+            calculator_, dice_.Percent(50) ? QStringLiteral("Check1") : QStringLiteral("Check2"));
         Say("tick " + Str(box->objectName()));
         Activate(calculator_);
         PressWhere(box, QPoint(8, box->height() / 2), Qt::LeftButton, 0);

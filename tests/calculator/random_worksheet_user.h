@@ -65,10 +65,6 @@ class WorksheetUser : public ConverterUser {
     Settle();
   }
 
-  template <typename T = QWidget>
-  T* Calc(const QString& name) const {
-    return calculator_->findChild<T*>(name);
-  }
   void HoldKey(QWidget* key) {
     static const Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     const Qt::MouseButton button = dice_.Percent(85) ? Qt::LeftButton : kButtons[dice_.Below(3)];
@@ -80,8 +76,8 @@ class WorksheetUser : public ConverterUser {
     PressWhere(key, key->rect().center(), button, hold);
   }
 
-  void Keypad() { HoldKey(Calc(QStringLiteral("Command1(%1)").arg(dice_.Below(11)))); }
-  void Backspace() { HoldKey(Calc(QStringLiteral("cmdBackspace"))); }
+  void Keypad() { HoldKey(Find(calculator_, QStringLiteral("Command1(%1)").arg(dice_.Below(11)))); }
+  void Backspace() { HoldKey(Find(calculator_, QStringLiteral("cmdBackspace"))); }
 
   void Key() {
     static const std::vector<QString> kKeys = {
@@ -150,7 +146,7 @@ class WorksheetUser : public ConverterUser {
         "cmdOperatorPlus", "cmdOperatorSR", "cmdInverse",   "cmdEqualSign", "cmdClearAll"};
     const QString name = dice_.Of(kKeys);
     Say("screen reader presses " + Str(name));
-    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Calc(name));
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(Find(calculator_, name));
     if (key == nullptr || key->actionInterface() == nullptr) return;
     key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTest::qWait(120);  // the press shows the key down, then clicks it
@@ -165,15 +161,15 @@ class WorksheetUser : public ConverterUser {
   }
 
   void ClickKey(const QString& name) {
-    QWidget* key = Calc(name);
-    if (key == nullptr || key->isHidden()) return;
+    QWidget* key = Find(calculator_, name);
+    if (key->isHidden()) return;
     Say("click " + Str(name));
     Activate(calculator_);
     ClickWhere(key);
   }
 
   void ClickOperand() {
-    QWidget* field = Calc(QStringLiteral("txtOperand(%1)").arg(dice_.Below(2)));
+    QWidget* field = Find(calculator_, QStringLiteral("txtOperand(%1)").arg(dice_.Below(2)));
     Say("click into " + Str(field->objectName()));
     Activate(calculator_);
     PressWhere(field, QPoint(1 + dice_.Below(field->width() - 2), field->height() / 2),
@@ -182,7 +178,7 @@ class WorksheetUser : public ConverterUser {
 
   void ChooseInList() {
     const int number = 1 + dice_.Below(4);
-    auto* box = Calc<QComboBox>(QStringLiteral("Combo%1").arg(number));
+    auto* box = Find<QComboBox>(calculator_, QStringLiteral("Combo%1").arg(number));
     const int index = dice_.Below(box->count());
     Activate(calculator_);
     if (Covered(box)) {
@@ -199,7 +195,7 @@ class WorksheetUser : public ConverterUser {
     }
     Say("choose item " + std::to_string(index) + " (" + Str(box->itemText(index)) + ") in Combo" +
         std::to_string(number));
-    ChooseItem(box, index);
+    Choose(box, index);
     Settle();
     Activate(calculator_);
   }
@@ -208,7 +204,7 @@ class WorksheetUser : public ConverterUser {
     static const std::vector<QString> kTexts = {"0",    "7",   "12.5", "-3",  "1e999",
                                                 "abc",  "0.0", "&H1F", "2e3", "3.14159265",
                                                 "\b\b", "-",   "1,5",  " 4",  "\u00E9"};
-    QWidget* slot = Calc(QStringLiteral("txtPaste(%1)").arg(dice_.Below(5)));
+    QWidget* slot = Find(calculator_, QStringLiteral("txtPaste(%1)").arg(dice_.Below(5)));
     const QString text = dice_.Of(kTexts);
     const bool replace = dice_.Percent(70);
     Say("type " + Str(text) + (replace ? " over " : " after the text of ") +

@@ -5,11 +5,10 @@
 #include "converter/frmListBoxConverter.h"
 
 #include "support/fake_services.h"
+#include "support/window_driver.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -45,7 +44,7 @@ inline std::vector<QWidget*> OpenWindows(const char* name) {
   return found;
 }
 
-class ConverterWindow : public ::testing::Test {
+class ConverterWindow : public ::testing::Test, public DrivenWindow<frmListBoxConverter> {
  protected:
   void SetUp() override { Open(); }
 
@@ -57,58 +56,22 @@ class ConverterWindow : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
-  template <class T = QWidget>
-  T* Find(const char* name) const {
-    T* child = window->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
   QString TextOf(const char* name) const {
-    if (auto* field = window->findChild<QLineEdit*>(QLatin1String(name))) return field->text();
-    if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) return label->text();
-    ADD_FAILURE() << "no text control " << name;
-    return {};
+    if (auto* field = qobject_cast<QLineEdit*>(Find(name))) return field->text();
+    return Find<QLabel>(name)->text();
   }
-  QListWidget* List(const char* name) const { return Find<QListWidget>(name); }
 
   // The user's actions.
   void ClickItem(const char* list, int row) {
-    QListWidget* box = List(list);
-    ASSERT_TRUE(box->isVisible()) << list;
-    QListWidgetItem* item = box->item(row);
-    box->scrollToItem(item);
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(item).center());
+    WindowDriver::ClickItem(Find<QListWidget>(list), row);
   }
-  void Press(const char* button) {
-    QWidget* widget = Find(button);
-    QTest::mousePress(widget, Qt::LeftButton);
-    QTest::mouseRelease(widget, Qt::LeftButton);
-  }
-  // Replaces the input's text as a user does: select it all with the keyboard, type.
-  void Type(const QString& text) {
-    QLineEdit* in = Field("txtIn");
-    in->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(in, Qt::Key_End);
-    QTest::keyClick(in, Qt::Key_Home, Qt::ShiftModifier);
-    if (text.isEmpty()) {
-      QTest::keyClick(in, Qt::Key_Delete);
-    } else {
-      QTest::keyClicks(in, text);
-    }
-  }
+  // Replaces the input's text.
+  void Type(const QString& text) { TypeOver(Find("txtIn"), text); }
   void Key(const char* control, Qt::Key key) {
     QTest::keyClick(Find(control), key, Qt::ControlModifier);
   }
   void ChooseDecimals(const QString& item) {
-    QComboBox* combo = Find<QComboBox>("cmbDP");
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QModelIndex index = view->model()->index(combo->findText(item), 0);
-    ASSERT_TRUE(index.isValid()) << item.toStdString();
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QCoreApplication::processEvents();
+    Choose(Find<QComboBox>("cmbDP"), item);
     Reactivate();
   }
   // The offscreen platform does not hand the activation back to the window when a
@@ -117,7 +80,6 @@ class ConverterWindow : public ::testing::Test {
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
-  void Choose(const char* menuEntry) { Find<QAction>(menuEntry)->trigger(); }
 
   std::vector<QString> VisibleLists() const {
     std::vector<QString> names;
@@ -135,7 +97,6 @@ class ConverterWindow : public ::testing::Test {
 
   FakeServices fake;
   Application application{fake.services()};
-  frmListBoxConverter* window = nullptr;  // the application's
 };
 
 }  // namespace numbrella::testing

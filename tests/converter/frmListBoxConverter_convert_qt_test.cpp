@@ -25,13 +25,13 @@ TEST_F(ConverterWindow, OutputFollowsEveryKeystrokeAndReadsTheLeadingNumber) {
   Type("2");
   EXPECT_EQ(TextOf("txtIn"), "2");
   EXPECT_EQ(TextOf("txtOut"), "0.16666666666667");
-  QTest::keyClicks(Field("txtIn"), "4");
+  QTest::keyClicks(Find("txtIn"), "4");
   EXPECT_EQ(TextOf("txtOut"), "2.00000000000000");
-  QTest::keyClicks(Field("txtIn"), ",5");  // a comma ends the number
+  QTest::keyClicks(Find("txtIn"), ",5");  // a comma ends the number
   EXPECT_EQ(TextOf("txtOut"), "2.00000000000000");
-  QTest::keyClick(Field("txtIn"), Qt::Key_Backspace);
-  QTest::keyClick(Field("txtIn"), Qt::Key_Backspace);
-  QTest::keyClick(Field("txtIn"), Qt::Key_Backspace);
+  QTest::keyClick(Find("txtIn"), Qt::Key_Backspace);
+  QTest::keyClick(Find("txtIn"), Qt::Key_Backspace);
+  QTest::keyClick(Find("txtIn"), Qt::Key_Backspace);
   EXPECT_EQ(TextOf("txtOut"), "0.16666666666667");
   Type("abc");
   EXPECT_EQ(TextOf("txtOut"), "0.00000000000000");
@@ -45,7 +45,7 @@ TEST_F(ConverterWindow, OutputFollowsEveryKeystrokeAndReadsTheLeadingNumber) {
   Type("1e30");
   const QString last = TextOf("txtOut");
   EXPECT_EQ(last, "1" + QString(42, '0') + ".00000000000000");
-  QTest::keyClicks(Field("txtIn"), "0");
+  QTest::keyClicks(Find("txtIn"), "0");
   EXPECT_EQ(TextOf("txtIn"), "1e300");
   EXPECT_EQ(TextOf("txtOut"), last);
   ExpectCaptions("Sq Kilometers", "Sq Millimeters", "Convert:", "Into:");
@@ -53,9 +53,9 @@ TEST_F(ConverterWindow, OutputFollowsEveryKeystrokeAndReadsTheLeadingNumber) {
 
 TEST_F(ConverterWindow, InputHoldsTextsOfAnyLength) {
   QGuiApplication::clipboard()->setText("2" + QString(40000, u' '));
-  Field("txtIn")->selectAll();
-  QTest::keyClick(Field("txtIn"), Qt::Key_Insert, Qt::ShiftModifier);  // Ctrl+V is a menu key here
-  QTest::keyClicks(Field("txtIn"), "5");
+  Find<QLineEdit>("txtIn")->selectAll();
+  QTest::keyClick(Find("txtIn"), Qt::Key_Insert, Qt::ShiftModifier);  // Ctrl+V is a menu key here
+  QTest::keyClicks(Find("txtIn"), "5");
   EXPECT_EQ(TextOf("txtIn").size(), 40002);
   EXPECT_EQ(TextOf("txtOut"), "25.00000000000000") << "blanks inside the number are skipped";
 }
@@ -138,8 +138,8 @@ TEST_F(ConverterWindow, CategoryCommandResetsTheUnitsAndKeepsInputPlacesAndDirec
   EXPECT_EQ(TextOf("txtOut"), "0.4");  // Pints into Gallons
   // The category already shown starts again at its first units.
   Key("lstVolume1", Qt::Key_V);
-  EXPECT_EQ(List("lstVolume1")->currentRow(), 0);
-  EXPECT_EQ(List("lstVolume2")->currentRow(), 0);
+  EXPECT_EQ(Find<QListWidget>("lstVolume1")->currentRow(), 0);
+  EXPECT_EQ(Find<QListWidget>("lstVolume2")->currentRow(), 0);
   EXPECT_EQ(TextOf("txtIn"), "3");
   EXPECT_EQ(TextOf("txtOut"), "3.0");
   EXPECT_TRUE(Find("Image2")->isVisible());
@@ -155,7 +155,7 @@ TEST_F(ConverterWindow, ListsKeepTheirUnitAndLongUnitNamesShowWhole) {
   ClickItem("lstTorque1", 2);
   ClickItem("lstTorque2", 3);
   // Ctrl+click on the chosen unit leaves it chosen and shown as chosen.
-  QListWidget* left = List("lstTorque1");
+  QListWidget* left = Find<QListWidget>("lstTorque1");
   QTest::mouseClick(left->viewport(), Qt::LeftButton, Qt::ControlModifier,
                     left->visualItemRect(left->item(2)).center());
   EXPECT_EQ(left->currentRow(), 2);
@@ -182,8 +182,8 @@ TEST_F(ConverterWindow, TheHandsReverseTheDirectionAndTwoClicksRestoreIt) {
   EXPECT_TRUE(Find("Image2")->isVisible());
   ExpectCaptions("Feet", "Inches", "Into:", "Convert:");
   EXPECT_EQ(TextOf("txtOut"), "12.00000000000000");
-  EXPECT_EQ(List("lstDistance1")->currentRow(), 0);
-  EXPECT_EQ(List("lstDistance2")->currentRow(), 1);
+  EXPECT_EQ(Find<QListWidget>("lstDistance1")->currentRow(), 0);
+  EXPECT_EQ(Find<QListWidget>("lstDistance2")->currentRow(), 1);
   // In reverse a click on the right list picks the input unit.
   ClickItem("lstDistance2", 2);
   EXPECT_EQ(TextOf("Label1"), "Yards");
@@ -200,28 +200,28 @@ TEST_F(ConverterWindow, SwapTwiceReturnsToTheFirstUnits) {
   ASSERT_EQ(TextOf("txtOut"), "144.00000000000000");
   Press("cmdSwap1");
   EXPECT_EQ(TextOf("txtIn"), "144");
-  EXPECT_EQ(List("lstArea1")->currentItem()->text(), "Sq Inches");
-  EXPECT_EQ(List("lstArea2")->currentItem()->text(), "Sq Feet");
+  EXPECT_EQ(Find<QListWidget>("lstArea1")->currentItem()->text(), "Sq Inches");
+  EXPECT_EQ(Find<QListWidget>("lstArea2")->currentItem()->text(), "Sq Feet");
   ExpectCaptions("Sq Inches", "Sq Feet", "Convert:", "Into:");
   EXPECT_EQ(TextOf("txtOut"), "1.00000000000000");
   Key("txtIn", Qt::Key_U);
   EXPECT_EQ(TextOf("txtIn"), "1");
-  EXPECT_EQ(List("lstArea1")->currentItem()->text(), "Sq Feet");
-  EXPECT_EQ(List("lstArea2")->currentItem()->text(), "Sq Inches");
+  EXPECT_EQ(Find<QListWidget>("lstArea1")->currentItem()->text(), "Sq Feet");
+  EXPECT_EQ(Find<QListWidget>("lstArea2")->currentItem()->text(), "Sq Inches");
   EXPECT_EQ(TextOf("txtOut"), "144.00000000000000");
 }
 
 TEST_F(ConverterWindow, SwapLeavesEverythingWhenTheOutputIsNoNumber) {
   ClickItem("lstArea1", 1);
-  QLineEdit* out = Field("txtOut");
+  QLineEdit* out = Find<QLineEdit>("txtOut");
   out->setFocus(Qt::TabFocusReason);
   QTest::keyClicks(out, "lots");
   ASSERT_EQ(out->text(), "lots");
   Press("cmdSwap1");
   EXPECT_EQ(TextOf("txtIn"), "1");
   EXPECT_EQ(out->text(), "lots");
-  EXPECT_EQ(List("lstArea1")->currentRow(), 1);
-  EXPECT_EQ(List("lstArea2")->currentRow(), 0);
+  EXPECT_EQ(Find<QListWidget>("lstArea1")->currentRow(), 1);
+  EXPECT_EQ(Find<QListWidget>("lstArea2")->currentRow(), 0);
   EXPECT_TRUE(window->isVisible());
   // Copy of such an output puts 0.
   Press("cmdCopy");

@@ -30,22 +30,22 @@ TEST_F(ConverterWindow, OpensWithTheDefaultsAndTheFocusInTheInput) {
   EXPECT_EQ(title->text(), "Area");
   EXPECT_EQ(title->toolTip(), "The measure of a bounded region on a plane");
   EXPECT_EQ(VisibleLists(), (std::vector<QString>{"lstArea1", "lstArea2"}));
-  EXPECT_EQ(List("lstArea1")->currentItem()->text(), "Sq Inches");
-  EXPECT_EQ(List("lstArea2")->currentItem()->text(), "Sq Inches");
+  EXPECT_EQ(Find<QListWidget>("lstArea1")->currentItem()->text(), "Sq Inches");
+  EXPECT_EQ(Find<QListWidget>("lstArea2")->currentItem()->text(), "Sq Inches");
   ExpectCaptions("Sq Inches", "Sq Inches", "Convert:", "Into:");
-  EXPECT_EQ(Field("txtOut")->text(), "1.00000000000000");
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->text(), "1.00000000000000");
   EXPECT_EQ(Find<QComboBox>("cmbDP")->currentText(), "14");
   EXPECT_TRUE(Find("Image1")->isVisible());
   EXPECT_FALSE(Find("Image2")->isVisible());
 
-  QLineEdit* in = Field("txtIn");
+  QLineEdit* in = Find<QLineEdit>("txtIn");
   EXPECT_EQ(in->text(), "1");
   EXPECT_TRUE(in->hasFocus());
   EXPECT_EQ(in->selectedText(), "1");
   // Typing replaces the selected "1".
   QTest::keyClicks(in, "25");
   EXPECT_EQ(in->text(), "25");
-  EXPECT_EQ(Field("txtOut")->text(), "25.00000000000000");
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->text(), "25.00000000000000");
 }
 
 TEST_F(ConverterWindow, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndFonts) {
@@ -106,7 +106,7 @@ TEST_F(ConverterWindow, ControlsSitWhereTheLayoutPutsThemWithTheirTextsAndFonts)
     EXPECT_DOUBLE_EQ(Find(f.name)->font().pointSizeF(), f.points) << f.name;
     EXPECT_EQ(Find(f.name)->font().bold(), f.bold) << f.name;
   }
-  EXPECT_EQ(Field("txtOut")->palette().color(QPalette::Base), QColor(255, 192, 192));
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->palette().color(QPalette::Base), QColor(255, 192, 192));
   EXPECT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(32, 32));
   EXPECT_EQ(Find<QLabel>("Image2")->pixmap().size(), QSize(32, 32));
   EXPECT_NE(Find<QLabel>("Image1")->pixmap().toImage(), Find<QLabel>("Image2")->pixmap().toImage());
@@ -179,7 +179,7 @@ TEST_F(ConverterWindow, MenusHoldTheirEntriesInOrderWithTheirKeys) {
 }
 
 TEST_F(ConverterWindow, MenuKeysWinOverTheEditKeysOfTheFields) {
-  QLineEdit* in = Field("txtIn");
+  QLineEdit* in = Find<QLineEdit>("txtIn");
   Type("123");
   in->selectAll();
   fake.clipboard.text = "untouched";
@@ -211,7 +211,7 @@ TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus
       if (qobject_cast<QMenu*>(menu) && menu->isVisible()) menu->close();  // edit menus
     }
   }
-  QListWidget* list = List("lstArea1");
+  QListWidget* list = Find<QListWidget>("lstArea1");
   QTest::mouseClick(list->viewport(), Qt::RightButton, {},
                     list->visualItemRect(list->item(0)).center());
   EXPECT_FALSE(popup->isVisible());
@@ -221,7 +221,7 @@ TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus
   EXPECT_TRUE(popup->isVisible());
   popup->hide();
 
-  QLineEdit* in = Field("txtIn");
+  QLineEdit* in = Find<QLineEdit>("txtIn");
   in->setFocus(Qt::TabFocusReason);
   ASSERT_TRUE(in->hasSelectedText());
   QTest::mouseClick(window->centralWidget(), Qt::LeftButton, {}, QPoint(10, 10));
@@ -230,9 +230,9 @@ TEST_F(ConverterWindow, PopupOpensOnTheBackgroundOnlyAndAClickThereTakesTheFocus
   EXPECT_TRUE(Find("Text1")->hasFocus());
   EXPECT_EQ(in->text(), "1");
   // Entering a field by mouse selects its whole text.
-  QTest::mouseClick(Field("txtOut"), Qt::LeftButton);
+  QTest::mouseClick(Find("txtOut"), Qt::LeftButton);
   QCoreApplication::processEvents();
-  EXPECT_EQ(Field("txtOut")->selectedText(), "1.00000000000000");
+  EXPECT_EQ(Find<QLineEdit>("txtOut")->selectedText(), "1.00000000000000");
 }
 
 TEST_F(ConverterWindow, ShowingAgainBringsTheOneWindowAndClosingDiscardsItsState) {

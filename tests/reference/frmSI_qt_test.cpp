@@ -4,6 +4,7 @@
 #include "reference/frmSIPrefixes1.h"
 #include "reference/si_texts.h"
 #include "support/fake_services.h"
+#include "support/window_driver.h"
 #include "ui/RichTextBox.h"
 #include "ui/application.h"
 
@@ -43,9 +44,7 @@ QWidget* OnlyWindow(const char* name) {
 void Settle() { QApplication::processEvents(); }
 
 QString Label(QWidget* window, const QString& name) {
-  auto* label = window->findChild<QLabel*>(name);
-  EXPECT_NE(label, nullptr) << name.toStdString();
-  return label ? label->text() : QString();
+  return testing::WindowDriver::Find<QLabel>(window, name)->text();
 }
 
 QString Utf8(const std::string& text) {

@@ -143,11 +143,7 @@ TEST_F(ScreenReader, ConverterUnitListsAreNamedAfterTheirCaptionAndCategory) {
   QWidget* converter = OpenConverter();
   ASSERT_NE(converter, nullptr);
   EXPECT_EQ(Unnamed(converter), std::vector<std::string>{});
-  auto control = [converter](const char* name) {
-    QWidget* found = converter->findChild<QWidget*>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  };
+  auto control = [converter](const char* name) { return Find(converter, name); };
   EXPECT_EQ(SpokenName(control("txtIn")), "Input");
   EXPECT_EQ(Description(control("txtIn")), "Input your data here");
   EXPECT_EQ(SpokenName(control("txtOut")), "Output");

@@ -2,10 +2,10 @@
 // The program as one object: each run with its own services, and its end with every
 // window open and a key held down.
 #include "support/fake_services.h"
+#include "support/window_driver.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
-#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -13,12 +13,6 @@
 
 namespace numbrella::testing {
 namespace {
-
-void Trigger(QWidget* window, const char* entry) {
-  auto* action = window->findChild<QAction*>(QLatin1String(entry));
-  ASSERT_NE(action, nullptr) << entry;
-  action->trigger();
-}
 
 int WindowsNamed(const char* name) {
   int count = 0;
@@ -33,9 +27,9 @@ TEST(Application, EachRunWorksWithItsOwnServices) {
     FakeServices fakes;
     Application application(fakes.services());
     application.Calculator().show();
-    Trigger(&application.Calculator(), "mnuConvCalc");
+    WindowDriver::Trigger(&application.Calculator(), "mnuConvCalc");
     ASSERT_NE(application.Converter(), nullptr);
-    Trigger(application.Converter(), "mnuSave");
+    WindowDriver::Trigger(application.Converter(), "mnuSave");
     EXPECT_EQ(fakes.clipboard.text, QStringLiteral("1")) << "run " << run;
   }
 }
@@ -46,9 +40,9 @@ TEST(Application, EndsWithItsWindowsOpenAndAKeyHeld) {
   frmNewCalculator1& calculator = application->Calculator();
   calculator.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&calculator));
-  Trigger(&calculator, "mnuConvCalc");
+  WindowDriver::Trigger(&calculator, "mnuConvCalc");
   for (const char* entry : {"mnuShowInfo", "mnuSIBaseUnits", "mnuPrefixes"}) {
-    Trigger(application->Converter(), entry);
+    WindowDriver::Trigger(application->Converter(), entry);
   }
   // The 8 held on the keyboard, then the 7 held with the mouse: both repeat.
   QWidget* operand = calculator.findChild<QWidget*>(QStringLiteral("txtOperand(0)"));

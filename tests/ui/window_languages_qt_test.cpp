@@ -164,13 +164,6 @@ QWidget* OpenWindow(const char* name) {
   return nullptr;
 }
 
-void Trigger(QWidget* window, const char* action) {
-  auto* found = window->findChild<QAction*>(QLatin1String(action));
-  ASSERT_NE(found, nullptr) << action;
-  found->trigger();
-  QApplication::processEvents();
-}
-
 // The languages the program has a catalogue for, English among them: "de", "en"...
 QStringList Languages() {
   QStringList languages;
@@ -222,16 +215,13 @@ class WindowLanguages : public CalculatorWindowTest {
     for (const char* name : {"frmInfo1", "frmSIBaseUnits1", "frmSIPrefixes1"}) {
       check(OpenWindow(name));
     }
-    auto* forward = converter->findChild<QLabel*>(QStringLiteral("Image1"));
     for (bool reversed : {false, true}) {
-      if (reversed) QTest::mouseClick(forward, Qt::LeftButton);
+      if (reversed) Click(Find(converter, QStringLiteral("Image1")));
       for (const UnitCategory& category : Categories()) {
         Trigger(converter, std::string(category.menuName).c_str());
-        auto* list = converter->findChild<QListWidget*>(ui::Q(category.leftList));
+        auto* list = Find<QListWidget>(converter, ui::Q(category.leftList));
         for (int row = 0; row < list->count(); ++row) {
-          list->scrollToItem(list->item(row));
-          QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                            list->visualItemRect(list->item(row)).center());
+          ClickItem(list, row);
           check(converter);
         }
       }
