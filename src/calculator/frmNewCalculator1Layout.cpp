@@ -5,6 +5,7 @@
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
 #include "ui/layout.h"
+#include "ui/readable_colours.h"
 #include "ui/text.h"
 
 #include <QCheckBox>
@@ -62,14 +63,15 @@ QFont KeyFont() {
 }
 
 // The pictures of the expand and collapse buttons: a small arrow up or down, drawn
-// rather than loaded, so that the window starts without decoding images.
-QIcon ArrowPicture(bool up) {
+// rather than loaded, so that the window starts without decoding images. Dark green
+// on a light button, light green on a dark one.
+QIcon ArrowPicture(bool up, const QColor& button) {
   QPixmap picture(16, 16);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 96, 0));
+  painter.setBrush(ui::ReadableOn(button) == Qt::black ? QColor(0, 96, 0) : QColor(144, 238, 144));
   const QPointF tip(8, up ? 2 : 14);
   const double base = up ? 13 : 3;
   const QPointF arrow[3] = {tip, QPointF(2, base), QPointF(14, base)};
@@ -296,8 +298,8 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   design.setBold(true);
   txtArchive1->setFont(design);
   connect(txtArchive1, &ui::RichTextBox::Change, this, [this] { txtArchive1_Change(); });
-  Command2->setIcon(ArrowPicture(true));
-  Command3->setIcon(ArrowPicture(false));
+  Command2->setIcon(ArrowPicture(true, Command2->palette().color(QPalette::Button)));
+  Command3->setIcon(ArrowPicture(false, Command3->palette().color(QPalette::Button)));
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });

@@ -7,6 +7,7 @@
 #include "ui/layout.h"
 #include "ui/menu_keys.h"
 #include "ui/menus.h"
+#include "ui/readable_colours.h"
 #include "ui/text.h"
 #include "ui/translations.h"
 #include "ui/window_font.h"
@@ -156,9 +157,7 @@ void frmListBoxConverter::BuildControls() {
   Label2->setWordWrap(true);
   Image1->setPixmap(HandPicture(true));
   Image2->setPixmap(HandPicture(false));
-  QPalette outPalette = txtOut->palette();
-  outPalette.setColor(QPalette::Base, QColor(255, 192, 192));
-  txtOut->setPalette(outPalette);
+  ui::FixBackground(txtOut, QColor(255, 192, 192));
 
   cmbDP->setEditable(true);
   cmbDP->setInsertPolicy(QComboBox::NoInsert);
@@ -195,6 +194,12 @@ void frmListBoxConverter::BuildLists() {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setGeometry(layout.Pixels(place));
     list->setFont(font);
+    // Some styles (Adwaita) grey the units out while another control has the focus,
+    // too faintly to read; the units stay as readable as the window's other texts.
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Inactive, QPalette::Text,
+                     colours.color(QPalette::Active, QPalette::Text));
+    list->setPalette(colours);
     for (const Unit& unit : category.units) {
       auto* item = new QListWidgetItem(ui::Translated(kUnitCatalogueContext, unit.text), list);
       item->setData(Qt::UserRole, static_cast<int>(unit.code));

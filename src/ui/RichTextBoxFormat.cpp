@@ -4,6 +4,7 @@
 #include "ui/RichTextBoxLines.h"
 
 #include "ui/color_number.h"
+#include "ui/readable_colours.h"
 #include "ui/text.h"
 #include "workboard/face_list.h"
 
@@ -105,11 +106,7 @@ bool RichTextBox::SetSelectionFontName(const QString& face) {
   return true;
 }
 
-void RichTextBox::SetBackColor(quint32 bgr) {
-  QPalette colours = palette();
-  colours.setColor(QPalette::Base, ColorFromNumber(bgr));
-  setPalette(colours);
-}
+void RichTextBox::SetBackColor(quint32 bgr) { FixBackground(this, ColorFromNumber(bgr)); }
 
 quint32 RichTextBox::BackColor() const { return NumberFromColor(palette().color(QPalette::Base)); }
 
