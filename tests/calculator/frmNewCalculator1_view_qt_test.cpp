@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's Edit menu, the workboard expanded, collapsed, hidden and
-// shown again, and its background colour, driven through the window's menus and keys.
+// shown again, and its background colour, driven through the window's menus and keys;
+// the display strip at fractional scales.
 #include "calculator/documents_window.h"
 
 #include <QClipboard>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -114,6 +116,26 @@ TEST_F(Documents, BackgroundColourFromTheDialog) {
   EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56)) << "Cancel";
   ASSERT_EQ(fakes.dialogs.colourInitials.size(), 2u);
   EXPECT_EQ(fakes.dialogs.colourInitials[1], QColor(0x12, 0x34, 0x56)) << "the last chosen";
+}
+
+TEST_F(Documents, TheDisplayStripHasNoStrayLineAtFractionalScales) {
+  for (const char* name : {"txtOperand(0)", "lblOperator", "lblAnswer", "txtPaste(0)"}) {
+    QWidget* display = Find(name);
+    for (const double scale : {1.25, 1.5}) {
+      QImage image(display->size() * scale, QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale);
+      display->render(&image);
+      // Empty, a display is black with at most a white focus mark: nothing green.
+      int green = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QColor c = image.pixelColor(x, y);
+          green += c.green() > c.red() + 64;
+        }
+      }
+      EXPECT_EQ(green, 0) << name << " at " << scale;
+    }
+  }
 }
 
 }  // namespace
