@@ -13,6 +13,7 @@
 // chain, the focus mark).
 #include "calculator/worksheet.h"
 #include "calculator/worksheet_keys.h"
+#include "ui/fitting_label.h"
 #include "ui/key_input.h"
 #include "ui/services.h"
 #include "workboard/document.h"
@@ -205,7 +206,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   std::array<QLineEdit*, 2> txtOperand{};   // the two operands, on the display strip
   QLabel* lblOperator = nullptr;            // the chosen operator, on the display strip
   QLabel* Label4 = nullptr;                 // caption "Answer"
-  QLabel* lblAnswer = nullptr;              // the answer, on the display strip
+  ui::FittingLabel* lblAnswer = nullptr;    // the answer, on the display strip
   std::array<QPushButton*, 11> Command1{};  // keypad: the digit keys by digit, then Pi
   QPushButton* cmdDecimal = nullptr;        // decimal point
   QPushButton* cmdEqualSign = nullptr;      // evaluates

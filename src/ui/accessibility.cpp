@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessibility.h"
 
+#include <qdrawutil.h>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -140,10 +141,11 @@ class FocusFrame final : public QObject {
       control->update();
     } else if (event->type() == QEvent::Paint) {
       static_cast<QObject*>(control)->event(event);  // the control draws itself first
+      // Drawn as Qt draws a plain frame, on the very device pixels of the frame that
+      // MarkFocus gives a QFrame, in its text colour. A clip region rounds otherwise at a
+      // fractional scale and leaves a line of that colour showing.
       QPainter painter(control);
-      const QRect all = control->rect();
-      painter.setClipRegion(QRegion(all) - QRegion(all.adjusted(width_, width_, -width_, -width_)));
-      painter.fillRect(all, control->hasFocus() ? focused_ : rest_);
+      qDrawPlainRect(&painter, control->rect(), control->hasFocus() ? focused_ : rest_, width_);
       return true;
     }
     return false;

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's Edit menu, the workboard expanded, collapsed, hidden and
-// shown again, and its background colour, driven through the window's menus and keys.
+// shown again, and its background colour, driven through the window's menus and keys;
+// how the display strip draws a long answer, and at fractional scales.
 #include "calculator/documents_window.h"
+#include "ui/fitting_label.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -114,6 +121,66 @@ TEST_F(Documents, BackgroundColourFromTheDialog) {
   EXPECT_EQ(Workboard()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56)) << "Cancel";
   ASSERT_EQ(fakes.dialogs.colourInitials.size(), 2u);
   EXPECT_EQ(fakes.dialogs.colourInitials[1], QColor(0x12, 0x34, 0x56)) << "the last chosen";
+}
+
+TEST_F(Documents, TheAnswerShrinksToShowWholeAndOtherwiseEndsInAnEllipsis) {
+  auto* answer = dynamic_cast<ui::FittingLabel*>(Find("lblAnswer"));
+  ASSERT_NE(answer, nullptr);
+  auto fits = [answer](const ui::FittingLabel::Drawn& drawn) {
+    return QFontMetricsF(drawn.font, answer).horizontalAdvance(drawn.text) <= drawn.room.width();
+  };
+  Keys("1/7=");
+  EXPECT_EQ(answer->Fitted().font.pointSizeF(), 18) << "a short answer as ever";
+
+  CalculatorWindowTest::Choose(Combo(4), "40");
+  ui::FittingLabel::Drawn drawn = answer->Fitted();
+  EXPECT_EQ(Str(drawn.text), "0.1428571428571430000000000000000000000000");
+  EXPECT_LT(drawn.font.pointSizeF(), 18);
+  EXPECT_TRUE(fits(drawn));
+  answer->resize(answer->width() * 2, answer->height());
+  EXPECT_EQ(answer->Fitted().font.pointSizeF(), 18) << "given the room, it grows back";
+
+  // 1E+300 / 7: 300 digits before the point, 40 after.
+  Press("cmdClearAll");
+  ClickInto(0);
+  Find<QLineEdit>("txtPaste(0)")->setText("1E+300");
+  Press("cmdPasteA(0)");
+  Keys("/7=");
+  const QString whole = AnswerShown();
+  ASSERT_EQ(whole.size(), 341);
+  drawn = answer->Fitted();
+  EXPECT_EQ(drawn.font.pointSizeF(), ui::FittingLabel::kLeastPointSize);
+  EXPECT_TRUE(drawn.text.endsWith(QChar(0x2026)) && whole.startsWith(drawn.text.chopped(1)));
+  EXPECT_TRUE(fits(drawn));
+  // Whatever is drawn, the tooltip, a screen reader and Copy give the whole answer.
+  const QPoint middle = answer->rect().center();
+  QHelpEvent tip(QEvent::ToolTip, middle, answer->mapToGlobal(middle));
+  QApplication::sendEvent(answer, &tip);
+  EXPECT_EQ(Str(QToolTip::text().remove(u'\n')), Str(whole));
+  EXPECT_EQ(Str(QAccessible::queryAccessibleInterface(answer)->text(QAccessible::Name)),
+            Str(whole));
+  Press("cmdCopy");
+  EXPECT_EQ(Str(fakes.clipboard.text), Str(whole));
+}
+
+TEST_F(Documents, TheDisplayStripHasNoStrayLineAtFractionalScales) {
+  for (const char* name : {"txtOperand(0)", "lblOperator", "lblAnswer", "txtPaste(0)"}) {
+    QWidget* display = Find(name);
+    for (const double scale : {1.25, 1.5}) {
+      QImage image(display->size() * scale, QImage::Format_RGB32);
+      image.setDevicePixelRatio(scale);
+      display->render(&image);
+      // Empty, a display is black with at most a white focus mark: nothing green.
+      int green = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const QColor c = image.pixelColor(x, y);
+          green += c.green() > c.red() + 64;
+        }
+      }
+      EXPECT_EQ(green, 0) << name << " at " << scale;
+    }
+  }
 }
 
 }  // namespace
