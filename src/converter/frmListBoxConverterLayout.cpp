@@ -167,6 +167,12 @@ void frmListBoxConverter::BuildControls() {
   }
   cmbDP->setMaxVisibleItems(kPlacesShownAtOnce);
   cmbDP->resize(cmbDP->width(), cmbDP->sizeHint().height());
+  // Styles with a wide arrow (Adwaita) leave the drop-down no room for "14": it grows
+  // to show its widest value, and its caption moves along.
+  if (const int grow = ui::WidthToShow(cmbDP) - cmbDP->width(); grow > 0) {
+    cmbDP->resize(cmbDP->width() + grow, cmbDP->height());
+    Label5->move(Label5->x() + grow, Label5->y());
+  }
   cmbDP->setCurrentIndex(-1);
   cmbDP->setEditText(QString());
 

@@ -2,8 +2,14 @@
 #include "ui/layout.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace numbrella::ui {
 
@@ -11,7 +17,22 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;  // at 96 dots per inch
 
+// The font the windows are laid out for, a 9-point sans serif at 96 dots per inch: the
+// average width of its letters and its line height, in pixels.
+constexpr double kDesignLetterWidth = 7.41;
+constexpr double kDesignLineHeight = 14.0;
+
+double FontScale(const QFont& font) {
+  static const QString letters =
+      QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  const QFontMetricsF metrics(font);
+  return std::max({1.0, metrics.horizontalAdvance(letters) / letters.size() / kDesignLetterWidth,
+                   metrics.height() / kDesignLineHeight});
+}
+
 }  // namespace
+
+Layout::Layout(QWidget& window) : window_(window), scale_(FontScale(window.font())) {}
 
 void Layout::Create(QWidget* parent, std::span<const ControlRow> rows) const {
   for (const ControlRow& row : rows) Create(parent, row);
@@ -42,7 +63,9 @@ void Layout::Place(QWidget* control, const ControlRow& row) const {
   if (row.description != nullptr) control->setAccessibleDescription(translated(row.description));
 }
 
-int Layout::Pixels(double twips) const { return static_cast<int>(twips / kTwipsPerPixel + 0.5); }
+int Layout::Pixels(double twips) const {
+  return static_cast<int>(twips * scale_ / kTwipsPerPixel + 0.5);
+}
 
 QRect Layout::Pixels(const TwipsRect& twips) const {
   return QRect(Pixels(twips.left), Pixels(twips.top), Pixels(twips.width), Pixels(twips.height));
@@ -50,6 +73,20 @@ QRect Layout::Pixels(const TwipsRect& twips) const {
 
 QSize Layout::Pixels(int widthTwips, int heightTwips) const {
   return QSize(Pixels(widthTwips), Pixels(heightTwips));
+}
+
+int WidthToShow(const QComboBox* box) {
+  const QFontMetrics metrics(box->font());
+  int widest = 0;
+  for (int index = 0; index < box->count(); ++index) {
+    widest = std::max(widest, metrics.horizontalAdvance(box->itemText(index)));
+  }
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.editable = box->isEditable();
+  return box->style()
+      ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), box)
+      .width();
 }
 
 }  // namespace numbrella::ui

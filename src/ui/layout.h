@@ -24,6 +24,7 @@
 #include <span>
 #include <type_traits>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -100,7 +101,10 @@ class Layout {
  public:
   // Lays out the controls of `window`, whose class is the context its texts are
   // translated in, as tr() translates them.
-  explicit Layout(QWidget& window) : window_(window) {}
+  // The design grows with the window's font, as dialogs laid out in dialog units do,
+  // so that every caption still fits a larger desktop font; it never shrinks below the
+  // design.
+  explicit Layout(QWidget& window);
 
   // Makes the control of each row in `parent`, in the order of the rows: the order the
   // controls stack in, later ones above, and the order of the focus chain unless the
@@ -108,7 +112,8 @@ class Layout {
   void Create(QWidget* parent, std::span<const ControlRow> rows) const;
   QWidget* Create(QWidget* parent, const ControlRow& row) const;
 
-  // Twips in pixels, 15 to a pixel, halves rounded up; fractions of a twip are allowed.
+  // Twips in pixels, 15 to a pixel at the design's font, halves rounded up; fractions
+  // of a twip are allowed.
   int Pixels(double twips) const;
   QRect Pixels(const TwipsRect& twips) const;
   QSize Pixels(int widthTwips, int heightTwips) const;
@@ -118,6 +123,10 @@ class Layout {
   void Place(QWidget* control, const ControlRow& row) const;
 
   QWidget& window_;
+  double scale_;  // the window's font against the design's, at least 1
 };
+
+// The width a drop-down needs to show its widest entry whole, as its style draws it.
+int WidthToShow(const QComboBox* box);
 
 }  // namespace numbrella::ui

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 
 #include <cmath>
 #include <cstdlib>
@@ -106,6 +108,27 @@ std::vector<std::string> Overflowing(QWidget* window) {
     if (text.isEmpty()) continue;
     const int needed = Needed(button->font(), text);
     if (const int room = TextRoom(button); needed > room) report(button, text, needed, room);
+  }
+  // A drop-down shows its entry whole in its edit field: any entry of a short list,
+  // the chosen one of a long list such as the system's font faces.
+  for (QComboBox* box : window->findChildren<QComboBox*>()) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    const int room =
+        box->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box)
+            .width();
+    QStringList entries{box->currentText()};
+    for (int index = 0; box->count() < 20 && index < box->count(); ++index) {
+      entries << box->itemText(index);
+    }
+    for (const QString& text : entries) {
+      if (const int needed = Needed(box->font(), text); needed > room) {
+        report(box, text, needed, room);
+        break;
+      }
+    }
   }
   return found;
 }
@@ -245,6 +268,38 @@ TEST_F(WindowLanguages, CaptionsFitInEveryLanguage) {
   }
 }
 
+// At the fonts of the common desktops, under the styles people use, in each language:
+// the windows grow with the font, and nothing is cut.
+TEST_F(WindowLanguages, CaptionsFitAtDesktopFontsAndStyles) {
+  const QFont before = QApplication::font();
+  const QString style = QApplication::style()->name();
+  const std::pair<const char*, int> fonts[] = {{"DejaVu Sans", 9},      {"DejaVu Sans", 10},
+                                               {"DejaVu Sans", 11},     {"DejaVu Sans", 12},
+                                               {"Liberation Sans", 11}, {"Cantarell", 11}};
+  for (const char* styleName : {"Fusion", "Windows", "Adwaita"}) {
+    if (QApplication::setStyle(QLatin1String(styleName)) == nullptr) {
+      ADD_FAILURE() << "no style " << styleName << " (Debian: adwaita-qt6)";
+      continue;
+    }
+    for (const auto& [family, points] : fonts) {
+      QApplication::setFont(QFont(QLatin1String(family), points));
+      for (const QString& language : Languages()) {
+        SCOPED_TRACE(std::string(styleName) + ", " + family + " " + std::to_string(points) + ", " +
+                     language.toStdString());
+        OpenAllIn(language.toUtf8().constData());
+        for (QWidget* shown : std::initializer_list<QWidget*>{
+                 window, converter, OpenWindow("frmInfo1"), OpenWindow("frmSIBaseUnits1"),
+                 OpenWindow("frmSIPrefixes1")}) {
+          for (const std::string& fault : Overflowing(shown)) ADD_FAILURE() << fault;
+        }
+        CloseAll();
+      }
+    }
+  }
+  QApplication::setFont(before);
+  QApplication::setStyle(style);
+}
+
 // The checks see a caption that is too long, and two that share their key.
 TEST_F(WindowLanguages, ALongerCaptionDoesNotFitNorASharedKey) {
   OpenAllIn(nullptr);
@@ -252,10 +307,14 @@ TEST_F(WindowLanguages, ALongerCaptionDoesNotFitNorASharedKey) {
   auto* button = Find<QPushButton>(QStringLiteral("cmdClearAll"));
   caption->setText(caption->text().repeated(8));
   button->setText(QStringLiteral("Clear &All, every field and the answer"));
+  const QSignalBlocker quiet(Combo(4));
+  Combo(4)->addItem(QStringLiteral("1234567890"));
+  Combo(4)->setCurrentIndex(Combo(4)->count() - 1);
   std::vector<std::string> found = Overflowing(window);
-  ASSERT_EQ(found.size(), 2u);
+  ASSERT_EQ(found.size(), 3u);
   EXPECT_EQ(found[0].rfind("frmNewCalculator1/Label1 ", 0), 0u) << found[0];
   EXPECT_EQ(found[1].rfind("frmNewCalculator1/cmdClearAll ", 0), 0u) << found[1];
+  EXPECT_EQ(found[2].rfind("frmNewCalculator1/Combo4 ", 0), 0u) << found[2];
   EXPECT_THAT(ClashingKeys(window),
               ::testing::ElementsAre(::testing::AllOf(::testing::HasSubstr("Cle&ar Workboard"),
                                                       ::testing::HasSubstr("Clear &All"))));
