@@ -16,7 +16,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <cstdio>
@@ -50,6 +53,24 @@ void Save(QWidget* window, const QString& folder, const char* file) {
   std::printf("wrote %s\n", qPrintable(path));
 }
 
+// 12.5 X 4 = , then + 7 = on the answer carried over: two workboard lines.
+void Calculate(QWidget& calculator) {
+  calculator.show();
+  if (!QTest::qWaitForWindowExposed(&calculator)) std::exit(1);
+  calculator.activateWindow();
+  QTest::qWait(100);
+  Press(&calculator, "Command1(1)");
+  Press(&calculator, "Command1(2)");
+  Find<QAbstractButton>(&calculator, "cmdDecimal")->click();
+  Press(&calculator, "Command1(5)");
+  Find<QAbstractButton>(&calculator, "cmdOperatorX")->click();
+  Press(&calculator, "Command1(4)");
+  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+  Find<QAbstractButton>(&calculator, "cmdOperatorPlus")->click();
+  Press(&calculator, "Command1(7)");
+  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,23 +88,27 @@ int main(int argc, char** argv) {
   services.messages = &answers;
   services.printers = &office;
 
+  {
+    // The same calculation on a dark desktop: Adwaita-Dark, from Debian's adwaita-qt6.
+    QStyle* dark = QStyleFactory::create(QStringLiteral("Adwaita-Dark"));
+    if (dark == nullptr) {
+      std::fprintf(stderr, "make_screenshots: no style Adwaita-Dark (Debian: adwaita-qt6)\n");
+      return 1;
+    }
+    const QPalette light = QApplication::palette();
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(dark);
+    QApplication::setPalette(dark->standardPalette());
+    numbrella::Application application(services);
+    Calculate(application.Calculator());
+    Save(&application.Calculator(), folder, "calculator-dark.png");
+    QApplication::setStyle(before);
+    QApplication::setPalette(light);
+  }
+
   numbrella::Application application(services);
   numbrella::frmNewCalculator1& calculator = application.Calculator();
-  calculator.show();
-  if (!QTest::qWaitForWindowExposed(&calculator)) return 1;
-  calculator.activateWindow();
-  QTest::qWait(100);
-  // 12.5 X 4 = , then + 7 = on the answer carried over: two workboard lines.
-  Press(&calculator, "Command1(1)");
-  Press(&calculator, "Command1(2)");
-  Find<QAbstractButton>(&calculator, "cmdDecimal")->click();
-  Press(&calculator, "Command1(5)");
-  Find<QAbstractButton>(&calculator, "cmdOperatorX")->click();
-  Press(&calculator, "Command1(4)");
-  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
-  Find<QAbstractButton>(&calculator, "cmdOperatorPlus")->click();
-  Press(&calculator, "Command1(7)");
-  Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+  Calculate(calculator);
   Save(&calculator, folder, "calculator.png");
 
   // The File menu open over the record: grabbed from the screen, where the menu is a
