@@ -167,9 +167,9 @@ class TypedKeys final : public QObject {
 
   // Every held key goes up.
   void LetGo() {
-    const std::vector<Key> held = std::move(held_);
+    const std::vector<Held> held = std::move(held_);
     held_.clear();
-    for (const Key key : held) handler_(key, false);
+    for (const Held& key : held) handler_(key.key, false);
   }
 
  protected:
@@ -195,14 +195,24 @@ class TypedKeys final : public QObject {
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     auto* typed = static_cast<QKeyEvent*>(event);
-    const std::optional<Key> key = map_(*typed);
-    if (!key) return event->type() == QEvent::KeyPress && refuse_(*typed);
+    const bool press = event->type() == QEvent::KeyPress;
+    // A key goes up as the key that went down, whatever it types by then: on a French
+    // keyboard, Shift let go first turns the release of "1" into one of "&".
+    auto held = std::find_if(held_.begin(), held_.end(), [typed](const Held& known) {
+      return known.scanCode != 0 && known.scanCode == typed->nativeScanCode();
+    });
+    const std::optional<Key> key = held != held_.end() ? held->key : map_(*typed);
+    if (!key) return press && refuse_(*typed);
     if (typed->isAutoRepeat()) return true;
-    if (event->type() == QEvent::KeyPress) {
-      if (!key_input::Holds(held_, *key)) held_.push_back(*key);
+    if (held == held_.end()) {
+      held = std::find_if(held_.begin(), held_.end(),
+                          [&key](const Held& known) { return known.key == *key; });
+    }
+    if (press) {
+      if (held == held_.end()) held_.push_back({typed->nativeScanCode(), *key});
       handler_(*key, true);
-    } else if (key_input::Holds(held_, *key)) {
-      key_input::Drop(held_, *key);
+    } else if (held != held_.end()) {
+      held_.erase(held);
       handler_(*key, false);
     }
     return true;
@@ -213,7 +223,11 @@ class TypedKeys final : public QObject {
   Handler handler_;
   Refusal refuse_;
   std::vector<QWidget*> watched_;
-  std::vector<Key> held_;
+  struct Held {
+    quint32 scanCode;  // the keyboard's own code for the key, 0 where none is known
+    Key key;
+  };
+  std::vector<Held> held_;
 };
 
 // Controls' focus coming and going, with the reason the window system gives.

@@ -190,6 +190,19 @@ TEST_F(CalculatorKeyboard, ACommaIsTheDecimalSignWhereTheLocaleSaysSo) {
   QLocale::setDefault(before);
 }
 
+// On a French keyboard "1" is Shift and the "&" key: with Shift let go first, the key's
+// release types "&". It still lets the 1 go, and the 1 stops repeating.
+TEST_F(CalculatorKeyboard, AKeyGoesUpAsTheKeyThatWentDown) {
+  Open();
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_1, Qt::ShiftModifier, 10, 0x31, 1, "1");
+  QApplication::sendEvent(Operand(0), &down);
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, 0, "&");
+  QApplication::sendEvent(Operand(0), &up);
+  EXPECT_FALSE(Find<QPushButton>("Command1(1)")->isDown());
+  EXPECT_FALSE(window->findChild<QTimer*>("tmrNumbers")->isActive());
+  EXPECT_EQ(Operand1(), "1");
+}
+
 // A ^ that an input method composes presses X^Y, once.
 TEST_F(CalculatorKeyboard, AComposedCircumflexPressesThePowerKey) {
   Open();
