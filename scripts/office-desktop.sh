@@ -13,7 +13,9 @@ office_pids=()
 
 office_display() {
   local root=$1 number
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -dpi 96 -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
+  # -noreset: the display keeps its root window's properties (the accessibility bus's
+  # address among them) while no client is connected.
+  Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -dpi 96 -nolisten tcp 3>"$root/display" >"$root/xvfb.log" 2>&1 &
   office_pids+=($!)
   for _ in $(seq 300); do [[ -s "$root/display" ]] && break; sleep 0.1; done
   number=$(tr -dc 0-9 <"$root/display")

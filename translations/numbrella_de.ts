@@ -917,6 +917,10 @@ Zederu Dizira</translation>
         <extracomment>What a screen reader says for a unit list: %1 is the caption over it (&quot;Convert:&quot; or &quot;Into:&quot;), %2 the category&apos;s title (&quot;Area&quot;).</extracomment>
         <translation>%1 Einheiten für %2</translation>
     </message>
+    <message>
+        <source>Conversion Calculator</source>
+        <translation>Umrechner</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmNewCalculator1</name>
@@ -1320,6 +1324,18 @@ Zederu Dizira</translation>
     <message>
         <source>Collapse workboard</source>
         <translation>Protokoll verkleinern</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Rechenblatt</translation>
+    </message>
+    <message>
+        <source>Font properties</source>
+        <translation>Schrifteigenschaften</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
     </message>
 </context>
 <context>

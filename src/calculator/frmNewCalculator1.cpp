@@ -44,10 +44,11 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
     : services_(services), showConverter_(std::move(showConverter)), document_(*this) {
   ui::InstallAccessibleInterfaces();
   setObjectName(QStringLiteral("frmNewCalculator1"));
-  SetTitle(UntitledWindowTitle());
+  SetTitle(UntitledWindowTitle(), SpokenWindowTitle({}));
   CreateControls();
   WireKeys();
   MakeAccessible();
+  WireRegions();
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
   WatchSessionEnd();

@@ -40,6 +40,7 @@ class QTimer;
 namespace numbrella {
 
 namespace ui {
+class Announcer;
 class CommonDialog;
 class MenuKeys;
 class RichTextBox;
@@ -78,6 +79,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateWorkboard(QWidget* area);
   void CreateMenus();
   void MakeAccessible();
+  void WireRegions();
+  void GoToRegion(bool forward);
 
   // Start-up and the repaint check.
   void Form_Load();
@@ -169,7 +172,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void ForgetDialogFileName() override;
   std::string WorkboardText() override;
   bool SetWorkboardText(std::string_view text) override;
-  void SetTitle(std::string_view title) override;
+  void SetTitle(std::string_view title, std::string_view spoken) override;
   void ShowClearButton(bool shown) override;
   void ShowModified(bool modified) override;
   void TellFailure(std::string_view text) override;
@@ -207,6 +210,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QLabel* lblOperator = nullptr;            // the chosen operator, on the display strip
   QLabel* Label4 = nullptr;                 // caption "Answer"
   ui::FittingLabel* lblAnswer = nullptr;    // the answer, on the display strip
+  ui::Announcer* announcer = nullptr;       // says new answers and regions to screen readers
   std::array<QPushButton*, 11> Command1{};  // keypad: the digit keys by digit, then Pi
   QPushButton* cmdDecimal = nullptr;        // decimal point
   QPushButton* cmdEqualSign = nullptr;      // evaluates

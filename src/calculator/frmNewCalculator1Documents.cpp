@@ -82,8 +82,9 @@ bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
   return txtArchive1->SetText(Q(text));
 }
 
-void frmNewCalculator1::SetTitle(std::string_view title) {
+void frmNewCalculator1::SetTitle(std::string_view title, std::string_view spoken) {
   setWindowTitle(ui::LiteralTitle(Q(title)));
+  setAccessibleName(Q(spoken));
 }
 
 void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }

@@ -6,11 +6,15 @@
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <iterator>
 
 namespace numbrella {
 
@@ -108,6 +112,50 @@ void frmNewCalculator1::MakeAccessible() {
                    Combo2,
                    Combo1,
                    Combo3});
+}
+
+// F6 and Shift+F6 go from region to region, as in other desktop programs: the
+// worksheet, the constants, the workboard and its font panel, each said as it is
+// reached. The regions follow one another in the Tab chain.
+void frmNewCalculator1::WireRegions() {
+  for (const bool forward : {true, false}) {
+    auto* key = new QShortcut(QKeySequence(forward ? Qt::Key_F6 : Qt::SHIFT | Qt::Key_F6), this);
+    connect(key, &QShortcut::activated, this, [this, forward] { GoToRegion(forward); });
+  }
+}
+
+void frmNewCalculator1::GoToRegion(bool forward) {
+  struct Region {
+    QWidget* start;  // where the region starts in the Tab chain
+    QWidget* reached;
+    QString name;
+  };
+  const Region regions[] = {
+      {txtOperand[0], txtOperand[0], tr("Worksheet")},
+      {cmdCopyA[0], cmdCopyA[0], tr("Constants")},
+      {Command5, ui::IsSeen(txtArchive1) ? static_cast<QWidget*>(txtArchive1) : Command5,
+       tr("Workboard")},
+      {Check1, Check1, tr("Font properties")},
+  };
+  constexpr int count = static_cast<int>(std::size(regions));
+  int here = 0;
+  int region = 0;
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* control = regions[0].start;
+  do {
+    for (int r = 0; r < count; ++r) {
+      if (control == regions[r].start) region = r;
+    }
+    if (control == focus) here = region;
+    control = control->nextInFocusChain();
+  } while (control != nullptr && control != regions[0].start && control != this);
+  for (int step = 1; step < count; ++step) {
+    const Region& next = regions[(here + (forward ? step : count - step)) % count];
+    if (!ui::IsSeen(next.reached)) continue;
+    next.reached->setFocus(Qt::ShortcutFocusReason);
+    announcer->Announce(next.name);
+    return;
+  }
 }
 
 // The expanded workboard lies over the worksheet: Tab passes over the keys under it.

@@ -4,6 +4,7 @@
 
 #include "ui/CommonDialog.h"
 #include "ui/RichTextBox.h"
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/readable_colours.h"
 #include "ui/text.h"
@@ -209,12 +210,18 @@ void frmNewCalculator1::CreateWorksheet(QWidget* area) {
   }
   Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   for (QLineEdit* field : txtOperand) {
+    ui::SpeakAsTypedInto(field);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::StrongFocus);
   }
   lblOperator->setAlignment(Qt::AlignCenter);
   lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lblAnswer->setIndent(kAnswerIndentPixels);
+  announcer = new ui::Announcer(area);
+  // Named "empty" until they show something, not after their captions.
+  for (QLabel* display : {lblOperator, static_cast<QLabel*>(lblAnswer)}) {
+    display->setAccessibleName(tr("empty"));
+  }
   const QFont keyFont = KeyFont();
   for (const ui::ControlRow& row : kKeys) layout.Create(area, row)->setFont(keyFont);
 

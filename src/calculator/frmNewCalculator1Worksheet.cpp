@@ -5,6 +5,7 @@
 
 #include "common/number_text.h"
 #include "common/window_texts.h"
+#include "ui/accessibility.h"
 #include "ui/text.h"
 
 #include <QComboBox>
@@ -176,12 +177,25 @@ void frmNewCalculator1::Command7_Click() {
 void frmNewCalculator1::ShowWorksheet() {
   const auto mirror = [](auto* control, std::string_view text) {
     const QString shown = Q(text);
-    if (control->text() != shown) control->setText(shown);
+    if (control->text() == shown) return false;
+    control->setText(shown);
+    return true;
   };
   mirror(txtOperand[0], sheet_.Operand(0));
   mirror(txtOperand[1], sheet_.Operand(1));
-  mirror(lblOperator, sheet_.Operator());
-  mirror(lblAnswer, sheet_.Answer());
+  if (mirror(lblOperator, sheet_.Operator())) {
+    const std::optional<Operator> op = OperatorFromSymbol(sheet_.Operator());
+    lblOperator->setAccessibleName(op ? KeyButton(KeyOf(*op))->accessibleName() : tr("empty"));
+  }
+  if (!mirror(lblAnswer, sheet_.Answer())) return;
+  // An empty display would be named after its caption: "Answer, Answer".
+  const QString answer = lblAnswer->text();
+  lblAnswer->setAccessibleName(answer.isEmpty() ? tr("empty") : QString());
+  // A screen reader hears a new answer once: from the display itself while it has the
+  // focus, as a change of its name, and otherwise from the announcer.
+  if (!answer.isEmpty() && !lblAnswer->hasFocus()) {
+    announcer->Announce(Label4->accessibleName() + u' ' + answer);
+  }
 }
 
 void frmNewCalculator1::Focus(FocusRequest request) {

@@ -54,6 +54,18 @@ void AppendSentence(std::string& text, std::string_view sentence) {
 
 std::string UntitledWindowTitle() { return WithAddress(Translated(kUntitledTitle)); }
 
+std::string SpokenWindowTitle(std::string_view path) {
+  if (path.empty()) {
+    const std::string untitled = Translated(kUntitledTitle);
+    const std::size_t first = untitled.find_first_not_of(' ');
+    return first == std::string::npos ? untitled : untitled.substr(first);
+  }
+  std::string title = Translated(kProgramTitle);
+  title += " - ";
+  title += path.substr(path.find_last_of('/') + 1);
+  return title;
+}
+
 std::string TitledWindowTitle(std::string_view path) {
   std::string title = Translated(kTitledTitle);
   title += path;

@@ -23,6 +23,9 @@ inline constexpr std::string_view kProgramTitle =
 std::string UntitledWindowTitle();
 // "  Numbrella Calculator ", the document's path, twelve blanks, the address, one blank.
 std::string TitledWindowTitle(std::string_view path);
+// The title as a screen reader says it, without the blanks and the address:
+// "Numbrella Calculator - Untitled", or the file's name in place of "Untitled".
+std::string SpokenWindowTitle(std::string_view path);
 
 //: The leading blanks centre the message in its box.
 inline constexpr std::string_view kDivideByZeroText =

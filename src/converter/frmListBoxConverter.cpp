@@ -3,6 +3,7 @@
 
 #include "common/window_texts.h"
 #include "converter/frmConverterArt.h"
+#include "ui/accessibility.h"
 #include "ui/menu_keys.h"
 #include "ui/screen_fit.h"
 #include "ui/text.h"
@@ -46,6 +47,8 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services,
       menuKeys_(new ui::MenuKeys(this)) {
   setObjectName(QStringLiteral("frmListBoxConverter"));
   setWindowTitle(Q(ConverterModel::kCaption));
+  // Spoken without its padding and the maker's address.
+  setAccessibleName(tr("Conversion Calculator"));
   setWindowIcon(ConverterIcon());
   BuildControls();
   BuildMenus();
@@ -57,6 +60,13 @@ frmListBoxConverter::frmListBoxConverter(const ui::Services& services,
 frmListBoxConverter::~frmListBoxConverter() = default;
 
 // ---- showing the model ----------------------------------------------------------------
+
+// A screen reader says the output with its unit, by the caption that names it.
+void frmListBoxConverter::NameOutput() {
+  const QString name = ui::SpokenCaption(Label4->text()) + QStringLiteral(", ") + Label2->text();
+  Label4->setAccessibleName(name);
+  txtOut->setAccessibleName(name);
+}
 
 void frmListBoxConverter::ShowModel() {
   const ConverterModel& m = model_;
@@ -94,7 +104,7 @@ void frmListBoxConverter::ShowModel() {
   };
   caption(lblTitle, m.Title());
   caption(Label1, m.Label1());
-  caption(Label2, m.Label2());
+  if (caption(Label2, m.Label2())) NameOutput();
   const bool leftCaption = caption(Label6, m.Label6());
   const bool rightCaption = caption(Label7, m.Label7());
   // The lists are named after the captions above them, which only the direction changes.

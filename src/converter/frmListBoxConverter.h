@@ -124,6 +124,7 @@ class frmListBoxConverter : public QMainWindow {
   void ConnectControls();
   void BuildMenus();
   // Names for screen readers, the Tab chain, the focus marks.
+  void NameOutput();
   void MakeAccessible();
   // The unit lists are named after the captions above them and their categories.
   void NameLists();

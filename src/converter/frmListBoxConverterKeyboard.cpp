@@ -24,6 +24,7 @@ constexpr int kListFrameWidth = 2;
 void frmListBoxConverter::MakeAccessible() {
   ui::NameAfter(Label3, txtIn);
   ui::NameAfter(Label4, txtOut);
+  NameOutput();
   ui::NameAfter(Label5, cmbDP);
   NameLists();
 

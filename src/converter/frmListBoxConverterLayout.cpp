@@ -238,6 +238,9 @@ void frmListBoxConverter::BuildLists() {
 
 void frmListBoxConverter::ConnectControls() {
   connect(txtIn, &QLineEdit::textChanged, this, &frmListBoxConverter::txtIn_Change);
+  // Enter in the input goes to the output: one key from a number to its conversion.
+  connect(txtIn, &QLineEdit::returnPressed, this,
+          [this] { txtOut->setFocus(Qt::OtherFocusReason); });
   connect(txtOut, &QLineEdit::textEdited, this,
           [this](const QString& text) { model_.OutputEdited(ui::Utf8(text)); });
   connect(cmbDP->lineEdit(), &QLineEdit::textEdited, this,

@@ -20,6 +20,8 @@ namespace numbrella::ui {
 namespace {
 
 constexpr char kWindowProperty[] = "numbrellaAnnouncedAsWindow";
+constexpr char kAnnouncerProperty[] = "numbrellaAnnouncer";
+constexpr char kTypedIntoProperty[] = "numbrellaTypedInto";
 
 // A drop-down list as Qt presents it on Linux says its chosen item as its name, so a
 // screen reader reads "14" where the user should hear "Size". This one is named by its
@@ -102,6 +104,49 @@ class NamedComboBox final : public QAccessibleWidget, public QAccessibleTextInte
   }
 };
 
+// A field that keys type into but that takes no editing: Qt says a read-only field is
+// "read only", which is wrong for it. It is a text field, its value its text.
+class TypedIntoField final : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit TypedIntoField(QLineEdit* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = false;
+    state.editable = true;
+    return state;
+  }
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Value ? Field()->text() : QAccessibleWidget::text(kind);
+  }
+
+  QString text(int start, int end) const override {
+    return Field()->text().mid(start, end - start);
+  }
+  int characterCount() const override { return static_cast<int>(Field()->text().size()); }
+  int cursorPosition() const override { return Field()->cursorPosition(); }
+  void setCursorPosition(int position) override { Field()->setCursorPosition(position); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+ private:
+  QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 QAccessibleInterface* OurInterface(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
@@ -109,6 +154,13 @@ QAccessibleInterface* OurInterface(const QString&, QObject* object) {
     return new QAccessibleWidget(widget, QAccessible::Window);
   }
   if (auto* box = qobject_cast<QComboBox*>(widget)) return new NamedComboBox(box);
+  if (auto* field = qobject_cast<QLineEdit*>(widget);
+      field != nullptr && field->property(kTypedIntoProperty).toBool()) {
+    return new TypedIntoField(field);
+  }
+  if (widget->property(kAnnouncerProperty).toBool()) {
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+  }
   return nullptr;
 }
 
@@ -264,6 +316,53 @@ void InstallAccessibleInterfaces() {
 void AnnounceAsWindow(QWidget* window) {
   InstallAccessibleInterfaces();
   window->setProperty(kWindowProperty, true);
+  window->setAccessibleName(window->windowTitle().trimmed());
+}
+
+void DescribeByToolTip(QWidget* control) {
+  // One filter for all the controls, made on first use and kept for the program's life.
+  class ToolTipFilter final : public QObject {
+   public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::ToolTipChange) {
+        auto* widget = static_cast<QWidget*>(watched);
+        widget->setAccessibleDescription(widget->toolTip().trimmed());
+      }
+      return false;
+    }
+  };
+  static ToolTipFilter* const filter = new ToolTipFilter;
+  control->installEventFilter(filter);
+  control->setAccessibleDescription(control->toolTip().trimmed());
+}
+
+void SpeakAsTypedInto(QLineEdit* field) {
+  InstallAccessibleInterfaces();
+  field->setProperty(kTypedIntoProperty, true);
+  // Qt keeps the interface it made first, maybe as the field was being laid out.
+  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(field)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleInterfaces();
+  setProperty(kAnnouncerProperty, true);
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setGeometry(0, 0, 1, 1);
+  lower();
+  hide();
+}
+
+void Announcer::Announce(const QString& text) {
+  setAccessibleName(text);
+  hide();
+  show();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent event(this, text);
+  QAccessible::updateAccessibility(&event);
+#endif
 }
 
 }  // namespace numbrella::ui

@@ -5,11 +5,12 @@
 // see, and a focus mark that shows on any background.
 #include <QColor>
 #include <QString>
+#include <QWidget>
 
 #include <initializer_list>
 
 class QLabel;
-class QWidget;
+class QLineEdit;
 
 namespace numbrella::ui {
 
@@ -50,8 +51,28 @@ bool FocusNextSeen(QWidget* window, bool next);
 // content does not move when the focus comes or goes.
 void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int width);
 
+// Screen readers describe `control` by its tooltip without the blanks around it, as
+// the tooltip changes. (Qt's own description keeps the blanks, and a screen reader then
+// takes " Multiply " for more than the name "Multiply" and says both.)
+void DescribeByToolTip(QWidget* control);
+
+// Screen readers call `field`, a read-only field that the keys type into, a text field
+// with its value, not a read-only one. Called before the window is shown.
+void SpeakAsTypedInto(QLineEdit* field);
+
 // Screen readers announce `window`, a plain top-level widget, as a window named by its
-// title (they would take it for a mere pane otherwise).
+// title without the blanks around it (they would take it for a mere pane otherwise).
 void AnnounceAsWindow(QWidget* window);
+
+// Says a text to screen readers without moving the focus. Screen readers speak a
+// change of a control's name only while the control has the focus (Orca does so, and
+// ignores labels altogether): the text comes as a notification that shows for a
+// moment, unseen, which they speak as it shows. Qt 6.8 and later send it as an
+// announcement too.
+class Announcer final : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent);
+  void Announce(const QString& text);
+};
 
 }  // namespace numbrella::ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/layout.h"
 
+#include "ui/accessibility.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -60,7 +62,11 @@ void Layout::Place(QWidget* control, const ControlRow& row) const {
   }
   if (row.tip != nullptr) control->setToolTip(translated(row.tip));
   if (row.spoken != nullptr) control->setAccessibleName(translated(row.spoken));
-  if (row.description != nullptr) control->setAccessibleDescription(translated(row.description));
+  if (row.description != nullptr) {
+    control->setAccessibleDescription(translated(row.description));
+  } else if (row.tip != nullptr) {
+    DescribeByToolTip(control);
+  }
 }
 
 int Layout::Pixels(double twips) const {

@@ -141,8 +141,12 @@ void WorkboardDocument::StartUntitled() {
   encoding_ = TextEncoding::Utf8;
 }
 
-void WorkboardDocument::ShowTitle() { window_.SetTitle(TitledWindowTitle(strFileName)); }
+void WorkboardDocument::ShowTitle() {
+  window_.SetTitle(TitledWindowTitle(strFileName), SpokenWindowTitle(strFileName));
+}
 
-void WorkboardDocument::ShowUntitled() { window_.SetTitle(UntitledWindowTitle()); }
+void WorkboardDocument::ShowUntitled() {
+  window_.SetTitle(UntitledWindowTitle(), SpokenWindowTitle({}));
+}
 
 }  // namespace numbrella

@@ -38,7 +38,8 @@ class DocumentWindow {
   // Replaces it without running the window's change handler: what the document puts on
   // the workboard is no work of the user's. True when the new text differs from the old.
   virtual bool SetWorkboardText(std::string_view text) = 0;
-  virtual void SetTitle(std::string_view title) = 0;
+  // The title shown, and the one a screen reader says.
+  virtual void SetTitle(std::string_view title, std::string_view spoken) = 0;
   virtual void ShowClearButton(bool shown) = 0;
   // Called each time the workboard comes to hold unsaved work or ceases to.
   virtual void ShowModified(bool modified) = 0;

@@ -146,7 +146,7 @@ TEST_F(ScreenReader, ConverterUnitListsAreNamedAfterTheirCaptionAndCategory) {
   auto control = [converter](const char* name) { return Find(converter, name); };
   EXPECT_EQ(SpokenName(control("txtIn")), "Input");
   EXPECT_EQ(Description(control("txtIn")), "Input your data here");
-  EXPECT_EQ(SpokenName(control("txtOut")), "Output");
+  EXPECT_EQ(SpokenName(control("txtOut")), "Output, Sq Inches") << "the output with its unit";
   EXPECT_EQ(Description(control("txtOut")), "Your conversion appears here");
   EXPECT_EQ(SpokenName(control("cmbDP")), "Decimal points");
   EXPECT_EQ(SpokenName(control("Image1")), "Reverse conversion");

@@ -56,8 +56,9 @@ class FakeWindow : public DocumentWindow {
     clearButtonShown = true;
     document->TextChanged();
   }
-  void SetTitle(std::string_view newTitle) override {
+  void SetTitle(std::string_view newTitle, std::string_view newSpoken) override {
     title = newTitle;
+    spoken = newSpoken;
     log.push_back("title " + title);
   }
   void ShowClearButton(bool shown) override { clearButtonShown = shown; }
@@ -101,6 +102,7 @@ class FakeWindow : public DocumentWindow {
   std::vector<std::string> log;
   std::string text;
   std::string title;
+  std::string spoken;      // the title as a screen reader says it
   std::string dialogName;  // the name the dialogs offer next
   bool clearButtonShown = false;
   bool modified = false;  // as the window last showed it
@@ -154,7 +156,7 @@ struct Desk {
       // The workboard as start-up leaves it: a text from earlier, not a change.
       window.Edit(kUntitledText);
       document.SetChanged(false);
-      window.SetTitle(UntitledWindowTitle());
+      window.SetTitle(UntitledWindowTitle(), SpokenWindowTitle({}));
     }
     if (start == Start::UntitledChanged || start == Start::TitledChanged) {
       window.Edit(window.text + kTyped);

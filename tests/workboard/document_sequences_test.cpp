@@ -115,6 +115,7 @@ TEST(WorkboardDocument, AFileThatCannotBeOpenedChangesNothing) {
                                         Told(OpenFailureText(bad, failure.reason))}));
     EXPECT_EQ(desk.window.text, text);
     EXPECT_EQ(desk.window.title, TitledWindowTitle(kOld));
+    EXPECT_EQ(desk.window.spoken, "Numbrella Calculator - old.txt");
     EXPECT_TRUE(desk.document.Changed());
     EXPECT_EQ(desk.document.FileName(), kOld);
 
