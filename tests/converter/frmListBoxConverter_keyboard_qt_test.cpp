@@ -65,6 +65,14 @@ TEST_F(ConverterKeyboard, TabGoesThroughTheShownUnitsAndTheArrowsChooseThem) {
   EXPECT_TRUE(Find("lstMass1")->isVisible());
 }
 
+// One key from a number to its conversion, which a screen reader says with its unit.
+TEST_F(ConverterKeyboard, EnterInTheInputGoesToTheOutput) {
+  Type("12");
+  QTest::keyClick(Find("txtIn"), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), Find("txtOut"));
+  EXPECT_EQ(Find("txtOut")->accessibleName(), "Output, Sq Inches");
+}
+
 TEST_F(ConverterKeyboard, TheFocusedListShowsItsFrame) {
   QWidget* left = Find("lstArea1");
   QWidget* right = Find("lstArea2");
