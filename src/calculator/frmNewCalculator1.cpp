@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include <chrono>
 #include <string>
 
 namespace numbrella {
@@ -32,6 +33,8 @@ using ui::Utf8;
 namespace {
 
 constexpr quint32 kYellow = 65535;  // 0x00BBGGRR
+// How long start-up waits for the print system: a local scheduler answers well within it.
+constexpr std::chrono::milliseconds kPrinterGrace{300};
 
 }  // namespace
 
@@ -120,6 +123,16 @@ void frmNewCalculator1::Form_Load() {
   SetComboText(Combo1, QStringLiteral("14"), &frmNewCalculator1::Combo1_Click);
   SetComboText(Combo4, QStringLiteral("5"), &frmNewCalculator1::Combo4_Click);
 
+  // A print system that has not answered within a short grace has the window start
+  // with the screen's fonts, quietly; its answer, when it comes, is applied as the
+  // repaint check applies a new default printer.
+  if (!services_.printers->Answered(kPrinterGrace)) {
+    printerWatch_.Remember(std::nullopt);
+    ScreenFontsOnly();
+    FillLineSpacing();
+    FinishStartup();
+    return;
+  }
   // The printer's fonts and name, the line spacing, the workboard's colour. A failure
   // shows its message and falls back to the screen's fonts; the steps that do not need
   // the printer then still run, so that the workboard keeps its record.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print_system.h"
 
+#include <QCoreApplication>
+
 #include <cups/cups.h>
 #include <dlfcn.h>
 
@@ -22,6 +24,12 @@ struct Cups {
   decltype(&::ippFindAttribute) findAttribute = nullptr;
   decltype(&::ippFindNextAttribute) findNextAttribute = nullptr;
   decltype(&::ippDelete) deleteMessage = nullptr;
+  decltype(&::httpConnect2) connect = nullptr;
+  decltype(&::httpSetTimeout) setTimeout = nullptr;
+  decltype(&::httpClose) close = nullptr;
+  decltype(&::cupsServer) server = nullptr;
+  decltype(&::ippPort) port = nullptr;
+  decltype(&::cupsEncryption) encryption = nullptr;
 
   bool Loaded() const { return deleteMessage != nullptr; }
 };
@@ -36,14 +44,19 @@ Cups Load() {
   void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) return {};
   Cups cups;
-  const bool complete = Resolve(library, "cupsGetNamedDest", cups.getNamedDest) &&
-                        Resolve(library, "cupsFreeDests", cups.freeDests) &&
-                        Resolve(library, "ippNewRequest", cups.newRequest) &&
-                        Resolve(library, "ippAddString", cups.addString) &&
-                        Resolve(library, "cupsDoRequest", cups.doRequest) &&
-                        Resolve(library, "ippFindAttribute", cups.findAttribute) &&
-                        Resolve(library, "ippFindNextAttribute", cups.findNextAttribute) &&
-                        Resolve(library, "ippDelete", cups.deleteMessage);
+  const bool complete =
+      Resolve(library, "cupsGetNamedDest", cups.getNamedDest) &&
+      Resolve(library, "cupsFreeDests", cups.freeDests) &&
+      Resolve(library, "ippNewRequest", cups.newRequest) &&
+      Resolve(library, "ippAddString", cups.addString) &&
+      Resolve(library, "cupsDoRequest", cups.doRequest) &&
+      Resolve(library, "ippFindAttribute", cups.findAttribute) &&
+      Resolve(library, "ippFindNextAttribute", cups.findNextAttribute) &&
+      Resolve(library, "ippDelete", cups.deleteMessage) &&
+      Resolve(library, "httpConnect2", cups.connect) &&
+      Resolve(library, "httpSetTimeout", cups.setTimeout) &&
+      Resolve(library, "httpClose", cups.close) && Resolve(library, "cupsServer", cups.server) &&
+      Resolve(library, "ippPort", cups.port) && Resolve(library, "cupsEncryption", cups.encryption);
   if (!complete) return {};
   return cups;
 }
@@ -53,6 +66,28 @@ const Cups& Library() {
   static const Cups cups = Load();
   return cups;
 }
+
+// A connection to the scheduler that gives up after kPrintSystemTimeout, on connecting
+// and on each answer; the library's default connection would wait for minutes.
+class Connection {
+ public:
+  explicit Connection(const Cups& cups) : cups_(cups) {
+    const int milliseconds = static_cast<int>(kPrintSystemTimeout.count());
+    http_ = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
+                         milliseconds, nullptr);
+    if (http_ != nullptr) cups.setTimeout(http_, milliseconds / 1000.0, nullptr, nullptr);
+  }
+  ~Connection() {
+    if (http_ != nullptr) cups_.close(http_);
+  }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+  http_t* get() const { return http_; }
+
+ private:
+  const Cups& cups_;
+  http_t* http_ = nullptr;
+};
 
 }  // namespace
 
@@ -69,7 +104,12 @@ int InstalledPrinterCount() {
   ipp_t* request = cups.newRequest(IPP_OP_CUPS_GET_PRINTERS);
   cups.addString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-name");
-  ipp_t* response = cups.doRequest(CUPS_HTTP_DEFAULT, request, "/");
+  const Connection scheduler(cups);
+  if (scheduler.get() == nullptr) {
+    cups.deleteMessage(request);
+    return 0;
+  }
+  ipp_t* response = cups.doRequest(scheduler.get(), request, "/");
   if (response == nullptr) return 0;
   int count = 0;
   for (ipp_attribute_t* queue = cups.findAttribute(response, "printer-name", IPP_TAG_NAME);
@@ -85,7 +125,9 @@ std::optional<QString> DefaultDestinationName() {
   if (!cups.Loaded()) return std::nullopt;
   // The user's own default (environment, lpoptions) first, then the scheduler's: the
   // one the print dialog offers.
-  cups_dest_t* destination = cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+  const Connection scheduler(cups);
+  if (scheduler.get() == nullptr) return std::nullopt;
+  cups_dest_t* destination = cups.getNamedDest(scheduler.get(), nullptr, nullptr);
   if (destination == nullptr) return std::nullopt;
   QString name = QString::fromLocal8Bit(destination->name);
   if (destination->instance != nullptr) {
@@ -93,6 +135,54 @@ std::optional<QString> DefaultDestinationName() {
   }
   cups.freeDests(1, destination);
   return name;
+}
+
+PrinterAnswers::PrinterAnswers(std::function<void()> changed)
+    : changed_(std::move(changed)),
+      application_(QCoreApplication::instance()),
+      asker_([this](std::stop_token stop) { Ask(stop); }) {}
+
+PrinterAnswers::~PrinterAnswers() {
+  asker_.request_stop();
+  wake_.notify_all();
+}
+
+std::optional<PrinterAnswers::Answer> PrinterAnswers::Latest() {
+  const std::lock_guard lock(mutex_);
+  if (std::chrono::steady_clock::now() - lastAsked_ >= std::chrono::seconds(1)) {
+    wanted_ = true;
+    wake_.notify_all();
+  }
+  return latest_;
+}
+
+bool PrinterAnswers::WaitForFirst(std::chrono::milliseconds grace) {
+  std::unique_lock lock(mutex_);
+  return wake_.wait_for(lock, grace, [this] { return latest_.has_value(); });
+}
+
+void PrinterAnswers::Ask(std::stop_token stop) {
+  while (true) {
+    {
+      std::unique_lock lock(mutex_);
+      if (!wake_.wait(lock, stop, [this] { return wanted_; })) return;
+      wanted_ = false;
+      lastAsked_ = std::chrono::steady_clock::now();
+    }
+    Answer answer;
+    answer.count = InstalledPrinterCount();
+    if (answer.count > 0) answer.defaultName = DefaultDestinationName();
+    bool differs = false;
+    {
+      const std::lock_guard lock(mutex_);
+      differs = latest_ != answer;
+      latest_ = std::move(answer);
+    }
+    wake_.notify_all();
+    if (differs && application_ != nullptr && changed_) {
+      QMetaObject::invokeMethod(application_, changed_, Qt::QueuedConnection);
+    }
+  }
 }
 
 }  // namespace numbrella::ui

@@ -6,9 +6,15 @@
 // times over; here each question is one or two requests to the scheduler. The
 // library is loaded when first needed, or ahead of that by PreloadPrintSystem; when
 // it cannot be loaded, or no scheduler answers, there is no printer.
+#include <QCoreApplication>
 #include <QString>
 
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace numbrella::ui {
 
@@ -23,5 +29,45 @@ int InstalledPrinterCount();
 // The default destination's name, "queue" or "queue/instance" as the print dialog
 // names it; nullopt when there is none.
 std::optional<QString> DefaultDestinationName();
+
+// Both functions above wait for the scheduler at most this long for each request; a
+// scheduler that does not answer within it has no printer.
+inline constexpr std::chrono::milliseconds kPrintSystemTimeout{1500};
+
+// The printer questions asked on a thread of their own, so that a print server that
+// does not answer never holds a window: each is answered at once from the latest
+// answer, and a fresh answer is asked for at most once a second.
+class PrinterAnswers {
+ public:
+  struct Answer {
+    int count = 0;
+    std::optional<QString> defaultName;
+    bool operator==(const Answer&) const = default;
+  };
+  // `changed` runs on the thread that made this, each time an answer differs from the
+  // one before it.
+  explicit PrinterAnswers(std::function<void()> changed);
+  ~PrinterAnswers();
+  PrinterAnswers(const PrinterAnswers&) = delete;
+  PrinterAnswers& operator=(const PrinterAnswers&) = delete;
+
+  // The latest answer, none before the first; asks for a fresh one.
+  std::optional<Answer> Latest();
+  // Waits up to `grace` for a first answer: true when there is one.
+  bool WaitForFirst(std::chrono::milliseconds grace);
+
+ private:
+  void Ask(std::stop_token stop);
+
+  std::function<void()> changed_;
+  // Told on its own thread, by way of its event loop; it outlives this.
+  QCoreApplication* application_;
+  std::mutex mutex_;
+  std::condition_variable_any wake_;
+  std::optional<Answer> latest_;
+  bool wanted_ = true;
+  std::chrono::steady_clock::time_point lastAsked_{};
+  std::jthread asker_;  // last: it goes first, before what it uses
+};
 
 }  // namespace numbrella::ui

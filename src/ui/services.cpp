@@ -157,15 +157,17 @@ class RealDialogs final : public Dialogs {
 
 // Each question goes to the print system afresh (nothing is cached within the
 // process), so queues added or removed while the program runs are seen at once.
+// Answers from the print system's latest answer, never waiting for it but at start-up.
 class RealPrinters final : public Printers {
  public:
-  int PrinterCount() override { return InstalledPrinterCount(); }
-  std::optional<QString> DefaultPrinterName() override { return DefaultDestinationName(); }
+  int PrinterCount() override { return Latest().count; }
+  std::optional<QString> DefaultPrinterName() override { return Latest().defaultName; }
   // On this platform a printer prints with the fonts the screen has.
   std::optional<QStringList> DefaultPrinterFonts() override {
-    if (!DefaultDestinationName()) return std::nullopt;
+    if (!Latest().defaultName) return std::nullopt;
     return PrintableFamilies();
   }
+  bool Answered(std::chrono::milliseconds grace) override { return answers_.WaitForFirst(grace); }
 
   static QStringList PrintableFamilies() {
     std::vector<std::string> families;
@@ -177,6 +179,13 @@ class RealPrinters final : public Printers {
     for (const std::string& name : PlainFamilyNames(families)) names.append(Q(name));
     return names;
   }
+
+ private:
+  PrinterAnswers::Answer Latest() { return answers_.Latest().value_or(PrinterAnswers::Answer{}); }
+
+  PrinterAnswers answers_{[] {
+    for (QWidget* window : QApplication::topLevelWidgets()) window->update();
+  }};
 };
 
 class RealScreenFonts final : public ScreenFonts {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -68,6 +69,10 @@ class Printers {
   virtual std::optional<QString> DefaultPrinterName() = 0;
   // The font families the default printer can print with; nullopt as above.
   virtual std::optional<QStringList> DefaultPrinterFonts() = 0;
+  // Whether the print system has answered yet, waiting for it up to `grace`. Until it
+  // has, there is no printer; an answer that comes later has the windows repainted, so
+  // that their repaint check finds it.
+  virtual bool Answered(std::chrono::milliseconds grace) { return grace.count() >= 0; }
 };
 
 class ScreenFonts {

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPrintDialog>
@@ -26,7 +28,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <string>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace numbrella::testing {
 namespace {
@@ -103,6 +111,47 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   EXPECT_EQ(PdfLines(pdf), printed);
   EXPECT_EQ(scheduler.JobFiles().size(), 1) << "the file was no job for the printer";
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// A print server that takes the connection and never answers: the window shows at
+// once with the screen's fonts, says nothing of printers, and works.
+TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string path = dir.filePath("cups.sock").toStdString();
+  // Listens, and never reads or answers: connections wait in its backlog.
+  const int hung = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof(address.sun_path));
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  ASSERT_EQ(::bind(hung, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(::listen(hung, 64), 0);
+  const QByteArray before = qgetenv("CUPS_SERVER");
+  qputenv("CUPS_SERVER", path.c_str());
+  {
+    FakeMessageBoxes messages;
+    const ui::RealServices real;
+    ui::Services services = real.services();
+    services.messages = &messages;
+    QElapsedTimer clock;
+    clock.start();
+    Application application(services);
+    frmNewCalculator1* window = &application.Calculator();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_LT(clock.elapsed(), 1000) << "start-up waited on the print server";
+    EXPECT_TRUE(messages.shown.empty()) << "a server that has not answered is no failure";
+    EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "Text3")->text(), "Screen Fonts");
+    for (const char* key : {"Command1(7)", "cmdOperatorPlus", "Command1(5)", "cmdEqualSign"}) {
+      WindowDriver::Click(WindowDriver::Find(window, key));
+    }
+    EXPECT_EQ(WindowDriver::Find<QLabel>(window, "lblAnswer")->text(), "12.00000");
+    EXPECT_LT(clock.elapsed(), 1000) << "the keys waited on the print server";
+  }
+  qputenv("CUPS_SERVER", before);
+  ::close(hung);
 }
 
 }  // namespace
