@@ -807,6 +807,10 @@ bitte arbeiten Sie weiter.</translation>
         <extracomment>Pairs of a file type&apos;s name and its pattern, all joined by &quot;|&quot;: translate the names only and keep every &quot;|&quot; and pattern.</extracomment>
         <translation>Textdateien(*.txt)|*.txt|Batchdateien(*.bat)|*.bat|Initialisierungsdateien(*.ini)|*.ini|Alle Dateien(*.*)|*.*</translation>
     </message>
+    <message>
+        <source>The print system does not answer. Please try again in a moment.</source>
+        <translation>Das Drucksystem antwortet nicht. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmInfo1</name>

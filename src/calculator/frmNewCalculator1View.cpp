@@ -117,6 +117,10 @@ void frmNewCalculator1::mnuTextBack_Click() {
 }
 
 void frmNewCalculator1::mnuPrintDisplay_Click() {
+  if (!services_.printers->Answering()) {
+    ShowFailure(kPrintSystemSilentText, kProgramTitle);
+    return;
+  }
   // The whole workboard prints, with its footer: no page range to choose.
   QPrinter* target = CommonDialog1->ShowPrinter(
       this,

@@ -44,6 +44,8 @@ inline constexpr std::string_view kArithmeticFailureTitle =
 //: The leading blanks centre the message in its box.
 inline constexpr std::string_view kNoPrinterFontsText =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "            No printer or fax fonts");
+inline constexpr std::string_view kPrintSystemSilentText = NUMBRELLA_TRANSLATE(
+    "numbrella::WindowTexts", "The print system does not answer. Please try again in a moment.");
 inline constexpr std::string_view kUnknownFaceText =
     NUMBRELLA_TRANSLATE("numbrella::WindowTexts", "What kind of a font face is that?");
 inline constexpr std::string_view kOverwriteConstantText = NUMBRELLA_TRANSLATE(

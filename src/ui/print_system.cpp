@@ -96,7 +96,9 @@ void PreloadPrintSystem() {
   static std::jthread loader([] { Library(); });
 }
 
-int InstalledPrinterCount() {
+int InstalledPrinterCount() { return CountQueues(nullptr); }
+
+int CountQueues(bool* silent) {
   const Cups& cups = Library();
   if (!cups.Loaded()) return 0;
   // One request for the queues' names alone: the list of destinations would also
@@ -110,6 +112,7 @@ int InstalledPrinterCount() {
     return 0;
   }
   ipp_t* response = cups.doRequest(scheduler.get(), request, "/");
+  if (silent != nullptr) *silent = response == nullptr;
   if (response == nullptr) return 0;
   int count = 0;
   for (ipp_attribute_t* queue = cups.findAttribute(response, "printer-name", IPP_TAG_NAME);
@@ -170,7 +173,7 @@ void PrinterAnswers::Ask(std::stop_token stop) {
       lastAsked_ = std::chrono::steady_clock::now();
     }
     Answer answer;
-    answer.count = InstalledPrinterCount();
+    answer.count = CountQueues(&answer.silent);
     if (answer.count > 0) answer.defaultName = DefaultDestinationName();
     bool differs = false;
     {

@@ -25,6 +25,8 @@ void PreloadPrintSystem();
 
 // The number of queues (printers and classes) the scheduler has, 0 when none.
 int InstalledPrinterCount();
+// The same; `silent` tells whether a scheduler took the request but gave no answer.
+int CountQueues(bool* silent);
 
 // The default destination's name, "queue" or "queue/instance" as the print dialog
 // names it; nullopt when there is none.
@@ -42,6 +44,7 @@ class PrinterAnswers {
   struct Answer {
     int count = 0;
     std::optional<QString> defaultName;
+    bool silent = false;  // a scheduler took the request and gave no answer
     bool operator==(const Answer&) const = default;
   };
   // `changed` runs on the thread that made this, each time an answer differs from the

@@ -168,6 +168,10 @@ class RealPrinters final : public Printers {
     return PrintableFamilies();
   }
   bool Answered(std::chrono::milliseconds grace) override { return answers_.WaitForFirst(grace); }
+  bool Answering() override {
+    const std::optional<PrinterAnswers::Answer> latest = answers_.Latest();
+    return latest && !latest->silent;
+  }
 
   static QStringList PrintableFamilies() {
     std::vector<std::string> families;

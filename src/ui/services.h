@@ -73,6 +73,9 @@ class Printers {
   // has, there is no printer; an answer that comes later has the windows repainted, so
   // that their repaint check finds it.
   virtual bool Answered(std::chrono::milliseconds grace) { return grace.count() >= 0; }
+  // False while the print system has not answered yet, or takes requests and gives no
+  // answer: Qt's print dialog would then wait for it, for minutes.
+  virtual bool Answering() { return true; }
 };
 
 class ScreenFonts {

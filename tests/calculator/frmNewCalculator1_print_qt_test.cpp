@@ -149,6 +149,12 @@ TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
     }
     EXPECT_EQ(WindowDriver::Find<QLabel>(window, "lblAnswer")->text(), "12.00000");
     EXPECT_LT(clock.elapsed(), 1000) << "the keys waited on the print server";
+    // Printing says that the print system does not answer, rather than wait in the
+    // print dialog.
+    WindowDriver::Trigger(window, "mnuPrintDisplay");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The print system does not answer. Please try again in a moment.");
   }
   qputenv("CUPS_SERVER", before);
   ::close(hung);
