@@ -11,7 +11,9 @@
 #
 # As on a desktop: the build's fonts (docs/fonts.conf, cache warmed before the runs)
 # and a print scheduler of this script's own with one default queue, so the calculator
-# fills in its printer's name and fonts before it shows its window.
+# fills in its printer's name and fonts before it shows its window. The calculator
+# also runs against a print server that takes connections and never answers ("hung"),
+# whose ratio to the bare window must stay as low.
 #
 #   scripts/startup-ratio.sh build-bench [RUNS]
 set -euo pipefail
@@ -36,6 +38,15 @@ office_printer "$root"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI QT_STYLE_OVERRIDE
 export LANG=C.UTF-8
 office_fonts "$root" "$here"
+# The print server that never answers, and the calculator pointed at it.
+/usr/bin/python3 -c 'import socket, sys, time
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(64)
+time.sleep(1e9)' "$root/hung.sock" &
+office_pids+=($!)
+printf '#!/bin/sh\nCUPS_SERVER=%s exec %s\n' "$root/hung.sock" "$(realpath "$calculator")" >"$root/hung"
+chmod +x "$root/hung"
 
 # Milliseconds from launch until a visible window of that title exists. xdotool's own
 # --sync waits half a second between looks, too coarse here: this looks every 5 ms.
@@ -69,10 +80,10 @@ time_to_window() {
 
 # One run of each untimed, so that all start from a warm disk cache.
 hz=$(getconf CLK_TCK)
-programs=(bare calculator)
-declare -A path=([bare]=$bare [calculator]=$calculator [speedcrunch]=)
+programs=(bare calculator hung)
+declare -A path=([bare]=$bare [calculator]=$calculator [hung]=$root/hung [speedcrunch]=)
 declare -A title=([bare]="^Numbrella bare window$" [calculator]="Numbrella Calculator - "
-  [speedcrunch]="^SpeedCrunch$")
+  [hung]="Numbrella Calculator - " [speedcrunch]="^SpeedCrunch$")
 if speedcrunch=$(command -v speedcrunch); then
   programs+=(speedcrunch)
   path[speedcrunch]=$speedcrunch
@@ -96,7 +107,7 @@ declare -A name=([bare]="bare window" [speedcrunch]=SpeedCrunch)
 report() {
   local what=$1 other=$2 c o
   local -n figures=$3
-  c=$(median "${figures[calculator]}")
+  c=$(median "${figures[${4:-calculator}]}")
   o=$(median "${figures[$other]}")
   awk -v what="$what" -v other="${name[$other]}" -v c="$c" -v o="$o" -v n="$runs" 'BEGIN {
     printf "%s, median of %d: calculator %.0f ms / %s %.0f ms = %.2f\n", what, n, c, other, o, c / o }'
@@ -107,6 +118,8 @@ done
 report "processor time to the visible window" bare processor
 report "start-up to the visible window" bare elapsed
 echo "(goal: start-up at most 1.3)"
+report "against a print server that never answers, start-up" bare elapsed hung
+echo "(goal: at most 1.3)"
 if [[ -n "${path[speedcrunch]}" ]]; then
   report "processor time to the visible window" speedcrunch processor
   report "start-up to the visible window" speedcrunch elapsed

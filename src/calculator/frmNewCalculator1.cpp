@@ -33,8 +33,10 @@ using ui::Utf8;
 namespace {
 
 constexpr quint32 kYellow = 65535;  // 0x00BBGGRR
-// How long start-up waits for the print system: a local scheduler answers well within it.
-constexpr std::chrono::milliseconds kPrinterGrace{300};
+// How long start-up waits for the print system. It is asked as the program starts,
+// and a local scheduler has answered by the time the window is made; a slower one's
+// answer is applied when it comes.
+constexpr std::chrono::milliseconds kPrinterGrace{20};
 
 }  // namespace
 
