@@ -22,11 +22,28 @@ namespace numbrella {
 using ui::Q;
 using ui::Utf8;
 
-void frmNewCalculator1::mnuFileNew_Click() { document_.New(); }
-void frmNewCalculator1::mnuFileOpen_Click() { document_.Open(); }
-void frmNewCalculator1::mnuFileSave_Click() { document_.Save(); }
-void frmNewCalculator1::mnuFileSaveFileAs_Click() { document_.SaveAs(); }
-void frmNewCalculator1::mnuClearWhiteboad_Click() { document_.ClearWorkboard(); }
+// A command may also change what the window is never told of, such as a file name
+// kept from a save that failed: the recovery copy looks again after each.
+void frmNewCalculator1::mnuFileNew_Click() {
+  document_.New();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileOpen_Click() {
+  document_.Open();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileSave_Click() {
+  document_.Save();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileSaveFileAs_Click() {
+  document_.SaveAs();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuClearWhiteboad_Click() {
+  document_.ClearWorkboard();
+  emit WorkboardTouched();
+}
 void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
 void frmNewCalculator1::mnuFileExit_Click() { close(); }
 
@@ -38,7 +55,10 @@ void frmNewCalculator1::closeEvent(QCloseEvent* event) {
   if (!cancel) emit ClosedCleanly();
 }
 
-void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) { cancel = !document_.QueryUnload(); }
+void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) {
+  cancel = !document_.QueryUnload();
+  emit WorkboardTouched();
+}
 
 // The session ending closes no window of its own accord: the window asks as it does
 // on closing, and refusing to close holds the session's end up.

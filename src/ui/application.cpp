@@ -58,14 +58,14 @@ void Application::KeepRecoveryCopies(const QString& folder) {
   QMetaObject::invokeMethod(
       keeper,
       [this, folder, keeper, &window] {
-        ui::OfferLeftCopies(folder, keeper->Path(),
-                            [this, &window](const std::optional<RecoveryRecord>& copy,
-                                            const QString& path) {
-                              if (ending_) return CopyFate::Keep;
-                              const CopyFate fate = window.OfferRecovery(copy, path);
-                              // A question the end cut short was not answered.
-                              return ending_ ? CopyFate::Keep : fate;
-                            });
+        ui::OfferLeftCopies(
+            folder, keeper->Path(),
+            [this, &window](const std::optional<RecoveryRecord>& copy, const QString& path) {
+              if (ending_) return CopyFate::Keep;
+              const CopyFate fate = window.OfferRecovery(copy, path);
+              // A question the end cut short was not answered.
+              return ending_ ? CopyFate::Keep : fate;
+            });
       },
       Qt::QueuedConnection);
 }

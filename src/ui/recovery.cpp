@@ -46,8 +46,7 @@ QString RecoveryFolder() {
   return state + QStringLiteral("/numbrella");
 }
 
-RecoveryWriter::RecoveryWriter(QString path)
-    : path_(std::move(path)), thread_([this] { Run(); }) {}
+RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)), thread_([this] { Run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
   {
@@ -93,8 +92,8 @@ void RecoveryWriter::Run() {
 RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
     : unsaved_(std::move(unsaved)) {
   if (!QDir().mkpath(folder)) return;
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ExeOwner);
+  QFile::setPermissions(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   // A name of its own: a calculator started later may get the process number of one
   // that left a copy behind.
   const QString path = QDir(folder).filePath(
@@ -150,9 +149,8 @@ void RecoveryKeeper::Write() {
 
 void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer& offer) {
   const QDir dir(folder);
-  const QStringList names =
-      dir.entryList({QStringLiteral("*") + Q(kRecoverySuffix)}, QDir::Files | QDir::Hidden,
-                    QDir::Name);
+  const QStringList names = dir.entryList({QStringLiteral("*") + Q(kRecoverySuffix)},
+                                          QDir::Files | QDir::Hidden, QDir::Name);
   for (const QString& name : names) {
     const QString path = dir.filePath(name);
     if (path == own || !IsRecoveryCopyName(Utf8(name))) continue;

@@ -87,8 +87,8 @@ class RecoveryKeeper : public QObject {
 
 // Offers each copy in `folder` that no running calculator holds, but `own`, to
 // `offer`, and does with it what `offer` returns.
-using CopyOffer = std::function<CopyFate(const std::optional<RecoveryRecord>& copy,
-                                         const QString& path)>;
+using CopyOffer =
+    std::function<CopyFate(const std::optional<RecoveryRecord>& copy, const QString& path)>;
 void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer& offer);
 
 }  // namespace numbrella::ui

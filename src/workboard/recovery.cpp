@@ -146,9 +146,7 @@ bool IsRecoveryCopyName(std::string_view fileName) {
   return fileName.size() > kRecoverySuffix.size() && fileName.ends_with(kRecoverySuffix);
 }
 
-std::string UnreadableCopyName(std::string_view path) {
-  return std::string(path) + ".unreadable";
-}
+std::string UnreadableCopyName(std::string_view path) { return std::string(path) + ".unreadable"; }
 
 std::string RestoreQuestionText(const RecoveryRecord& record, std::string_view when) {
   return WithArguments(record.fileName.empty() ? kRestoreUntitled : kRestoreTitled, when,

@@ -174,8 +174,9 @@ class Soundness {
     const std::optional<RecoveryRecord> copy =
         ReadRecovery(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (copy != unsaved) {
-      return "the recovery copy holds " + (copy ? Shown(QString::fromStdString(copy->text)) : "nothing readable") +
-             " for " + Shown(QString::fromStdString(unsaved->fileName)) + ", not the unsaved " +
+      return "the recovery copy holds " +
+             (copy ? Shown(QString::fromStdString(copy->text)) : "nothing readable") + " for " +
+             Shown(QString::fromStdString(unsaved->fileName)) + ", not the unsaved " +
              Shown(QString::fromStdString(unsaved->text));
     }
     return std::nullopt;
