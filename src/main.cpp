@@ -3,7 +3,9 @@
 #include "ui/application.h"
 #include "ui/application_identity.h"
 #include "ui/deferred_icons.h"
+#include "ui/end_signals.h"
 #include "ui/print_system.h"
+#include "ui/recovery.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -84,5 +86,9 @@ int main(int argc, char** argv) {
 
   numbrella::Application program;
   program.Calculator().show();
+  program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+  // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the
+  // next start instead.
+  const numbrella::ui::EndSignals endSignals([&program] { program.EndNow(); });
   return QApplication::exec();
 }

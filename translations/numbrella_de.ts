@@ -811,6 +811,29 @@ bitte arbeiten Sie weiter.</translation>
         <source>The print system does not answer. Please try again in a moment.</source>
         <translation>Das Drucksystem antwortet nicht. Bitte versuchen Sie es gleich noch einmal.</translation>
     </message>
+    <message>
+        <source>The calculator ended without saving its workboard, last changed %1.<byte value="xd"/>
+Would you like to restore the unsaved workboard?</source>
+        <extracomment>%1 is when the workboard last changed. Two lines: keep the line break (CR LF).</extracomment>
+        <translation>Der Rechner wurde beendet, ohne sein Protokoll zu speichern, zuletzt geändert %1.<byte value="xd"/>
+Möchten Sie das ungespeicherte Protokoll wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The calculator ended without saving its workboard &quot;%2&quot;, last changed %1.<byte value="xd"/>
+Would you like to restore the unsaved workboard?</source>
+        <extracomment>%1 is when the workboard last changed, %2 the workboard&apos;s file. Two lines: keep the line break (CR LF).</extracomment>
+        <translation>Der Rechner wurde beendet, ohne sein Protokoll „%2“ zu speichern, zuletzt geändert %1.<byte value="xd"/>
+Möchten Sie das ungespeicherte Protokoll wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The recovery copy &quot;%1&quot; of an unsaved workboard cannot be read. It was kept as &quot;%2&quot;.</source>
+        <extracomment>%1 is the copy&apos;s path, %2 where it was moved.</extracomment>
+        <translation>Die Sicherungskopie „%1“ eines ungespeicherten Protokolls kann nicht gelesen werden. Sie wurde als „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Restore Your Work?</source>
+        <translation>Arbeit wiederherstellen?</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmInfo1</name>

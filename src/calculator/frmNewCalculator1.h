@@ -23,6 +23,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,16 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // What the window holds behind its controls, read-only, for checks after user actions.
   const Worksheet& Sheet() const { return sheet_; }
   const WorkboardDocument& Document() const { return document_; }
+
+  // Offers back the recovery copy at `path` that a calculator left when it ended
+  // without a clean close (`copy` is nullopt when it cannot be read).
+  CopyFate OfferRecovery(const std::optional<RecoveryRecord>& copy, const QString& path);
+
+ signals:
+  // The workboard's text, file name or unsaved state may have changed.
+  void WorkboardTouched();
+  // The window closed after the save question, if there was one: what it held is done.
+  void ClosedCleanly();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -147,6 +158,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void Command4_Click();
   void Form_QueryUnload(bool& cancel, int unloadMode);
   void WatchSessionEnd();
+  void WatchWorkboardForRecovery();
   static constexpr int kClosedByUser = 0;
   static constexpr int kSessionEnding = 2;
 
@@ -175,6 +187,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void SetTitle(std::string_view title, std::string_view spoken) override;
   void ShowClearButton(bool shown) override;
   void ShowModified(bool modified) override;
+  SaveAnswer AskToRestore(std::string_view question) override;
+  std::string TimeText(std::int64_t moment) override;
   void TellFailure(std::string_view text) override;
   FileContent ReadFile(const std::string& path) override;
   std::optional<std::string> WriteFile(const std::string& path, std::string_view bytes) override;

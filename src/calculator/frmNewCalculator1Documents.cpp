@@ -10,7 +10,9 @@
 #include "ui/text.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPushButton>
 #include <QSessionManager>
 #include <QSignalBlocker>
@@ -20,11 +22,28 @@ namespace numbrella {
 using ui::Q;
 using ui::Utf8;
 
-void frmNewCalculator1::mnuFileNew_Click() { document_.New(); }
-void frmNewCalculator1::mnuFileOpen_Click() { document_.Open(); }
-void frmNewCalculator1::mnuFileSave_Click() { document_.Save(); }
-void frmNewCalculator1::mnuFileSaveFileAs_Click() { document_.SaveAs(); }
-void frmNewCalculator1::mnuClearWhiteboad_Click() { document_.ClearWorkboard(); }
+// A command may also change what the window is never told of, such as a file name
+// kept from a save that failed: the recovery copy looks again after each.
+void frmNewCalculator1::mnuFileNew_Click() {
+  document_.New();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileOpen_Click() {
+  document_.Open();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileSave_Click() {
+  document_.Save();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuFileSaveFileAs_Click() {
+  document_.SaveAs();
+  emit WorkboardTouched();
+}
+void frmNewCalculator1::mnuClearWhiteboad_Click() {
+  document_.ClearWorkboard();
+  emit WorkboardTouched();
+}
 void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
 void frmNewCalculator1::mnuFileExit_Click() { close(); }
 
@@ -33,9 +52,13 @@ void frmNewCalculator1::closeEvent(QCloseEvent* event) {
   bool cancel = false;
   Form_QueryUnload(cancel, kClosedByUser);
   event->setAccepted(!cancel);
+  if (!cancel) emit ClosedCleanly();
 }
 
-void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) { cancel = !document_.QueryUnload(); }
+void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) {
+  cancel = !document_.QueryUnload();
+  emit WorkboardTouched();
+}
 
 // The session ending closes no window of its own accord: the window asks as it does
 // on closing, and refusing to close holds the session's end up.
@@ -47,6 +70,34 @@ void frmNewCalculator1::WatchSessionEnd() {
     manager.release();
     if (cancel) manager.cancel();
   });
+}
+
+// Every change of the text; what the document changes itself comes through the
+// functions below that it calls.
+void frmNewCalculator1::WatchWorkboardForRecovery() {
+  connect(txtArchive1, &ui::RichTextBox::Change, this, &frmNewCalculator1::WorkboardTouched);
+}
+
+CopyFate frmNewCalculator1::OfferRecovery(const std::optional<RecoveryRecord>& copy,
+                                          const QString& path) {
+  return document_.OfferRecovery(copy, Utf8(path));
+}
+
+SaveAnswer frmNewCalculator1::AskToRestore(std::string_view question) {
+  switch (services_.messages->Show(this, Q(question), OwnText(kRestoreQuestionTitle),
+                                   ui::MessageButtons::YesNo, ui::MessageIcon::Question,
+                                   ui::MessageAnswer::Yes)) {
+    case ui::MessageAnswer::Yes:
+      return SaveAnswer::Yes;
+    case ui::MessageAnswer::No:
+      return SaveAnswer::No;
+    default:
+      return SaveAnswer::Cancel;
+  }
+}
+
+std::string frmNewCalculator1::TimeText(std::int64_t moment) {
+  return Utf8(QLocale().toString(QDateTime::fromSecsSinceEpoch(moment), QLocale::ShortFormat));
 }
 
 SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
@@ -78,19 +129,28 @@ void frmNewCalculator1::ForgetDialogFileName() { CommonDialog1->FileName.clear()
 std::string frmNewCalculator1::WorkboardText() { return txtArchive1->Utf8Text(); }
 
 bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
-  const QSignalBlocker quiet(txtArchive1);
-  return txtArchive1->SetText(Q(text));
+  bool replaced = false;
+  {
+    const QSignalBlocker quiet(txtArchive1);
+    replaced = txtArchive1->SetText(Q(text));
+  }
+  emit WorkboardTouched();
+  return replaced;
 }
 
 void frmNewCalculator1::SetTitle(std::string_view title, std::string_view spoken) {
   setWindowTitle(ui::LiteralTitle(Q(title)));
   setAccessibleName(Q(spoken));
+  emit WorkboardTouched();
 }
 
 void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }
 
 // The title has no place for the mark of unsaved work: the state is kept, not shown.
-void frmNewCalculator1::ShowModified(bool modified) { setWindowModified(modified); }
+void frmNewCalculator1::ShowModified(bool modified) {
+  setWindowModified(modified);
+  emit WorkboardTouched();
+}
 
 void frmNewCalculator1::TellFailure(std::string_view text) {
   ShowMessage(Q(text), OwnText(kProgramTitle));

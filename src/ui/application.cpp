@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 #include <utility>
 
 namespace numbrella {
@@ -40,6 +43,38 @@ QWidget& Application::ShowSIWindow(SIWindow window) {
       break;
   }
   return prefixes_.Show();
+}
+
+void Application::KeepRecoveryCopies(const QString& folder) {
+  frmNewCalculator1& window = Calculator();
+  recovery_ = std::make_unique<ui::RecoveryKeeper>(
+      folder, [&window] { return window.Document().UnsavedRecord(); });
+  ui::RecoveryKeeper* keeper = recovery_.get();
+  QObject::connect(&window, &frmNewCalculator1::WorkboardTouched, keeper,
+                   &ui::RecoveryKeeper::Touched);
+  QObject::connect(&window, &frmNewCalculator1::ClosedCleanly, keeper,
+                   &ui::RecoveryKeeper::Discard);
+  // Inside the event loop, so that a signal to end stops the questions too.
+  QMetaObject::invokeMethod(
+      keeper,
+      [this, folder, keeper, &window] {
+        ui::OfferLeftCopies(
+            folder, keeper->Path(),
+            [this, &window](const std::optional<RecoveryRecord>& copy, const QString& path) {
+              if (ending_) return CopyFate::Keep;
+              const CopyFate fate = window.OfferRecovery(copy, path);
+              // A question the end cut short was not answered.
+              return ending_ ? CopyFate::Keep : fate;
+            });
+      },
+      Qt::QueuedConnection);
+}
+
+void Application::EndNow() {
+  ending_ = true;
+  if (recovery_ != nullptr) recovery_->WriteNow();
+  // Not quit(): that closes the windows, and closing asks the save question.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace numbrella

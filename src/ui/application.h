@@ -9,6 +9,7 @@
 #include "reference/frmInfo1.h"
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/frmSIPrefixes1.h"
+#include "ui/recovery.h"
 #include "ui/services.h"
 #include "ui/single_window.h"
 
@@ -37,6 +38,16 @@ class Application {
   // One of the three reference windows, shown as the converter is.
   QWidget& ShowSIWindow(SIWindow window);
 
+  // Keeps a recovery copy of the calculator's unsaved workboard in `folder`. Once the
+  // event loop runs, the calculator first offers back the copies that calculators left
+  // when they ended without a clean close.
+  void KeepRecoveryCopies(const QString& folder);
+  // The calculator's copy, once KeepRecoveryCopies has run.
+  ui::RecoveryKeeper* Recovery() const { return recovery_.get(); }
+  // Ends the program at once, asking nothing (a signal to end): the copy is written
+  // first, so that the next start offers the unsaved work back.
+  void EndNow();
+
  private:
   Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given);
 
@@ -47,6 +58,9 @@ class Application {
   ui::SingleWindow<frmSIPrefixes1> prefixes_;
   ui::SingleWindow<frmListBoxConverter> converter_;
   std::unique_ptr<frmNewCalculator1> calculator_;
+  // After the calculator: it goes first, while the window it reads still stands.
+  std::unique_ptr<ui::RecoveryKeeper> recovery_;
+  bool ending_ = false;
 };
 
 }  // namespace numbrella

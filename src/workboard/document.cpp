@@ -3,6 +3,7 @@
 
 #include "common/window_texts.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <utility>
@@ -56,6 +57,41 @@ bool WorkboardDocument::QueryUnload() {
   // After Yes the window stays open even when the save went through, so the user sees
   // it happen; the next close finds nothing unsaved and goes through.
   return MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::None;
+}
+
+void WorkboardDocument::TextChanged() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  lastChanged_ = std::chrono::duration_cast<std::chrono::seconds>(now).count();
+  SetChanged(true);
+}
+
+std::optional<RecoveryRecord> WorkboardDocument::UnsavedRecord() const {
+  if (!blnWorkboardChanged) return std::nullopt;
+  return RecoveryRecord{window_.WorkboardText(), strFileName, encoding_, true, lastChanged_};
+}
+
+CopyFate WorkboardDocument::OfferRecovery(const std::optional<RecoveryRecord>& copy,
+                                          std::string_view copyPath) {
+  if (!copy) {
+    window_.TellFailure(UnreadableCopyText(copyPath, UnreadableCopyName(copyPath)));
+    return CopyFate::MoveAside;
+  }
+  const std::string when = window_.TimeText(copy->lastChanged);
+  switch (window_.AskToRestore(RestoreQuestionText(*copy, when))) {
+    case SaveAnswer::Yes:
+      break;
+    case SaveAnswer::No:
+      return CopyFate::Remove;
+    case SaveAnswer::Cancel:
+      return CopyFate::Keep;
+  }
+  // Work restored from an earlier copy is not replaced unasked; kept, it waits for
+  // the next start.
+  if (MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::Kept) {
+    return CopyFate::Keep;
+  }
+  Restore(*copy);
+  return CopyFate::Remove;
 }
 
 void WorkboardDocument::SetChanged(bool changed) {
@@ -128,6 +164,20 @@ void WorkboardDocument::OpenExistingFile() {
   encoding_ = reading.document->encoding;
   ShowTitle();
   SetChanged(false);
+}
+
+void WorkboardDocument::Restore(const RecoveryRecord& record) {
+  window_.SetWorkboardText(record.text);
+  window_.ShowClearButton(true);
+  strFileName = record.fileName;
+  encoding_ = record.encoding;
+  lastChanged_ = record.lastChanged;
+  if (strFileName.empty()) {
+    ShowUntitled();
+  } else {
+    ShowTitle();
+  }
+  SetChanged(record.changed);
 }
 
 // Empties the workboard for an untitled document, which the dialogs offer no name for

@@ -4,7 +4,9 @@
 // the commands New, Open, Save, Save As, Clear Workboard and the question on closing,
 // each running its steps in order through the window it belongs to.
 #include "workboard/document_file.h"
+#include "workboard/recovery.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +45,12 @@ class DocumentWindow {
   virtual void ShowClearButton(bool shown) = 0;
   // Called each time the workboard comes to hold unsaved work or ceases to.
   virtual void ShowModified(bool modified) = 0;
+  // The question that offers unsaved work back after the calculator ended without a
+  // clean close: `question`, with a question mark and the buttons Yes (the default) and
+  // No; Cancel when it went unanswered.
+  virtual SaveAnswer AskToRestore(std::string_view question) = 0;
+  // A moment (seconds since 1970, UTC) as the user reads times.
+  virtual std::string TimeText(std::int64_t moment) = 0;
   // A message box with `text`, an OK button and the title "Numbrella Calculator".
   virtual void TellFailure(std::string_view text) = 0;
   virtual FileContent ReadFile(const std::string& path) = 0;
@@ -66,13 +74,20 @@ class WorkboardDocument {
   bool QueryUnload();
 
   // The workboard's text changed (the window's change handler).
-  void TextChanged() { SetChanged(true); }
+  void TextChanged();
   // Start-up and the repaint check decide it themselves.
   void SetChanged(bool changed);
 
   bool Changed() const { return blnWorkboardChanged; }
   const std::string& FileName() const { return strFileName; }  // "" while untitled
   TextEncoding Encoding() const { return encoding_; }
+
+  // What a recovery copy must hold now: nullopt when nothing is unsaved.
+  std::optional<RecoveryRecord> UnsavedRecord() const;
+  // Offers the recovery copy at `copyPath` back, `copy` being what it holds (nullopt
+  // when it cannot be read). Yes puts the record on the workboard as it was, changed,
+  // after the save question for any unsaved work already there.
+  CopyFate OfferRecovery(const std::optional<RecoveryRecord>& copy, std::string_view copyPath);
 
  private:
   // Where unsaved work stands once the user has been asked about it.
@@ -86,6 +101,7 @@ class WorkboardDocument {
   bool SaveUnderNewName();
   bool WriteWorkboard();
   void OpenExistingFile();
+  void Restore(const RecoveryRecord& record);
   void StartUntitled();
   void ShowTitle();
   void ShowUntitled();
@@ -94,6 +110,7 @@ class WorkboardDocument {
   std::string strFileName;
   bool blnWorkboardChanged = false;
   TextEncoding encoding_ = TextEncoding::Utf8;
+  std::int64_t lastChanged_ = 0;  // seconds since 1970, UTC
 };
 
 }  // namespace numbrella

@@ -3,13 +3,17 @@
 // random actions, and after every one of them the windows must still be sound: no
 // crash, no hang, no box left open or question left unanswered, at most one operand
 // current, the converter's captions naming its chosen units, unsaved work marked as
-// such, and every saved file holding the workboard's text.
+// such, every saved file holding the workboard's text, and the recovery copy holding
+// the unsaved workboard, or gone when nothing is unsaved.
 //
 // NUMBRELLA_RANDOM_SEED and NUMBRELLA_RANDOM_ACTIONS choose the seed and the number of
 // actions; a failure names the seed and the action that broke the windows.
 #include "calculator/random_user.h"
+#include "ui/recovery.h"
 #include "workboard/document_file.h"
+#include "workboard/recovery.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -76,6 +80,7 @@ class Soundness {
     if (auto broken = Worksheet()) return broken;
     if (auto broken = Converter()) return broken;
     if (auto broken = SavedFiles()) return broken;
+    if (auto broken = RecoveryCopy()) return broken;
     return Document();
   }
 
@@ -149,6 +154,30 @@ class Soundness {
         return "the file " + Str(path) + " holds " + Shown(QString::fromLatin1(bytes)) +
                ", not the workboard's text " + Shown(textBefore_) + " and a line break";
       }
+    }
+    return std::nullopt;
+  }
+
+  // Once what a change made due is written (in at most two seconds; here at once),
+  // the copy holds exactly the unsaved workboard, and there is none without one.
+  std::optional<std::string> RecoveryCopy() const {
+    ui::RecoveryKeeper* keeper = user_.Recovery();
+    keeper->Flush();
+    const std::optional<RecoveryRecord> unsaved = user_.Calculator()->Document().UnsavedRecord();
+    QFile file(keeper->Path());
+    if (!file.open(QIODevice::ReadOnly)) {
+      if (unsaved) return "the workboard holds unsaved work, but there is no recovery copy";
+      return std::nullopt;
+    }
+    if (!unsaved) return "nothing is unsaved, but a recovery copy is left";
+    const QByteArray bytes = file.readAll();
+    const std::optional<RecoveryRecord> copy =
+        ReadRecovery(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (copy != unsaved) {
+      return "the recovery copy holds " +
+             (copy ? Shown(QString::fromStdString(copy->text)) : "nothing readable") + " for " +
+             Shown(QString::fromStdString(unsaved->fileName)) + ", not the unsaved " +
+             Shown(QString::fromStdString(unsaved->text));
     }
     return std::nullopt;
   }

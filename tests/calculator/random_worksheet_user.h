@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <string>
@@ -37,6 +38,7 @@ class WorksheetUser : public ConverterUser {
   RandomMessageBoxes& Messages() { return messages_; }
   FakeServices& Fakes() { return fakes_; }
   const Scratch& Files() const { return files_; }
+  ui::RecoveryKeeper* Recovery() const { return application_->Recovery(); }
 
  protected:
   // Faces the workboard takes, and one it rejects (its message traps the focus in the
@@ -61,6 +63,7 @@ class WorksheetUser : public ConverterUser {
     application_ = std::make_unique<Application>(services_);
     calculator_ = &application_->Calculator();
     calculator_->show();
+    application_->KeepRecoveryCopies(recoveryState_.path());
     Activate(calculator_);
     Settle();
   }
@@ -219,6 +222,8 @@ class WorksheetUser : public ConverterUser {
   FakeServices fakes_;
   ui::Services services_{};
   Scratch files_;
+  // Apart from the files the dialogs offer: the user never chooses these.
+  QTemporaryDir recoveryState_;
   std::unique_ptr<Application> application_;
   frmNewCalculator1* calculator_ = nullptr;  // the application's
 };

@@ -8,6 +8,7 @@ leaves starting the program to this client."""
 import os
 import subprocess
 import sys
+import tempfile
 
 import pyatspi
 
@@ -22,7 +23,10 @@ RUNS = [("de", "de_DE.UTF-8", "2.25000"),
 
 def typed_answer(layout, locale):
     subprocess.run(["setxkbmap", layout], check=True)
-    environment = dict(os.environ, LC_ALL=locale, LANGUAGE="en")
+    # Each start with a state folder of its own: the calculation is unsaved work, which
+    # ending the program keeps for the next start to offer back.
+    state = tempfile.mkdtemp(dir=os.environ["NUMBRELLA_WORK"])
+    environment = dict(os.environ, LC_ALL=locale, LANGUAGE="en", XDG_STATE_HOME=state)
     program = subprocess.Popen([os.environ["NUMBRELLA_PROGRAM"]], env=environment,
                                stderr=subprocess.DEVNULL)
     try:

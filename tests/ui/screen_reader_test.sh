@@ -26,6 +26,8 @@ trap cleanup EXIT
 office_display "$work"
 office_printer "$work"
 office_fonts "$work" "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+# Recovery copies of unsaved work go there, never into the user's own state folder.
+export XDG_STATE_HOME=$work/state
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY

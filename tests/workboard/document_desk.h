@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
@@ -21,14 +22,15 @@ using Choice = std::optional<std::string>;
 
 // The window as the document sees it. Questions and dialogs are answered from queues;
 // one the test did not script fails the test. `log` holds what the user would see or
-// find on disk, in order: "ask <question>", "open dialog", "save dialog",
-// "write <path>", "tell <message>" and "title <title>".
+// find on disk, in order: "ask <question>", "restore? <question>", "open dialog",
+// "save dialog", "write <path>", "tell <message>" and "title <title>".
 class FakeWindow : public DocumentWindow {
  public:
   ~FakeWindow() override {
     EXPECT_TRUE(answers.empty()) << "a scripted question was never asked";
     EXPECT_TRUE(opens.empty()) << "a scripted Open dialog was never shown";
     EXPECT_TRUE(saves.empty()) << "a scripted Save dialog was never shown";
+    EXPECT_TRUE(restoreAnswers.empty()) << "a scripted restore question was never asked";
   }
 
   SaveAnswer AskToSave(std::string_view question) override {
@@ -41,6 +43,17 @@ class FakeWindow : public DocumentWindow {
     answers.pop_front();
     return answer;
   }
+  SaveAnswer AskToRestore(std::string_view question) override {
+    log.push_back("restore? " + std::string(question));
+    if (restoreAnswers.empty()) {
+      ADD_FAILURE() << "unscripted question: " << question;
+      return SaveAnswer::Cancel;
+    }
+    SaveAnswer answer = restoreAnswers.front();
+    restoreAnswers.pop_front();
+    return answer;
+  }
+  std::string TimeText(std::int64_t moment) override { return "at " + std::to_string(moment); }
   Choice ChooseFileToOpen() override { return Dialog("open dialog", opens); }
   Choice ChooseFileToSave() override { return Dialog("save dialog", saves); }
   void ForgetDialogFileName() override { dialogName.clear(); }
@@ -94,6 +107,7 @@ class FakeWindow : public DocumentWindow {
 
   WorkboardDocument* document = nullptr;
   std::deque<SaveAnswer> answers;
+  std::deque<SaveAnswer> restoreAnswers;
   std::deque<Choice> opens;
   std::deque<Choice> saves;
   std::map<std::string, std::string> files;

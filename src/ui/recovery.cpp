@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/recovery.h"
+
+#include "ui/text.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <utility>
+
+namespace numbrella::ui {
+
+namespace {
+
+// The copy follows a change within this, and a burst of changes is written once.
+constexpr int kDueMilliseconds = 1000;
+
+bool WriteCopy(const QString& path, const RecoveryRecord& record) {
+  const std::string bytes = RecoveryBytes(record);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  // It holds the user's figures: for the user's eyes only.
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool RemoveCopy(const QString& path) { return !QFile::exists(path) || QFile::remove(path); }
+
+}  // namespace
+
+QString RecoveryFolder() {
+  QString state = qEnvironmentVariable("XDG_STATE_HOME");
+  // A relative path is invalid there, and ignored.
+  if (state.isEmpty() || QDir::isRelativePath(state)) {
+    state = QDir::homePath() + QStringLiteral("/.local/state");
+  }
+  return state + QStringLiteral("/numbrella");
+}
+
+RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)), thread_([this] { Run(); }) {}
+
+RecoveryWriter::~RecoveryWriter() {
+  {
+    const std::lock_guard guard(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  thread_.join();
+}
+
+void RecoveryWriter::Hand(std::optional<RecoveryRecord> record) {
+  {
+    const std::lock_guard guard(mutex_);
+    pending_ = std::move(record);
+  }
+  wake_.notify_all();
+}
+
+bool RecoveryWriter::Wait() {
+  std::unique_lock lock(mutex_);
+  wake_.wait(lock, [this] { return !pending_ && !busy_; });
+  return lastWritten_;
+}
+
+void RecoveryWriter::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return pending_ || stopping_; });
+    if (!pending_) return;
+    std::optional<RecoveryRecord> record = std::move(*pending_);
+    pending_.reset();
+    busy_ = true;
+    lock.unlock();
+    const bool written = record ? WriteCopy(path_, *record) : RemoveCopy(path_);
+    record.reset();
+    lock.lock();
+    busy_ = false;
+    lastWritten_ = written;
+    wake_.notify_all();
+  }
+}
+
+RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
+    : unsaved_(std::move(unsaved)) {
+  if (!QDir().mkpath(folder)) return;
+  QFile::setPermissions(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  // A name of its own: a calculator started later may get the process number of one
+  // that left a copy behind.
+  const QString path = QDir(folder).filePath(
+      QStringLiteral("workboard-%1-%2")
+          .arg(QCoreApplication::applicationPid())
+          .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')) +
+      Q(kRecoverySuffix));
+  lock_ = std::make_unique<QLockFile>(path + Q(kLockSuffix));
+  // A lock is stale only when its calculator is gone, however long it has run.
+  lock_->setStaleLockTime(0);
+  if (!lock_->tryLock(0)) return;
+  path_ = path;
+  writer_ = std::make_unique<RecoveryWriter>(path_);
+  due_.setSingleShot(true);
+  due_.setInterval(kDueMilliseconds);
+  connect(&due_, &QTimer::timeout, this, &RecoveryKeeper::Write);
+}
+
+RecoveryKeeper::~RecoveryKeeper() {
+  // The writer finishes before the lock goes: a copy is never seen unlocked half written.
+  writer_.reset();
+}
+
+void RecoveryKeeper::Touched() {
+  // Not restarted by later changes: steady typing does not put the copy off.
+  if (writer_ != nullptr && !due_.isActive()) due_.start();
+}
+
+bool RecoveryKeeper::Flush() {
+  if (writer_ == nullptr) return false;
+  if (due_.isActive()) Write();
+  return writer_->Wait();
+}
+
+bool RecoveryKeeper::WriteNow() {
+  if (writer_ == nullptr) return false;
+  Write();
+  return writer_->Wait();
+}
+
+void RecoveryKeeper::Discard() {
+  if (writer_ == nullptr) return;
+  due_.stop();
+  writer_->Hand(std::nullopt);
+  writer_->Wait();
+  writer_.reset();
+}
+
+void RecoveryKeeper::Write() {
+  due_.stop();
+  writer_->Hand(unsaved_());
+}
+
+void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer& offer) {
+  const QDir dir(folder);
+  const QStringList names = dir.entryList({QStringLiteral("*") + Q(kRecoverySuffix)},
+                                          QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString& name : names) {
+    const QString path = dir.filePath(name);
+    if (path == own || !IsRecoveryCopyName(Utf8(name))) continue;
+    QLockFile lock(path + Q(kLockSuffix));
+    lock.setStaleLockTime(0);
+    // Held: its calculator still runs, or another one is offering it just now.
+    if (!lock.tryLock(0)) continue;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      if (!file.exists()) continue;  // offered and removed by another calculator
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const std::optional<RecoveryRecord> copy =
+        ReadRecovery(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    switch (offer(copy, path)) {
+      case CopyFate::Remove:
+        QFile::remove(path);
+        break;
+      case CopyFate::MoveAside:
+        QFile::rename(path, Q(UnreadableCopyName(Utf8(path))));
+        break;
+      case CopyFate::Keep:
+        break;
+    }
+  }
+}
+
+}  // namespace numbrella::ui
