@@ -100,14 +100,15 @@ def main():
 
         # Every key of the keypad and the operators, met by Tab: each said once.
         keys("Escape")
-        for _ in range(40):
+        for _ in range(80):
             keys("Tab")
-            if any(line.startswith("Pi push button") for line in spoken()[at:]):
+            met = spoken()[at:]
+            if "Multiply push button." in met and "Pi push button." in met:
                 break
             time.sleep(0.2)
-        at = hear(r"^Pi push button", at, "Tab through the keys")
         said = spoken()
-        check("Multiply push button." in said, "Tab reached Multiply")
+        check("Multiply push button." in said[at:], "Tab reached Multiply")
+        at = hear(r"^Pi push button", at, "Tab through the keys")
         repeated = [name for name, after in zip(said, said[1:]) if name.endswith(" push button.")
                     and after.rstrip(".") == name[:-len(" push button.")]]
         check(not repeated, f"no key's name is said twice: {repeated}")
