@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
@@ -74,9 +75,10 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  // The window asks for the default printer before it shows: its library loads
-  // while the application connects to the display.
-  numbrella::ui::PreloadPrintSystem();
+  // The window asks for the default printer before it shows: the print system is asked
+  // while the application connects to the display, so that a local scheduler has
+  // answered by the time the window is made.
+  auto printerAnswers = std::make_unique<numbrella::ui::PrinterAnswers>();
   const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
@@ -84,7 +86,8 @@ int main(int argc, char** argv) {
   numbrella::ui::SetApplicationIdentity();
   numbrella::ui::InstallTranslations();
 
-  numbrella::Application program;
+  numbrella::Application program(
+      std::make_unique<numbrella::ui::RealServices>(std::move(printerAnswers)));
   program.Calculator().show();
   program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
   // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the

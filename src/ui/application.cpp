@@ -10,6 +10,9 @@ namespace numbrella {
 
 Application::Application() : Application(std::make_unique<ui::RealServices>(), nullptr) {}
 
+Application::Application(std::unique_ptr<ui::RealServices> real)
+    : Application(std::move(real), nullptr) {}
+
 Application::Application(const ui::Services& services) : Application(nullptr, &services) {}
 
 Application::Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given)

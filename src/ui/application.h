@@ -21,6 +21,8 @@ class Application {
  public:
   // With the real platform services, which it owns.
   Application();
+  // With these real services, which it owns.
+  explicit Application(std::unique_ptr<ui::RealServices> real);
   // With the given services, which must outlive it.
   explicit Application(const ui::Services& services);
   ~Application();

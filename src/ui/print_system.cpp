@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print_system.h"
 
-#include <QCoreApplication>
+#include <QMetaObject>
 
 #include <cups/cups.h>
 #include <dlfcn.h>
@@ -91,11 +91,6 @@ class Connection {
 
 }  // namespace
 
-void PreloadPrintSystem() {
-  // Joined when the program ends, should it end before the library is in.
-  static std::jthread loader([] { Library(); });
-}
-
 int InstalledPrinterCount() { return CountQueues(nullptr); }
 
 int CountQueues(bool* silent) {
@@ -140,14 +135,17 @@ std::optional<QString> DefaultDestinationName() {
   return name;
 }
 
-PrinterAnswers::PrinterAnswers(std::function<void()> changed)
-    : changed_(std::move(changed)),
-      application_(QCoreApplication::instance()),
-      asker_([this](std::stop_token stop) { Ask(stop); }) {}
+PrinterAnswers::PrinterAnswers() : asker_([this](std::stop_token stop) { Ask(stop); }) {}
 
 PrinterAnswers::~PrinterAnswers() {
   asker_.request_stop();
   wake_.notify_all();
+}
+
+void PrinterAnswers::TellChanges(QObject* receiver, std::function<void()> changed) {
+  const std::lock_guard lock(mutex_);
+  receiver_ = receiver;
+  changed_ = std::move(changed);
 }
 
 std::optional<PrinterAnswers::Answer> PrinterAnswers::Latest() {
@@ -161,30 +159,33 @@ std::optional<PrinterAnswers::Answer> PrinterAnswers::Latest() {
 
 bool PrinterAnswers::WaitForFirst(std::chrono::milliseconds grace) {
   std::unique_lock lock(mutex_);
-  return wake_.wait_for(lock, grace, [this] { return latest_.has_value(); });
+  wake_.wait(lock, [this] { return latest_ || firstAsked_; });
+  return wake_.wait_until(lock, *firstAsked_ + grace, [this] { return latest_.has_value(); });
 }
 
 void PrinterAnswers::Ask(std::stop_token stop) {
+  Library();
   while (true) {
     {
       std::unique_lock lock(mutex_);
       if (!wake_.wait(lock, stop, [this] { return wanted_; })) return;
       wanted_ = false;
       lastAsked_ = std::chrono::steady_clock::now();
+      if (!firstAsked_) firstAsked_ = lastAsked_;
     }
+    wake_.notify_all();
     Answer answer;
     answer.count = CountQueues(&answer.silent);
     if (answer.count > 0) answer.defaultName = DefaultDestinationName();
-    bool differs = false;
     {
       const std::lock_guard lock(mutex_);
-      differs = latest_ != answer;
+      const bool differs = latest_ != answer;
       latest_ = std::move(answer);
+      if (differs && receiver_ != nullptr && changed_) {
+        QMetaObject::invokeMethod(receiver_, changed_, Qt::QueuedConnection);
+      }
     }
     wake_.notify_all();
-    if (differs && application_ != nullptr && changed_) {
-      QMetaObject::invokeMethod(application_, changed_, Qt::QueuedConnection);
-    }
   }
 }
 

@@ -4,9 +4,9 @@
 // print system (CUPS) directly. Qt's print support answers them only after loading
 // its print plugin and fetching the default printer's whole description, several
 // times over; here each question is one or two requests to the scheduler. The
-// library is loaded when first needed, or ahead of that by PreloadPrintSystem; when
-// it cannot be loaded, or no scheduler answers, there is no printer.
-#include <QCoreApplication>
+// library is loaded when first needed; when it cannot be loaded, or no scheduler
+// answers, there is no printer.
+#include <QObject>
 #include <QString>
 
 #include <chrono>
@@ -17,11 +17,6 @@
 #include <thread>
 
 namespace numbrella::ui {
-
-// Starts loading the print system's library on a thread of its own and returns at
-// once, so that the first printer question finds it loaded. Asks the scheduler
-// nothing: every answer below is fresh.
-void PreloadPrintSystem();
 
 // The number of queues (printers and classes) the scheduler has, 0 when none.
 int InstalledPrinterCount();
@@ -47,29 +42,33 @@ class PrinterAnswers {
     bool silent = false;  // a scheduler took the request and gave no answer
     bool operator==(const Answer&) const = default;
   };
-  // `changed` runs on the thread that made this, each time an answer differs from the
-  // one before it.
-  explicit PrinterAnswers(std::function<void()> changed);
+  // Starts asking at once, on a thread of its own.
+  PrinterAnswers();
   ~PrinterAnswers();
   PrinterAnswers(const PrinterAnswers&) = delete;
   PrinterAnswers& operator=(const PrinterAnswers&) = delete;
 
+  // From now on `changed` runs on `receiver`'s thread each time an answer differs from
+  // the one before it. The receiver must outlive this.
+  void TellChanges(QObject* receiver, std::function<void()> changed);
   // The latest answer, none before the first; asks for a fresh one.
   std::optional<Answer> Latest();
-  // Waits up to `grace` for a first answer: true when there is one.
+  // Waits for a first answer until `grace` after the first request went out: true when
+  // there is one. Loading the library is not counted; it waits on the disk, not on a
+  // print server.
   bool WaitForFirst(std::chrono::milliseconds grace);
 
  private:
   void Ask(std::stop_token stop);
 
-  std::function<void()> changed_;
-  // Told on its own thread, by way of its event loop; it outlives this.
-  QCoreApplication* application_;
   std::mutex mutex_;
+  QObject* receiver_ = nullptr;
+  std::function<void()> changed_;
   std::condition_variable_any wake_;
   std::optional<Answer> latest_;
   bool wanted_ = true;
   std::chrono::steady_clock::time_point lastAsked_{};
+  std::optional<std::chrono::steady_clock::time_point> firstAsked_;
   std::jthread asker_;  // last: it goes first, before what it uses
 };
 

@@ -160,6 +160,11 @@ class RealDialogs final : public Dialogs {
 // Answers from the print system's latest answer, never waiting for it but at start-up.
 class RealPrinters final : public Printers {
  public:
+  explicit RealPrinters(std::unique_ptr<PrinterAnswers> answers) : answers_(std::move(answers)) {
+    answers_->TellChanges(QCoreApplication::instance(), [] {
+      for (QWidget* window : QApplication::topLevelWidgets()) window->update();
+    });
+  }
   int PrinterCount() override { return Latest().count; }
   std::optional<QString> DefaultPrinterName() override { return Latest().defaultName; }
   // On this platform a printer prints with the fonts the screen has.
@@ -167,9 +172,9 @@ class RealPrinters final : public Printers {
     if (!Latest().defaultName) return std::nullopt;
     return PrintableFamilies();
   }
-  bool Answered(std::chrono::milliseconds grace) override { return answers_.WaitForFirst(grace); }
+  bool Answered(std::chrono::milliseconds grace) override { return answers_->WaitForFirst(grace); }
   bool Answering() override {
-    const std::optional<PrinterAnswers::Answer> latest = answers_.Latest();
+    const std::optional<PrinterAnswers::Answer> latest = answers_->Latest();
     return latest && !latest->silent;
   }
 
@@ -185,11 +190,9 @@ class RealPrinters final : public Printers {
   }
 
  private:
-  PrinterAnswers::Answer Latest() { return answers_.Latest().value_or(PrinterAnswers::Answer{}); }
+  PrinterAnswers::Answer Latest() { return answers_->Latest().value_or(PrinterAnswers::Answer{}); }
 
-  PrinterAnswers answers_{[] {
-    for (QWidget* window : QApplication::topLevelWidgets()) window->update();
-  }};
+  std::unique_ptr<PrinterAnswers> answers_;
 };
 
 class RealScreenFonts final : public ScreenFonts {
@@ -212,6 +215,7 @@ class RealBeeper final : public Beeper {
 }  // namespace
 
 struct RealServices::Parts {
+  explicit Parts(std::unique_ptr<PrinterAnswers> answers) : printers(std::move(answers)) {}
   RealMessageBoxes messages;
   RealDialogs dialogs;
   RealPrinters printers;
@@ -220,10 +224,15 @@ struct RealServices::Parts {
   RealBeeper beeper;
 };
 
-RealServices::RealServices()
-    : parts_(std::make_unique<Parts>()), services_{&parts_->messages,  &parts_->dialogs,
-                                                   &parts_->printers,  &parts_->screenFonts,
-                                                   &parts_->clipboard, &parts_->beeper} {}
+RealServices::RealServices() : RealServices(std::make_unique<PrinterAnswers>()) {}
+
+RealServices::RealServices(std::unique_ptr<PrinterAnswers> printerAnswers)
+    : parts_(std::make_unique<Parts>(std::move(printerAnswers))), services_{&parts_->messages,
+                                                                            &parts_->dialogs,
+                                                                            &parts_->printers,
+                                                                            &parts_->screenFonts,
+                                                                            &parts_->clipboard,
+                                                                            &parts_->beeper} {}
 
 RealServices::~RealServices() = default;
 

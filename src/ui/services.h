@@ -17,6 +17,8 @@ class QWidget;
 
 namespace numbrella::ui {
 
+class PrinterAnswers;
+
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Question };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -114,6 +116,8 @@ struct Services {
 class RealServices {
  public:
   RealServices();
+  // With the printer questions already under way.
+  explicit RealServices(std::unique_ptr<PrinterAnswers> printerAnswers);
   ~RealServices();
   RealServices(const RealServices&) = delete;
   RealServices& operator=(const RealServices&) = delete;

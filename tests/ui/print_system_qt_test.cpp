@@ -37,7 +37,6 @@ TEST(PrintSystemTest, NamesTheDefaultThePrintDialogUses) {
   if (const std::optional<QString> failure = scheduler.Start()) {
     GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
   }
-  ui::PreloadPrintSystem();
   ASSERT_EQ(scheduler.AddQueue("office"), std::nullopt);
   ASSERT_EQ(scheduler.AddQueue("fax"), std::nullopt);
   ASSERT_EQ(scheduler.Admin({"-d", "fax"}), std::nullopt);
