@@ -173,6 +173,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void mnuEditPaste_Click();
   void mnuTextBack_Click();
   void mnuPrintDisplay_Click();
+  void PrintWorkboard(bool printSystemAnswering);
   void mnuConvCalc_Click();
   void PlaceWorkboard(double topTwips, double heightTwips);
   void SetWindowHeight(int twips);
@@ -283,6 +284,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // The printer situation the last start-up or repaint check dealt with.
   PrinterWatch printerWatch_;
   bool paintCheckPending_ = false;
+  // Set from Print Workboard until the print system's answer: a second one waits with it.
+  bool printPending_ = false;
   // Set while an operand field keeps the focus over a deactivation of the window or a
   // pop-up: getting it back then is no new focus change.
   std::array<bool, 2> operandKeptFocus_{};

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -117,7 +118,20 @@ void frmNewCalculator1::mnuTextBack_Click() {
 }
 
 void frmNewCalculator1::mnuPrintDisplay_Click() {
-  if (!services_.printers->Answering()) {
+  if (printPending_) return;
+  // The print dialog opens only on a print system that has just answered: on one that
+  // takes requests and never answers, it would wait for minutes.
+  printPending_ = true;
+  QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+  services_.printers->WhenAnswering([window = QPointer(this)](bool answering) {
+    QGuiApplication::restoreOverrideCursor();
+    if (window) window->PrintWorkboard(answering);
+  });
+}
+
+void frmNewCalculator1::PrintWorkboard(bool printSystemAnswering) {
+  printPending_ = false;
+  if (!printSystemAnswering) {
     ShowFailure(kPrintSystemSilentText, kProgramTitle);
     return;
   }

@@ -148,6 +148,13 @@ void PrinterAnswers::TellChanges(QObject* receiver, std::function<void()> change
   changed_ = std::move(changed);
 }
 
+void PrinterAnswers::AskNow(std::function<void(bool answering)> then) {
+  const std::lock_guard lock(mutex_);
+  waiting_.push_back(std::move(then));
+  wanted_ = true;
+  wake_.notify_all();
+}
+
 std::optional<PrinterAnswers::Answer> PrinterAnswers::Latest() {
   const std::lock_guard lock(mutex_);
   if (std::chrono::steady_clock::now() - lastAsked_ >= std::chrono::seconds(1)) {
@@ -166,12 +173,14 @@ bool PrinterAnswers::WaitForFirst(std::chrono::milliseconds grace) {
 void PrinterAnswers::Ask(std::stop_token stop) {
   Library();
   while (true) {
+    std::vector<std::function<void(bool)>> waiting;
     {
       std::unique_lock lock(mutex_);
       if (!wake_.wait(lock, stop, [this] { return wanted_; })) return;
       wanted_ = false;
       lastAsked_ = std::chrono::steady_clock::now();
       if (!firstAsked_) firstAsked_ = lastAsked_;
+      waiting.swap(waiting_);
     }
     wake_.notify_all();
     Answer answer;
@@ -181,8 +190,15 @@ void PrinterAnswers::Ask(std::stop_token stop) {
       const std::lock_guard lock(mutex_);
       const bool differs = latest_ != answer;
       latest_ = std::move(answer);
-      if (differs && receiver_ != nullptr && changed_) {
-        QMetaObject::invokeMethod(receiver_, changed_, Qt::QueuedConnection);
+      if (receiver_ != nullptr) {
+        if (differs && changed_)
+          QMetaObject::invokeMethod(receiver_, changed_, Qt::QueuedConnection);
+        const bool answering = !latest_->silent;
+        for (std::function<void(bool)>& then : waiting) {
+          QMetaObject::invokeMethod(
+              receiver_, [then = std::move(then), answering] { then(answering); },
+              Qt::QueuedConnection);
+        }
       }
     }
     wake_.notify_all();

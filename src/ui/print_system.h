@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace numbrella::ui {
 
@@ -51,6 +52,9 @@ class PrinterAnswers {
   // From now on `changed` runs on `receiver`'s thread each time an answer differs from
   // the one before it. The receiver must outlive this.
   void TellChanges(QObject* receiver, std::function<void()> changed);
+  // Asks afresh at once; `then` runs on the receiver's thread with whether the print
+  // system answered that request, within a few seconds whatever the server does.
+  void AskNow(std::function<void(bool answering)> then);
   // The latest answer, none before the first; asks for a fresh one.
   std::optional<Answer> Latest();
   // Waits for a first answer until `grace` after the first request went out: true when
@@ -67,6 +71,7 @@ class PrinterAnswers {
   std::condition_variable_any wake_;
   std::optional<Answer> latest_;
   bool wanted_ = true;
+  std::vector<std::function<void(bool)>> waiting_;  // for the next request's answer
   std::chrono::steady_clock::time_point lastAsked_{};
   std::optional<std::chrono::steady_clock::time_point> firstAsked_;
   std::jthread asker_;  // last: it goes first, before what it uses

@@ -173,9 +173,8 @@ class RealPrinters final : public Printers {
     return PrintableFamilies();
   }
   bool Answered(std::chrono::milliseconds grace) override { return answers_->WaitForFirst(grace); }
-  bool Answering() override {
-    const std::optional<PrinterAnswers::Answer> latest = answers_->Latest();
-    return latest && !latest->silent;
+  void WhenAnswering(std::function<void(bool answering)> then) override {
+    answers_->AskNow(std::move(then));
   }
 
   static QStringList PrintableFamilies() {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -75,9 +76,10 @@ class Printers {
   // has, there is no printer; an answer that comes later has the windows repainted, so
   // that their repaint check finds it.
   virtual bool Answered(std::chrono::milliseconds /*grace*/) { return true; }
-  // False while the print system has not answered yet, or takes requests and gives no
-  // answer: Qt's print dialog would then wait for it, for minutes.
-  virtual bool Answering() { return true; }
+  // Asks the print system afresh and runs `then` with whether it answered, later, on
+  // the window's thread. Qt's print dialog waits on a print system that takes requests
+  // and gives no answer, for minutes.
+  virtual void WhenAnswering(std::function<void(bool answering)> then) { then(true); }
 };
 
 class ScreenFonts {

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -32,6 +33,7 @@
 #include <memory>
 #include <string>
 
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -108,9 +110,23 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   const QString pdf = dir.filePath("workboard.pdf");
   WhenModalShown([pdf](QWidget* modal) { AnswerPrintDialog(modal, QString(), pdf); });
   print->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pdf); }, 10000));
   EXPECT_EQ(PdfLines(pdf), printed);
   EXPECT_EQ(scheduler.JobFiles().size(), 1) << "the file was no job for the printer";
   EXPECT_TRUE(messages.shown.empty());
+
+  // A scheduler that hangs after it answered: its socket still takes connections. The
+  // print dialog does not open on it; a message says so within a few seconds.
+  ASSERT_EQ(::kill(static_cast<pid_t>(scheduler.ProcessId()), SIGSTOP), 0);
+  QElapsedTimer clock;
+  clock.start();
+  print->trigger();
+  const bool told = QTest::qWaitFor([&] { return !messages.shown.empty(); }, 10000);
+  ::kill(static_cast<pid_t>(scheduler.ProcessId()), SIGCONT);
+  ASSERT_TRUE(told);
+  EXPECT_LT(clock.elapsed(), 6000);
+  EXPECT_EQ(messages.shown[0].text,
+            "The print system does not answer. Please try again in a moment.");
 }
 
 // A print server that takes the connection and never answers: the window shows at
@@ -149,9 +165,14 @@ TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
     }
     EXPECT_EQ(WindowDriver::Find<QLabel>(window, "lblAnswer")->text(), "12.00000");
     EXPECT_LT(clock.elapsed(), 1000) << "the keys waited on the print server";
-    // Printing says that the print system does not answer, rather than wait in the
-    // print dialog.
+    // Printing says that the print system does not answer, within a few seconds and
+    // with the window working meanwhile, rather than wait in the print dialog.
+    clock.restart();
     WindowDriver::Trigger(window, "mnuPrintDisplay");
+    WindowDriver::Click(WindowDriver::Find(window, "Command1(9)"));
+    EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "txtOperand(0)")->text(), "9");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 10000));
+    EXPECT_LT(clock.elapsed(), 6000);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "The print system does not answer. Please try again in a moment.");

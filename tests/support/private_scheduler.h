@@ -135,6 +135,9 @@ class PrivateScheduler {
     return std::nullopt;
   }
 
+  // The scheduler's process, to be stopped and let go on as a hung server would be.
+  qint64 ProcessId() const { return cupsd_.processId(); }
+
   void Stop() {
     if (cupsd_.state() != QProcess::NotRunning) {
       cupsd_.terminate();
