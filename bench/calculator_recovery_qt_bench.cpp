@@ -137,10 +137,10 @@ int main(int argc, char** argv) {
     if (means[0].empty() || takes.empty()) return;
     std::printf("mean key with / without the copy = %.2f (goal: at most 1.2)\n",
                 Median(means[1]) / Median(means[0]));
-    std::printf("worst keys with / without the copy = %.2f (the %d slowest of %d keys each: %.1f ms"
-                " against %.1f ms)\n",
-                Median(worst[1]) / Median(worst[0]), kWorst, kKeys, Median(worst[1]),
-                Median(worst[0]));
+    std::printf(
+        "worst keys with / without the copy = %.2f (the %d slowest of %d keys each: %.1f ms"
+        " against %.1f ms)\n",
+        Median(worst[1]) / Median(worst[0]), kWorst, kKeys, Median(worst[1]), Median(worst[0]));
     std::printf("the window's thread per copy: %.2f ms, taking the record\n", Median(takes));
   });
 }
