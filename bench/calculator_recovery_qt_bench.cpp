@@ -21,7 +21,6 @@
 #include <benchmark/benchmark.h>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QKeyEvent>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,8 +39,6 @@ QString folder;  // set up by main
 constexpr int kKeys = 20000;
 constexpr int kWorst = 10;
 constexpr char kTyped[] = "12+34\r";
-constexpr Qt::Key kTypedKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_Plus,
-                                  Qt::Key_3, Qt::Key_4, Qt::Key_Return};
 
 // Each run's figures in milliseconds, [0] without the copy, [1] with it.
 std::vector<double> means[2];
@@ -51,16 +48,6 @@ std::vector<double> takes;
 double Median(std::vector<double> values) {
   std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
   return values[values.size() / 2];
-}
-
-// A key's press and release, as the window system gives them to the focused control.
-void Key(QWidget* window, int index) {
-  QWidget* focused = QApplication::focusWidget();
-  const QString text(QLatin1Char(kTyped[index]));
-  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-    QKeyEvent event(type, kTypedKeys[index], Qt::NoModifier, text);
-    QCoreApplication::sendEvent(focused != nullptr ? focused : window, &event);
-  }
 }
 
 // A write puts a new file in place of the copy.
@@ -86,7 +73,7 @@ void Type(benchmark::State& state, bool keepCopy) {
   for (auto _ : state) {
     QElapsedTimer key;
     key.start();
-    Key(&window, static_cast<int>(keys.size() % (sizeof kTyped - 1)));
+    TypeKey(&window, QLatin1Char(kTyped[keys.size() % (sizeof kTyped - 1)]));
     QCoreApplication::processEvents();
     keys.push_back(static_cast<double>(key.nsecsElapsed()) / 1e6);
     state.SetIterationTime(keys.back() / 1e3);

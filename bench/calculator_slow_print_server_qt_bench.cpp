@@ -15,7 +15,6 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -137,15 +136,6 @@ void Wait(std::chrono::milliseconds time) {
   loop.exec();
 }
 
-void Type(QChar key) {
-  const int code = key == u'\r' ? int{Qt::Key_Return} : int{key.unicode()};
-  QWidget* target = QApplication::focusWidget();
-  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-    QKeyEvent event(type, code, Qt::NoModifier, QString(key));
-    QApplication::sendEvent(target, &event);
-  }
-}
-
 void TypeThroughRelay(benchmark::State& state, const char* run, std::chrono::milliseconds delay) {
   relay->SetDelay(delay);
   // The printers' own thread reads the server's address when it first asks.
@@ -167,7 +157,7 @@ void TypeThroughRelay(benchmark::State& state, const char* run, std::chrono::mil
   for (auto _ : state) {
     Wait(100ms);
     const auto start = std::chrono::steady_clock::now();
-    Type(keys[typed++ % keys.size()]);
+    numbrella::bench::TypeKey(&window, keys[typed++ % keys.size()]);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();  // the repaint check runs after the paint
     state.SetIterationTime(

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QObject>
 #include <QPointF>
@@ -41,6 +42,17 @@ inline void UseQuietOffscreenPlatform() {
       std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     }
   });
+}
+
+// A typed character's press and release ("\r" for Enter), as the window system gives
+// them to the focused control, or to `window` while none has the focus.
+inline void TypeKey(QWidget* window, QChar typed) {
+  const int code = typed == u'\r' ? int{Qt::Key_Return} : int{typed.unicode()};
+  QWidget* focused = QApplication::focusWidget();
+  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, code, Qt::NoModifier, QString(typed));
+    QCoreApplication::sendEvent(focused != nullptr ? focused : window, &event);
+  }
 }
 
 // A default printer "Office" with the given fonts, "Arial Narrow" installed among the
