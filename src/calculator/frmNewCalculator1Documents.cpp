@@ -146,11 +146,9 @@ void frmNewCalculator1::SetTitle(std::string_view title, std::string_view spoken
 
 void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }
 
-// The title has no place for the mark of unsaved work: the state is kept, not shown.
-void frmNewCalculator1::ShowModified(bool modified) {
-  setWindowModified(modified);
-  emit WorkboardTouched();
-}
+// The title names the file exactly and has no place for a mark of unsaved work; Qt's
+// own modified state would only warn of that on every change. The copy follows.
+void frmNewCalculator1::ShowModified(bool /*modified*/) { emit WorkboardTouched(); }
 
 void frmNewCalculator1::TellFailure(std::string_view text) {
   ShowMessage(Q(text), OwnText(kProgramTitle));

@@ -184,10 +184,8 @@ TEST_F(Documents, TitleShowsAFileNameAsItIs) {
   Choose("mnuFileSave");
   QApplication::processEvents();
   EXPECT_EQ(Str(window->windowHandle()->title()), Str(TitleFor(odd)));
-  EXPECT_FALSE(window->isWindowModified());
   Keys("1+2=");
   QApplication::processEvents();
-  EXPECT_TRUE(window->isWindowModified());
   EXPECT_EQ(Str(window->windowHandle()->title()), Str(TitleFor(odd)));
 }
 
