@@ -73,8 +73,13 @@ class Connection {
  public:
   explicit Connection(const Cups& cups) : cups_(cups) {
     const int milliseconds = static_cast<int>(kPrintSystemTimeout.count());
+    const auto start = std::chrono::steady_clock::now();
     http_ = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
                          milliseconds, nullptr);
+    // A server out of reach (behind a VPN that is down) lets the connection wait and
+    // does not answer; one that refuses it at once is no scheduler at all.
+    timedOut_ = http_ == nullptr &&
+                std::chrono::steady_clock::now() - start >= kPrintSystemTimeout * 9 / 10;
     if (http_ != nullptr) cups.setTimeout(http_, milliseconds / 1000.0, nullptr, nullptr);
   }
   ~Connection() {
@@ -83,10 +88,12 @@ class Connection {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
   http_t* get() const { return http_; }
+  bool TimedOut() const { return timedOut_; }
 
  private:
   const Cups& cups_;
   http_t* http_ = nullptr;
+  bool timedOut_ = false;
 };
 
 }  // namespace
@@ -103,6 +110,7 @@ int CountQueues(bool* silent) {
                  "printer-name");
   const Connection scheduler(cups);
   if (scheduler.get() == nullptr) {
+    if (silent != nullptr) *silent = scheduler.TimedOut();
     cups.deleteMessage(request);
     return 0;
   }

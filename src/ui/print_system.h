@@ -21,7 +21,8 @@ namespace numbrella::ui {
 
 // The number of queues (printers and classes) the scheduler has, 0 when none.
 int InstalledPrinterCount();
-// The same; `silent` tells whether a scheduler took the request but gave no answer.
+// The same; `silent` tells whether a scheduler took the request, or let the connection
+// wait, and gave no answer.
 int CountQueues(bool* silent);
 
 // The default destination's name, "queue" or "queue/instance" as the print dialog
@@ -40,7 +41,7 @@ class PrinterAnswers {
   struct Answer {
     int count = 0;
     std::optional<QString> defaultName;
-    bool silent = false;  // a scheduler took the request and gave no answer
+    bool silent = false;  // as CountQueues says
     bool operator==(const Answer&) const = default;
   };
   // Starts asking at once, on a thread of its own.

@@ -32,7 +32,9 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -129,22 +131,11 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
             "The print system does not answer. Please try again in a moment.");
 }
 
-// A print server that takes the connection and never answers: the window shows at
-// once with the screen's fonts, says nothing of printers, and works.
-TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const std::string path = dir.filePath("cups.sock").toStdString();
-  // Listens, and never reads or answers: connections wait in its backlog.
-  const int hung = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), sizeof(address.sun_path));
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  ASSERT_EQ(::bind(hung, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
-  ASSERT_EQ(::listen(hung, 64), 0);
+// A print server that does not answer: the window shows at once with the screen's
+// fonts, says nothing of printers, and works.
+void ExpectNothingHeldBy(const std::string& server) {
   const QByteArray before = qgetenv("CUPS_SERVER");
-  qputenv("CUPS_SERVER", path.c_str());
+  qputenv("CUPS_SERVER", server.c_str());
   {
     FakeMessageBoxes messages;
     const ui::RealServices real;
@@ -178,7 +169,44 @@ TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
               "The print system does not answer. Please try again in a moment.");
   }
   qputenv("CUPS_SERVER", before);
+}
+
+// One that takes the connection, and never reads or answers: connections wait in its
+// backlog.
+TEST(PrintSystemHung, AServerThatNeverAnswersHoldsNothing) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string path = dir.filePath("cups.sock").toStdString();
+  const int hung = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof(address.sun_path));
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  ASSERT_EQ(::bind(hung, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(::listen(hung, 64), 0);
+  ExpectNothingHeldBy(path);
   ::close(hung);
+}
+
+// One out of reach, as behind a VPN that is down: its connections never complete. A
+// server whose queue of connections is full lets further ones wait the same way.
+TEST(PrintSystemHung, AServerOutOfReachHoldsNothing) {
+  const int full = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof(address);
+  ASSERT_EQ(::bind(full, reinterpret_cast<sockaddr*>(&address), size), 0);
+  ASSERT_EQ(::listen(full, 0), 0);
+  ASSERT_EQ(::getsockname(full, reinterpret_cast<sockaddr*>(&address), &size), 0);
+  std::vector<int> waiting;
+  for (int i = 0; i < 4; ++i) {
+    waiting.push_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+    ::connect(waiting.back(), reinterpret_cast<sockaddr*>(&address), size);
+  }
+  ExpectNothingHeldBy("127.0.0.1:" + std::to_string(ntohs(address.sin_port)));
+  for (int fd : waiting) ::close(fd);
+  ::close(full);
 }
 
 }  // namespace
