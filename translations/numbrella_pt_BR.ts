@@ -1093,7 +1093,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>--For Faxing &amp; Printing--</source>
-        <translation>--Para fax e impressão--</translation>
+        <translation>--Para fax &amp; impressão--</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
