@@ -866,7 +866,7 @@ Czy przywrócić niezapisany dziennik?</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Liczba:</translation>
+        <translation>Dane:</translation>
     </message>
     <message>
         <source>Output:</source>
@@ -874,7 +874,7 @@ Czy przywrócić niezapisany dziennik?</translation>
     </message>
     <message>
         <source>Decimal points</source>
-        <translation>Miejsca dziesiętne</translation>
+        <translation>Po przecinku</translation>
     </message>
     <message>
         <source>&amp;Swap Units</source>
@@ -1093,7 +1093,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>--For Faxing &amp; Printing--</source>
-        <translation>--Do faksu i druku--</translation>
+        <translation>--Do faksu &amp; druku--</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
