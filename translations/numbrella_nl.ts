@@ -866,7 +866,7 @@ Wilt u het niet-opgeslagen logboek herstellen?</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Invoer:</translation>
+        <translation>Getal:</translation>
     </message>
     <message>
         <source>Output:</source>
@@ -1093,7 +1093,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>--For Faxing &amp; Printing--</source>
-        <translation>--Voor fax en afdruk--</translation>
+        <translation>--Voor fax &amp; afdruk--</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
