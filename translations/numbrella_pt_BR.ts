@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Pound-force/inch(Inch pounds)</source>
-        <translation>Libra-força/polegada(Libra-polegada)</translation>
+        <translation>Libra-força/pol.(Libra-pol.)</translation>
     </message>
     <message>
         <source>Pound-force/foot(Foot pounds)</source>
