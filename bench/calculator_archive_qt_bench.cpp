@@ -7,7 +7,7 @@
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "ui/application.h"
+#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "support/private_scheduler.h"
-#include "ui/application.h"
+#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

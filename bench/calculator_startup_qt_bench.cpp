@@ -14,7 +14,7 @@
 #include "calculator/stand_in_fonts.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
-#include "ui/application.h"
+#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "bench_support.h"
 #include "converter/frmListBoxConverter.h"
 #include "qt_bench_support.h"
-#include "ui/application.h"
+#include "app/application.h"
 
 #include "support/fake_services.h"
 

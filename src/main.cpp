@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Numbrella: shows the calculator window and runs until the last window has closed.
-#include "ui/application.h"
-#include "ui/application_identity.h"
-#include "ui/deferred_icons.h"
-#include "ui/end_signals.h"
-#include "ui/print_system.h"
-#include "ui/recovery.h"
-#include "ui/translations.h"
+#include "app/application.h"
+#include "app/application_identity.h"
+#include "app/deferred_icons.h"
+#include "app/end_signals.h"
+#include "app/languages.h"
+#include "app/print_system.h"
+#include "app/recovery.h"
 
 #include <QApplication>
 #include <QByteArray>

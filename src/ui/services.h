@@ -10,15 +10,12 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QPrinter;
 class QWidget;
 
 namespace numbrella::ui {
-
-class PrinterAnswers;
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Question };
@@ -110,26 +107,6 @@ struct Services {
   ScreenFonts* screenFonts;
   Clipboard* clipboard;
   Beeper* beeper;
-};
-
-// The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
-// the print system (ui/print_system.h), QFontDatabase, QClipboard. Whoever makes them
-// owns them; services() hands them out for as long as they live.
-class RealServices {
- public:
-  RealServices();
-  // With the printer questions already under way.
-  explicit RealServices(std::unique_ptr<PrinterAnswers> printerAnswers);
-  ~RealServices();
-  RealServices(const RealServices&) = delete;
-  RealServices& operator=(const RealServices&) = delete;
-
-  const Services& services() const { return services_; }
-
- private:
-  struct Parts;
-  std::unique_ptr<Parts> parts_;
-  Services services_;
 };
 
 }  // namespace numbrella::ui

@@ -2,12 +2,12 @@
 #pragma once
 // Driving the calculator window as a user does: pressing and releasing its keys,
 // choosing items in its lists, and reading what it shows.
+#include "app/application.h"
 #include "calculator/frmNewCalculator1.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "support/window_driver.h"
 #include "ui/RichTextBox.h"
-#include "ui/application.h"
 
 #include <gtest/gtest.h>
 #include <QAction>

@@ -4,13 +4,13 @@
 // job, and to a PDF file by the dialog's own choice. It runs as its own executable, so
 // that the scheduler's address is set before anything in the process asks for
 // printers.
+#include "app/application.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
 #include "support/window_driver.h"
-#include "ui/application.h"
 #include "ui/modal_helper.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // The recovery copy on disk: kept while the workboard holds unsaved work and gone
 // when it holds none, offered back at the next start, private to its calculator, and
 // whole even when the disk fills while it is written.
+#include "app/recovery.h"
 #include "calculator/documents_window.h"
-#include "ui/recovery.h"
 
 #include <QDir>
 #include <QFileInfo>

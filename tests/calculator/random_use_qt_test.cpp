@@ -8,8 +8,8 @@
 //
 // NUMBRELLA_RANDOM_SEED and NUMBRELLA_RANDOM_ACTIONS choose the seed and the number of
 // actions; a failure names the seed and the action that broke the windows.
+#include "app/recovery.h"
 #include "calculator/random_user.h"
-#include "ui/recovery.h"
 #include "workboard/document_file.h"
 #include "workboard/recovery.h"
 

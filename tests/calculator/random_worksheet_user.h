@@ -4,9 +4,9 @@
 // the keys with any mouse button, keys typed, a screen reader's presses, the constant
 // slots, clicks into the operands and items of the drop-downs. The user owns the
 // calculator window it drives and the fakes it answers through.
+#include "app/application.h"
 #include "calculator/calculator_window.h"
 #include "calculator/random_converter_user.h"
-#include "ui/application.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -4,9 +4,9 @@
 // controls and menus as the user does.
 #include "converter/frmListBoxConverter.h"
 
+#include "app/application.h"
 #include "support/fake_services.h"
 #include "support/window_driver.h"
-#include "ui/application.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

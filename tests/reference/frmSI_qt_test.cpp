@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/application.h"
 #include "reference/frmInfo1.h"
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/frmSIPrefixes1.h"
@@ -6,7 +7,6 @@
 #include "support/fake_services.h"
 #include "support/window_driver.h"
 #include "ui/RichTextBox.h"
-#include "ui/application.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommonDialog.h"
 
+#include "app/real_services.h"
 #include "support/readable_text.h"
 #include "ui/RichTextBox.h"
 #include "ui/modal_helper.h"

@@ -2,6 +2,7 @@
 // The five windows in the user's language: every caption fits its control, in English
 // and in each language the program has a catalogue for, and a German user meets German
 // wherever the program speaks.
+#include "app/languages.h"
 #include "calculator/calculator_window.h"
 #include "converter/catalogue.h"
 #include "ui/text.h"

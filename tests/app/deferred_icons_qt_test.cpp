@@ -2,8 +2,8 @@
 // The pictures of a starting window are read without loading any image plugin, and
 // look as they would without the deferral. Its own executable: whether a plugin is
 // loaded is a question about the whole process.
-#include "ui/application_identity.h"
-#include "ui/deferred_icons.h"
+#include "app/application_identity.h"
+#include "app/deferred_icons.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/recovery.h"
+#include "app/recovery.h"
 
 #include "ui/text.h"
 

@@ -4,9 +4,9 @@
 // lpadmin, and watches what the service reports. It runs as its own executable, so
 // that the scheduler's address is set before anything in the process asks for
 // printers.
+#include "app/real_services.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
-#include "ui/services.h"
 
 #include <QString>
 #include <QStringList>

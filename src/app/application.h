@@ -4,13 +4,13 @@
 // what it needs, the services and a way to show the window it opens. What is declared
 // later goes first: the calculator, then the converter, then the reference windows,
 // then the services they all use.
+#include "app/real_services.h"
+#include "app/recovery.h"
 #include "calculator/frmNewCalculator1.h"
 #include "converter/frmListBoxConverter.h"
 #include "reference/frmInfo1.h"
 #include "reference/frmSIBaseUnits1.h"
 #include "reference/frmSIPrefixes1.h"
-#include "ui/recovery.h"
-#include "ui/services.h"
 #include "ui/single_window.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the desktop sees it: the calculator window carries the application's
 // icon, drawn at the sizes the desktop asks for, and the desktop entry is named.
-#include "ui/application_identity.h"
+#include "app/application_identity.h"
 
 #include "calculator/calculator_window.h"
 

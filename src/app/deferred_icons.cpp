@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/deferred_icons.h"
+#include "app/deferred_icons.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/application.h"
+#include "app/application.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

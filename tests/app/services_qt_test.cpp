@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/real_services.h"
 #include "ui/RichTextBox.h"
-#include "ui/services.h"
 
 #include "support/readable_text.h"
 #include "ui/modal_helper.h"

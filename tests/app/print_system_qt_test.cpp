@@ -3,8 +3,8 @@
 // system is asked directly, and its answers must agree with Qt's print support,
 // user's defaults and instances included. Its own executable, like the other tests
 // with a private scheduler.
+#include "app/print_system.h"
 #include "support/private_scheduler.h"
-#include "ui/print_system.h"
 #include "ui/services.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/services.h"
+#include "app/real_services.h"
 
-#include "ui/print_system.h"
+#include "app/print_system.h"
 #include "ui/text.h"
 #include "workboard/face_list.h"
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language, chosen from the environment: the program's catalogue built into
 // it, Qt's own beside it, and the core's texts through both.
-#include "ui/translations.h"
+#include "app/languages.h"
 
 #include "common/window_texts.h"
 #include "reference/si_texts.h"
 #include "ui/text.h"
+#include "ui/translations.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>

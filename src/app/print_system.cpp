@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/print_system.h"
+#include "app/print_system.h"
 
 #include <QMetaObject>
 

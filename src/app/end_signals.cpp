@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/end_signals.h"
+#include "app/end_signals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/application_identity.h"
+#include "app/application_identity.h"
 
-#include "ui/deferred_icons.h"
+#include "app/deferred_icons.h"
 
 #include <QApplication>
 #include <QIcon>

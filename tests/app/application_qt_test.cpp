@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as one object: each run with its own services, and its end with every
 // window open and a key held down.
+#include "app/application.h"
 #include "support/fake_services.h"
 #include "support/window_driver.h"
-#include "ui/application.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The platform services the windows are given when the program runs for real.
+#include "ui/services.h"
+
+#include <memory>
+
+namespace numbrella::ui {
+
+class PrinterAnswers;
+
+// The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
+// the print system (app/print_system.h), QFontDatabase, QClipboard. Whoever makes them
+// owns them; services() hands them out for as long as they live.
+class RealServices {
+ public:
+  RealServices();
+  // With the printer questions already under way.
+  explicit RealServices(std::unique_ptr<PrinterAnswers> printerAnswers);
+  ~RealServices();
+  RealServices(const RealServices&) = delete;
+  RealServices& operator=(const RealServices&) = delete;
+
+  const Services& services() const { return services_; }
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+  Services services_;
+};
+
+}  // namespace numbrella::ui
