@@ -695,12 +695,12 @@
     <message>
         <source>  Numbrella Calculator - Untitled</source>
         <extracomment>The window&apos;s title while the workboard has no file; keep the two leading blanks.</extracomment>
-        <translation>  Numbrella Rekenmachine - Naamloos</translation>
+        <translation>  Numbrella-rekenmachine - Naamloos</translation>
     </message>
     <message>
         <source>  Numbrella Calculator </source>
         <extracomment>The window&apos;s title before the workboard file&apos;s path; keep the blanks around it.</extracomment>
-        <translation>  Numbrella Rekenmachine </translation>
+        <translation>  Numbrella-rekenmachine </translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;.</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Numbrella Calculator</source>
-        <translation>Numbrella Rekenmachine</translation>
+        <translation>Numbrella-rekenmachine</translation>
     </message>
     <message>
         <source>        You cannot divide by zero!</source>

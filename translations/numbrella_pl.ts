@@ -790,12 +790,12 @@ proszę kontynuować pracę.</translation>
     <message>
         <source>It is larger than the workboard holds (64 MB).</source>
         <extracomment>Follows the line &quot;Cannot open &quot;&lt;file&gt;&quot;.&quot;</extracomment>
-        <translation>Jest większy, niż mieści dziennik (64 MB).</translation>
+        <translation>Jest większy, niż może pomieścić dziennik (64 MB).</translation>
     </message>
     <message>
         <source>Executed with the....</source>
         <extracomment>The printed footer&apos;s first line; the program&apos;s title follows on the next line.</extracomment>
-        <translation>Obliczono za pomocą....</translation>
+        <translation>Obliczono w programie....</translation>
     </message>
     <message>
         <source>Visit...</source>
