@@ -2,12 +2,12 @@
 // What the equals key costs, the workboard entry included, on a workboard that already
 // holds 10,000 entries against one that holds 100: an entry is appended, not the whole
 // text rebuilt, so its cost must not grow with the record. Prints the ratio at the end.
+#include "app/application.h"
 #include "bench_support.h"
 #include "calculator/stand_in_fonts.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

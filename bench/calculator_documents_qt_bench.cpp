@@ -22,11 +22,11 @@
 //
 // Each call takes from tens of milliseconds to seconds: few iterations, five
 // repetitions, medians compared. Prints the ratios at the end.
+#include "app/application.h"
 #include "bench_support.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 #include "workboard/document_file.h"
 
 #include <benchmark/benchmark.h>

@@ -16,11 +16,11 @@
 // so the fair baseline is the bare text box with its text laid out. For comparison,
 // also the bare text box before it has laid out its text, the bare text box that got
 // the same entries one by one, as the workboard does, and both windows empty.
+#include "app/application.h"
 #include "calculator/stand_in_fonts.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QAbstractTextDocumentLayout>

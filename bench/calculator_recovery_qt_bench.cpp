@@ -12,10 +12,10 @@
 // written, against the 10 slowest of the same typing without a copy). Printed at the
 // end, with what a copy costs the window's thread: taking the record, which the keeper
 // does when a write is due.
+#include "app/application.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 #include "workboard/recovery.h"
 
 #include <benchmark/benchmark.h>

@@ -9,12 +9,12 @@
 // - the check after a repaint of the whole window, the workboard's drawing included,
 //   for comparison: what grows there is the text box drawing its visible lines.
 // Prints the ratios at the end.
+#include "app/application.h"
 #include "bench_support.h"
 #include "calculator/stand_in_fonts.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

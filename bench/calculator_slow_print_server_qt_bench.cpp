@@ -6,11 +6,11 @@
 // is timed from its press to its repaint done, the repaint check's printer question
 // included. Prints the ratio of the median key times and the scheduler's requests per
 // key in either run.
+#include "app/application.h"
 #include "bench_support.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "support/private_scheduler.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

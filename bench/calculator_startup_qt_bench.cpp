@@ -10,11 +10,11 @@
 // neither window inherits the other's heap. For comparison the time of a window with
 // the same number of plain controls is given as well. Three children each, medians compared.
 // Prints the ratios at the end.
+#include "app/application.h"
 #include "bench_support.h"
 #include "calculator/stand_in_fonts.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -2,10 +2,10 @@
 // What a keystroke in the converter's input field and a category command cost, each
 // against writing the texts they show (the output and the four unit captions) straight
 // into bare widgets. Prints the ratios at the end.
+#include "app/application.h"
 #include "bench_support.h"
 #include "converter/frmListBoxConverter.h"
 #include "qt_bench_support.h"
-#include "app/application.h"
 
 #include "support/fake_services.h"
 

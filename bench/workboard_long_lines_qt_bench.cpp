@@ -9,11 +9,11 @@
 // would take seconds for each key and minutes for a font; the workboard shows long
 // lines in pieces. The ratio says what a long line still costs over short ones; the
 // medians say how long the user waits.
+#include "app/application.h"
 #include "bench_support.h"
 #include "qt_bench_support.h"
 #include "support/fake_services.h"
 #include "ui/RichTextBox.h"
-#include "app/application.h"
 
 #include <benchmark/benchmark.h>
 #include <QAction>

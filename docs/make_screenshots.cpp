@@ -5,8 +5,8 @@
 // do not depend on this machine's printers; every other service is the real one.
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
-#include "ui/application.h"
-#include "ui/services.h"
+#include "app/application.h"
+#include "app/real_services.h"
 
 #include <QAbstractButton>
 #include <QAction>
