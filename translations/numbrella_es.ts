@@ -870,7 +870,7 @@ Would you like to restore the unsaved workboard?</source>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Resultado:</translation>
+        <translation>Igual a:</translation>
     </message>
     <message>
         <source>Decimal points</source>

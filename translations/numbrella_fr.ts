@@ -866,11 +866,11 @@ Voulez-vous restaurer le journal non enregistré ?</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Valeur :</translation>
+        <translation>Val. :</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Résultat :</translation>
+        <translation>Rés. :</translation>
     </message>
     <message>
         <source>Decimal points</source>

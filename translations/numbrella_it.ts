@@ -866,11 +866,11 @@ Ripristinare il registro non salvato?</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Valore:</translation>
+        <translation>Dato:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Risultato:</translation>
+        <translation>Pari a:</translation>
     </message>
     <message>
         <source>Decimal points</source>
