@@ -1025,7 +1025,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>Back &amp;&amp; CA</source>
-        <translation>Retro &amp;&amp; CA</translation>
+        <translation>Atrás &amp;&amp; CA</translation>
     </message>
     <message>
         <source> Backspace in selected field or clear answer </source>

@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Horsepower</source>
-        <translation>Horsepower (hp)</translation>
+        <translation>Chevaux-vapeur (hp)</translation>
     </message>
     <message>
         <source>Watts</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Horsepower-hours</source>
-        <translation>Horsepower-heures</translation>
+        <translation>Chevaux-vapeur-heures</translation>
     </message>
     <message>
         <source>Joules</source>
