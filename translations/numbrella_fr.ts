@@ -23,7 +23,7 @@
     </message>
     <message>
         <source>Source: Department of Commerce, National Bureau of Standards.</source>
-        <translation>Source : Département du Commerce des États-Unis, National Bureau of Standards.</translation>
+        <translation>Source&#xa0;: Département du Commerce des États-Unis, National Bureau of Standards.</translation>
     </message>
     <message>
         <source>    The International System of Units is a modernized version of the metric system, established by international agreement, that provides a logical and interconnected framework for all measurements in science, industry, and commerce. The system is built on a foundation of seven basic units, and all other units are derived from them. (Use of metric weights and measures was legalized in the United States in 1866, and our customary units of weights and measures are defined in terms of the meter and kilogram.)</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>  LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>  LONGUEUR - Mètre - Jusqu&apos;en 1983, le mètre était défini comme 1 650 763,73 longueurs d&apos;onde, dans le vide, de la raie orange-rouge du spectre du krypton 86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299 792,45 de seconde.</translation>
+        <translation>  LONGUEUR - Mètre - Jusqu&apos;en 1983, le mètre était défini comme 1&#xa0;650&#xa0;763,73 longueurs d&apos;onde, dans le vide, de la raie orange-rouge du spectre du krypton 86. Depuis, il est égal à la distance parcourue par la lumière dans le vide en 1/299&#xa0;792,45 de seconde.</translation>
     </message>
     <message>
         <source>  TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>  TEMPS - Seconde - La seconde est définie comme la durée de 9 192 631 770 périodes de la radiation correspondant à une transition déterminée de l&apos;atome de césium 133.</translation>
+        <translation>  TEMPS - Seconde - La seconde est définie comme la durée de 9&#xa0;192&#xa0;631&#xa0;770 périodes de la radiation correspondant à une transition déterminée de l&apos;atome de césium 133.</translation>
     </message>
     <message>
         <source>  MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>  TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>  TEMPÉRATURE - Kelvin - Le kelvin est défini comme la fraction 1/273,16 de la température thermodynamique du point triple de l&apos;eau, c&apos;est-à-dire du point où l&apos;eau coexiste à l&apos;état solide, liquide et gazeux. Ce point est fixé à 0,01 °C sur l&apos;échelle centigrade ou Celsius et à 32,02 °F sur l&apos;échelle Fahrenheit. La température de 0 °K est appelée « zéro absolu ».</translation>
+        <translation>  TEMPÉRATURE - Kelvin - Le kelvin est défini comme la fraction 1/273,16 de la température thermodynamique du point triple de l&apos;eau, c&apos;est-à-dire du point où l&apos;eau coexiste à l&apos;état solide, liquide et gazeux. Ce point est fixé à 0,01&#xa0;°C sur l&apos;échelle centigrade ou Celsius et à 32,02&#xa0;°F sur l&apos;échelle Fahrenheit. La température de 0&#xa0;°K est appelée «&#xa0;zéro absolu&#xa0;».</translation>
     </message>
     <message>
         <source>  ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>  LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>  INTENSITÉ LUMINEUSE - Candela - La candela est définie comme l&apos;intensité lumineuse de 1/600 000 de mètre carré d&apos;une cavité à la température de solidification du platine (2 042 °K).</translation>
+        <translation>  INTENSITÉ LUMINEUSE - Candela - La candela est définie comme l&apos;intensité lumineuse de 1/600&#xa0;000 de mètre carré d&apos;une cavité à la température de solidification du platine (2&#xa0;042&#xa0;°K).</translation>
     </message>
     <message>
         <source>  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>The quantity of matter in a body as measured by its inertia: experimentally it is found that the gravitational force on an object is proportional to its mass</source>
-        <translation>La quantité de matière d&apos;un corps, mesurée par son inertie : l&apos;expérience montre que la force de gravitation qui s&apos;exerce sur un objet est proportionnelle à sa masse</translation>
+        <translation>La quantité de matière d&apos;un corps, mesurée par son inertie&#xa0;: l&apos;expérience montre que la force de gravitation qui s&apos;exerce sur un objet est proportionnelle à sa masse</translation>
     </message>
     <message>
         <source>Po&amp;wer</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Velocity (Speed) - The time-rate of change of distance: It is expressed as distance divided by time</source>
-        <translation>Vitesse - La variation de la distance par unité de temps : elle s&apos;exprime en distance divisée par temps</translation>
+        <translation>Vitesse - La variation de la distance par unité de temps&#xa0;: elle s&apos;exprime en distance divisée par temps</translation>
     </message>
     <message>
         <source>&amp;Volume</source>
@@ -705,12 +705,12 @@
     <message>
         <source>Cannot open &quot;%1&quot;.</source>
         <extracomment>%1 is the file&apos;s path; the reason follows on the next line.</extracomment>
-        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Cannot save the workboard to &quot;%1&quot;.</source>
         <extracomment>%1 is the file&apos;s path; the reason follows on the next line.</extracomment>
-        <translation>Impossible d&apos;enregistrer le journal dans « %1 ».</translation>
+        <translation>Impossible d&apos;enregistrer le journal dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The file was not changed.</source>
@@ -719,7 +719,7 @@
     <message>
         <source>The workboard could not be printed on &quot;%1&quot;.</source>
         <extracomment>%1 is the printer&apos;s name, or the file printed into.</extracomment>
-        <translation>Le journal n&apos;a pas pu être imprimé sur « %1 ».</translation>
+        <translation>Le journal n&apos;a pas pu être imprimé sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Numbrella Calculator</source>
@@ -728,7 +728,7 @@
     <message>
         <source>        You cannot divide by zero!</source>
         <extracomment>The leading blanks centre the message in its box.</extracomment>
-        <translation>        Division par zéro impossible !</translation>
+        <translation>        Division par zéro impossible&#xa0;!</translation>
     </message>
     <message>
         <source>This calculator cannot find the square root of a negative number</source>
@@ -756,31 +756,31 @@ vous pouvez continuer à travailler.</translation>
     </message>
     <message>
         <source>What kind of a font face is that?</source>
-        <translation>Qu&apos;est-ce que c&apos;est que cette police ?</translation>
+        <translation>Qu&apos;est-ce que c&apos;est que cette police&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to copy over the existing value?</source>
-        <translation>Voulez-vous vraiment remplacer la valeur existante ?</translation>
+        <translation>Voulez-vous vraiment remplacer la valeur existante&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to clear all of the constant values?</source>
-        <translation>Voulez-vous vraiment effacer toutes les constantes ?</translation>
+        <translation>Voulez-vous vraiment effacer toutes les constantes&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>Would you like to save this document?</source>
-        <translation>Voulez-vous enregistrer ce document ?</translation>
+        <translation>Voulez-vous enregistrer ce document&#xa0;?</translation>
     </message>
     <message>
         <source>Do you wish to save your current document?</source>
-        <translation>Voulez-vous enregistrer le document en cours ?</translation>
+        <translation>Voulez-vous enregistrer le document en cours&#xa0;?</translation>
     </message>
     <message>
         <source>Save Your Work?</source>
-        <translation>Enregistrer votre travail ?</translation>
+        <translation>Enregistrer votre travail&#xa0;?</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
@@ -790,7 +790,7 @@ vous pouvez continuer à travailler.</translation>
     <message>
         <source>It is larger than the workboard holds (64 MB).</source>
         <extracomment>Follows the line &quot;Cannot open &quot;&lt;file&gt;&quot;.&quot;</extracomment>
-        <translation>Il est plus grand que ce que le journal peut contenir (64 Mo).</translation>
+        <translation>Il est plus grand que ce que le journal peut contenir (64&#xa0;Mo).</translation>
     </message>
     <message>
         <source>Executed with the....</source>
@@ -816,23 +816,23 @@ vous pouvez continuer à travailler.</translation>
 Would you like to restore the unsaved workboard?</source>
         <extracomment>%1 is when the workboard last changed. Two lines: keep the line break (CR LF).</extracomment>
         <translation>La calculatrice s&apos;est arrêtée sans enregistrer son journal, modifié pour la dernière fois %1.<byte value="xd"/>
-Voulez-vous restaurer le journal non enregistré ?</translation>
+Voulez-vous restaurer le journal non enregistré&#xa0;?</translation>
     </message>
     <message>
         <source>The calculator ended without saving its workboard &quot;%2&quot;, last changed %1.<byte value="xd"/>
 Would you like to restore the unsaved workboard?</source>
         <extracomment>%1 is when the workboard last changed, %2 the workboard&apos;s file. Two lines: keep the line break (CR LF).</extracomment>
-        <translation>La calculatrice s&apos;est arrêtée sans enregistrer son journal « %2 », modifié pour la dernière fois %1.<byte value="xd"/>
-Voulez-vous restaurer le journal non enregistré ?</translation>
+        <translation>La calculatrice s&apos;est arrêtée sans enregistrer son journal «&#xa0;%2&#xa0;», modifié pour la dernière fois %1.<byte value="xd"/>
+Voulez-vous restaurer le journal non enregistré&#xa0;?</translation>
     </message>
     <message>
         <source>The recovery copy &quot;%1&quot; of an unsaved workboard cannot be read. It was kept as &quot;%2&quot;.</source>
         <extracomment>%1 is the copy&apos;s path, %2 where it was moved.</extracomment>
-        <translation>La copie de récupération « %1 » d&apos;un journal non enregistré est illisible. Elle a été conservée sous « %2 ».</translation>
+        <translation>La copie de récupération «&#xa0;%1&#xa0;» d&apos;un journal non enregistré est illisible. Elle a été conservée sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Restore Your Work?</source>
-        <translation>Restaurer votre travail ?</translation>
+        <translation>Restaurer votre travail&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -866,11 +866,11 @@ Voulez-vous restaurer le journal non enregistré ?</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation>Val. :</translation>
+        <translation>Val.&#xa0;:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Rés. :</translation>
+        <translation>Rés.&#xa0;:</translation>
     </message>
     <message>
         <source>Decimal points</source>
@@ -926,11 +926,11 @@ Voulez-vous restaurer le journal non enregistré ?</translation>
     </message>
     <message>
         <source>Convert:</source>
-        <translation>De :</translation>
+        <translation>De&#xa0;:</translation>
     </message>
     <message>
         <source>Into:</source>
-        <translation>En :</translation>
+        <translation>En&#xa0;:</translation>
     </message>
     <message>
         <source>Released to<byte value="xd"/>
@@ -1113,7 +1113,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>Font face:</source>
-        <translation>Police :</translation>
+        <translation>Police&#xa0;:</translation>
     </message>
     <message>
         <source> Select a font face </source>
@@ -1121,7 +1121,7 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source> Select a font size </source>
@@ -1137,11 +1137,11 @@ Zederu Dizira</translation>
     </message>
     <message>
         <source>Default printer/fax program:</source>
-        <translation>Imprimante/fax par défaut :</translation>
+        <translation>Imprimante/fax par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Font count:</source>
-        <translation>Nombre de polices :</translation>
+        <translation>Nombre de polices&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;File</source>
