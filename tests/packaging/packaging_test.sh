@@ -42,7 +42,10 @@ share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/numbrella.1.gz
 share/metainfo/$app_id.metainfo.xml
 LIST
-  printf 'share/man/%s/man1/numbrella.1.gz\n' "${languages[@]}"
+  local page
+  for page in "$source_root"/docs/man/*/numbrella.1; do
+    echo "share/man/$(basename "$(dirname "$page")")/man1/numbrella.1.gz"
+  done
 }
 
 install_and_validate() {
