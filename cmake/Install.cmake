@@ -22,7 +22,16 @@ install(DIRECTORY ${numbrella_data}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DA
 # every build compresses them to the same bytes.
 find_program(NUMBRELLA_GZIP gzip REQUIRED)
 set(numbrella_compressed)
-foreach(pair IN ITEMS "docs/numbrella.1:numbrella.1.gz" "ChangeLog:changelog.gz")
+# Beside the English manual, a short page in each language the program speaks, whose
+# NAME line apropos finds in that language: docs/man/<language>/numbrella.1.
+file(GLOB numbrella_manual_languages RELATIVE ${PROJECT_SOURCE_DIR}/docs/man CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/docs/man/*)
+set(numbrella_manuals "docs/numbrella.1:numbrella.1.gz")
+foreach(language IN LISTS numbrella_manual_languages)
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man/${language})
+  list(APPEND numbrella_manuals "docs/man/${language}/numbrella.1:man/${language}/numbrella.1.gz")
+endforeach()
+foreach(pair IN LISTS numbrella_manuals ITEMS "ChangeLog:changelog.gz")
   string(REPLACE ":" ";" pair ${pair})
   list(GET pair 0 source)
   list(GET pair 1 target)
@@ -35,6 +44,10 @@ foreach(pair IN ITEMS "docs/numbrella.1:numbrella.1.gz" "ChangeLog:changelog.gz"
 endforeach()
 add_custom_target(numbrella_documents ALL DEPENDS ${numbrella_compressed})
 install(FILES ${PROJECT_BINARY_DIR}/numbrella.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(language IN LISTS numbrella_manual_languages)
+  install(FILES ${PROJECT_BINARY_DIR}/man/${language}/numbrella.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+endforeach()
 install(FILES ${numbrella_data}/copyright ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)

@@ -3,15 +3,18 @@
 // user would, then grabbed to PNG. The printer is a stand-in "Office" printer with the
 // screen's fonts and a stand-in "Arial Narrow", as in the tests, so that the pictures
 // do not depend on this machine's printers; every other service is the real one.
+#include "app/application.h"
+#include "app/languages.h"
+#include "app/real_services.h"
 #include "calculator/stand_in_fonts.h"
 #include "support/fake_services.h"
-#include "app/application.h"
-#include "app/real_services.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -23,6 +26,8 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -69,6 +74,48 @@ void Calculate(QWidget& calculator) {
   Find<QAbstractButton>(&calculator, "cmdOperatorPlus")->click();
   Press(&calculator, "Command1(7)");
   Find<QAbstractButton>(&calculator, "cmdEqualSign")->click();
+}
+
+// Twelve feet into meters.
+void Convert(QWidget* converter) {
+  if (!QTest::qWaitForWindowExposed(converter)) std::exit(1);
+  Find<QAction>(converter, "mnuDistance")->trigger();
+  QListWidget* into = Find<QListWidget>(converter, "lstDistance2");
+  QTest::mouseClick(into->viewport(), Qt::LeftButton, {},
+                    into->visualItemRect(into->item(6)).center());
+  QLineEdit* input = Find<QLineEdit>(converter, "txtIn");
+  input->selectAll();
+  QTest::keyClicks(input, "12");
+}
+
+// The calculator and the converter in French, Russian and Chinese, in each of them the
+// program has a catalogue for. The Chinese characters come from Noto Sans CJK
+// (Debian: fonts-noto-cjk), added only now so that the English pictures count the
+// same fonts as before.
+void SaveLanguages(const numbrella::ui::Services& services, const QString& folder) {
+  for (const char* language : {"fr", "ru", "zh_CN"}) {
+    if (!QFile::exists(QStringLiteral(":/i18n/numbrella_%1.qm").arg(QLatin1String(language)))) {
+      std::printf("no catalogue for %s: its pictures are left as they are\n", language);
+      continue;
+    }
+    if (language == std::string("zh_CN") &&
+        QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc")) < 0) {
+      std::fprintf(stderr, "make_screenshots: no Noto Sans CJK (Debian: fonts-noto-cjk)\n");
+      std::exit(1);
+    }
+    setenv("LANGUAGE", language, 1);
+    numbrella::ui::InstallTranslations();
+    numbrella::Application application(services);
+    Calculate(application.Calculator());
+    const std::string suffix = std::string("-") + language + ".png";
+    Save(&application.Calculator(), folder, ("calculator" + suffix).c_str());
+    QWidget* converter = &application.ShowConverter();
+    Convert(converter);
+    Save(converter, folder, ("converter" + suffix).c_str());
+  }
+  unsetenv("LANGUAGE");
+  numbrella::ui::InstallTranslations();
 }
 
 }  // namespace
@@ -129,19 +176,13 @@ int main(int argc, char** argv) {
   file->close();
 
   QWidget* converter = &application.ShowConverter();
-  if (!QTest::qWaitForWindowExposed(converter)) return 1;
-  Find<QAction>(converter, "mnuDistance")->trigger();
-  QListWidget* into = Find<QListWidget>(converter, "lstDistance2");
-  QTest::mouseClick(into->viewport(), Qt::LeftButton, {},
-                    into->visualItemRect(into->item(6)).center());
-  QLineEdit* input = Find<QLineEdit>(converter, "txtIn");
-  input->selectAll();
-  QTest::keyClicks(input, "12");
+  Convert(converter);
   Save(converter, folder, "converter.png");
 
   using numbrella::SIWindow;
   Save(&application.ShowSIWindow(SIWindow::Info), folder, "si-info.png");
   Save(&application.ShowSIWindow(SIWindow::BaseUnits), folder, "si-base-units.png");
   Save(&application.ShowSIWindow(SIWindow::Prefixes), folder, "si-prefixes.png");
+  SaveLanguages(services, folder);
   return 0;
 }

@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <utility>
+
 namespace numbrella::testing {
 namespace {
 
@@ -174,15 +176,22 @@ TEST_F(CalculatorKeyboard, TypedKeysDoWhatTheirOnScreenKeysDo) {
   }
 }
 
-// 1,5 is one and a half where the locale writes decimals with a comma; elsewhere the
-// comma beeps and changes nothing, and is never dropped unheard.
+// 1,5 is one and a half where the locale writes decimals with a comma, as in the
+// number settings of every language the program speaks but English, Chinese and
+// Japanese; elsewhere the comma beeps and changes nothing, and is never dropped unheard.
 TEST_F(CalculatorKeyboard, ACommaIsTheDecimalSignWhereTheLocaleSaysSo) {
   const QLocale before;
-  for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+  const std::pair<const char*, bool> locales[] = {
+      {"de_DE", true},  {"fr_FR", true},  {"es_ES", true}, {"it_IT", true}, {"pt_BR", true},
+      {"pl_PL", true},  {"nl_NL", true},  {"ru_RU", true}, {"C", false},    {"en_US", false},
+      {"en_GB", false}, {"zh_CN", false}, {"ja_JP", false}};
+  for (const auto& [name, comma] : locales) {
+    SCOPED_TRACE(name);
+    const QLocale locale(QLatin1String{name});
+    ASSERT_EQ(locale.decimalPoint() == u',', comma);
     QLocale::setDefault(locale);
     Open();
     QTest::keyClicks(Operand(0), "1,5");
-    const bool comma = locale.decimalPoint() == u',';
     EXPECT_EQ(Operand1(), comma ? "1.5" : "15");
     EXPECT_EQ(fakes.beeper.beeps, comma ? 0 : 1);
     fakes.beeper.beeps = 0;

@@ -10,6 +10,10 @@
 set -euo pipefail
 
 app_id=example.numbrella.Numbrella
+source_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# The languages the program speaks besides English: de, fr, pt_BR...
+mapfile -t languages < <(cd "$source_root/translations" && ls numbrella_*.ts |
+  sed 's/^numbrella_\(.*\)\.ts$/\1/' | grep -vx en)
 calculator_title="  Numbrella Calculator - Untitled            www.numbrella.example "
 # The calculator window as screen readers call it: its title without padding or address.
 calculator_name="Numbrella Calculator - Untitled"
@@ -38,20 +42,42 @@ share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/numbrella.1.gz
 share/metainfo/$app_id.metainfo.xml
 LIST
+  local page
+  for page in "$source_root"/docs/man/*/numbrella.1; do
+    echo "share/man/$(basename "$(dirname "$page")")/man1/numbrella.1.gz"
+  done
 }
 
 install_and_validate() {
   local cmake=$1 build=$2 root=$3/install
   need desktop-file-validate desktop-file-utils
   need appstreamcli appstream
+  need lexgrog man-db
   rm -rf "$root"
   DESTDIR=$root "$cmake" --install "$build" --prefix /usr >/dev/null
-  diff -u <(expected_files | sed 's|^|usr/|') <(cd "$root" && find . ! -type d -printf '%P\n' | LC_ALL=C sort) ||
+  diff -u <(expected_files | sed 's|^|usr/|' | LC_ALL=C sort) <(cd "$root" && find . ! -type d -printf '%P\n' | LC_ALL=C sort) ||
     fail "cmake --install put other files than expected"
   desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
   # The tree check also matches the metainfo to its desktop entry.
   appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
   appstreamcli validate-tree --no-net "$root"
+  speaks_every_language "$root/usr/share"
+}
+
+# The menu, the software centre and apropos name the program in each of its languages.
+speaks_every_language() {
+  local desktop=$1/applications/$app_id.desktop metainfo=$1/metainfo/$app_id.metainfo.xml
+  for language in "${languages[@]}"; do
+    for key in Name GenericName Comment Keywords; do
+      grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
+    done
+    for element in name summary; do
+      grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+        fail "the metainfo has no $element in $language"
+    done
+    lexgrog "$1/man/$language/man1/numbrella.1.gz" | grep -q '"numbrella - ' ||
+      fail "the $language manual page has no NAME line"
+  done
 }
 
 build_package() {
@@ -67,7 +93,7 @@ build_package() {
 package_contents() {
   local deb
   deb=$(the_deb "$1")
-  diff -u <(expected_files | sed 's|^|./usr/|') \
+  diff -u <(expected_files | sed 's|^|./usr/|' | LC_ALL=C sort) \
     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort) ||
     fail "the package holds other files than expected"
   local listing
