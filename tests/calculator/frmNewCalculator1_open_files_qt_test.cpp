@@ -9,10 +9,10 @@
 namespace numbrella::testing {
 namespace {
 
-// Drags `data` to the end of the workboard and drops it: the action taken.
+// Drags `data` to the end of the workboard (a drop goes where a drag was taken) and
+// drops it: the action taken.
 Qt::DropAction Drop(QWidget* target, QMimeData& data, Qt::DropActions offered) {
   const QPoint at(target->width() - 5, target->height() - 5);
-  // The drop goes where the drag entered and was taken.
   QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &enter);
   QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
