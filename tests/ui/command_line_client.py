@@ -42,7 +42,7 @@ def main():
     program.terminate()
     check('"second.txt"' in program.communicate(timeout=10)[1], "the second file is not opened")
     program, window, app = start("missing.txt")
-    box = wait_for(lambda: next(iter(all_of(app, "alert", "Numbrella Calculator")), None), "message")
+    box = wait_for(lambda: next(iter(all_of(app, "alert", "Numbrella Calculator")), None), "box")
     said = " ".join(label.name for label in all_of(box, "label"))
     check(os.path.join(WORK, "missing.txt") in said, f"the message names the file: {said!r}")
     answer(app, "Numbrella Calculator", "OK")
