@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbrella: shows the calculator window and runs until the last window has closed.
+// Numbrella: shows the calculator window, with the record named on the command line,
+// and runs until the last window has closed.
 #include "app/application.h"
 #include "app/application_identity.h"
+#include "app/command_line.h"
 #include "app/deferred_icons.h"
 #include "app/end_signals.h"
 #include "app/languages.h"
 #include "app/print_system.h"
+#include "app/real_services.h"
 #include "app/recovery.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -28,9 +33,11 @@ std::string Environment(const char* name) {
 
 // Whether the windowing system Qt is going to use has a display to connect to. A
 // platform chosen by name other than X11 or Wayland (offscreen, vnc, ...) needs none.
-bool DisplayAvailable() {
-  const std::string platform = Environment("QT_QPA_PLATFORM");
-  const bool x11 = !Environment("DISPLAY").empty();
+// Qt takes the command line's choices over the environment's.
+bool DisplayAvailable(const numbrella::ui::CommandLine& line) {
+  const std::string platform =
+      line.platform.isEmpty() ? Environment("QT_QPA_PLATFORM") : line.platform.toStdString();
+  const bool x11 = !line.display.isEmpty() || !Environment("DISPLAY").empty();
   const bool wayland = !Environment("WAYLAND_DISPLAY").empty();
   if (platform.empty()) return x11 || wayland;
   if (platform.rfind("xcb", 0) == 0) return x11;
@@ -66,10 +73,32 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
   std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.push_back(QString::fromLocal8Bit(argv[i]));
+  return arguments;
+}
+
+// --help, --version or a misuse: the answer in the user's language, with no display.
+int Answer(int argc, char** argv, const QStringList& arguments) {
+  const QCoreApplication core(argc, argv);
+  numbrella::ui::InstallTranslations();
+  const numbrella::ui::CommandLine line = numbrella::ui::ReadCommandLine(arguments);
+  const QByteArray text = line.text.toLocal8Bit();
+  const bool misuse = line.action == numbrella::ui::CommandLine::Action::Misuse;
+  std::fputs(text.constData(), misuse ? stderr : stdout);
+  return misuse ? numbrella::ui::CommandLine::kMisuseStatus : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!DisplayAvailable()) {
+  const QStringList arguments = Arguments(argc, argv);
+  const numbrella::ui::CommandLine line = numbrella::ui::ReadCommandLine(arguments);
+  if (line.action != numbrella::ui::CommandLine::Action::Run) {
+    return Answer(argc, argv, arguments);
+  }
+  if (!DisplayAvailable(line)) {
     std::fputs(
         "numbrella: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset).\n",
         stderr);
@@ -85,11 +114,13 @@ int main(int argc, char** argv) {
   QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
   numbrella::ui::SetApplicationIdentity();
   numbrella::ui::InstallTranslations();
+  std::fputs(numbrella::ui::NotOpenedText(line).toLocal8Bit().constData(), stderr);
 
   numbrella::Application program(
       std::make_unique<numbrella::ui::RealServices>(std::move(printerAnswers)));
   program.Calculator().show();
   program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+  if (!line.file.isEmpty()) program.OpenAtStart(line.file);
   // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the
   // next start instead.
   const numbrella::ui::EndSignals endSignals([&program] { program.EndNow(); });

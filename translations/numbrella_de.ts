@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Numbrella-Rechner: ein Rechner mit zwei Operanden, einem Protokoll und einem Einheitenumrechner.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Ein Textprotokoll, das im Protokollfeld geöffnet wird wie mit Datei &gt; Öffnen. Nur eines.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Zeigt diese Hilfe und endet.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Zeigt die Version und endet.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: das Fenstersystem, xcb (X11) oder wayland; sonst das der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: die X11-Anzeige, etwa :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: der Stil der Bedienelemente, etwa Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: ordnet die Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Die Optionen nennt „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: ein Fenster hält ein Protokoll; nicht geöffnet: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>

@@ -61,6 +61,7 @@ void Application::KeepRecoveryCopies(const QString& folder) {
   QMetaObject::invokeMethod(
       keeper,
       [this, folder, keeper, &window] {
+        offeringCopies_ = true;
         ui::OfferLeftCopies(
             folder, keeper->Path(),
             [this, &window](const std::optional<RecoveryRecord>& copy, const QString& path) {
@@ -69,8 +70,26 @@ void Application::KeepRecoveryCopies(const QString& folder) {
               // A question the end cut short was not answered.
               return ending_ ? CopyFate::Keep : fate;
             });
+        offeringCopies_ = false;
+        OpenStartFile();
       },
       Qt::QueuedConnection);
+}
+
+void Application::OpenAtStart(const QString& path) {
+  startFile_ = path;
+  // Run by the recovery offer instead while that has its questions open.
+  QMetaObject::invokeMethod(
+      &Calculator(),
+      [this] {
+        if (!offeringCopies_) OpenStartFile();
+      },
+      Qt::QueuedConnection);
+}
+
+void Application::OpenStartFile() {
+  const QString path = std::exchange(startFile_, QString());
+  if (!path.isEmpty() && !ending_) Calculator().OpenFile(path);
 }
 
 void Application::EndNow() {

@@ -13,6 +13,8 @@
 #include "reference/frmSIPrefixes1.h"
 #include "ui/single_window.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace numbrella {
@@ -44,6 +46,9 @@ class Application {
   // event loop runs, the calculator first offers back the copies that calculators left
   // when they ended without a clean close.
   void KeepRecoveryCopies(const QString& folder);
+  // Opens the record at `path` in the calculator once the event loop runs, after the
+  // recovery copies have been offered back: call it after KeepRecoveryCopies.
+  void OpenAtStart(const QString& path);
   // The calculator's copy, once KeepRecoveryCopies has run.
   ui::RecoveryKeeper* Recovery() const { return recovery_.get(); }
   // Ends the program at once, asking nothing (a signal to end): the copy is written
@@ -52,6 +57,7 @@ class Application {
 
  private:
   Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given);
+  void OpenStartFile();
 
   std::unique_ptr<ui::RealServices> real_;  // none when the services were given
   ui::Services services_;
@@ -63,6 +69,8 @@ class Application {
   // After the calculator: it goes first, while the window it reads still stands.
   std::unique_ptr<ui::RecoveryKeeper> recovery_;
   bool ending_ = false;
+  bool offeringCopies_ = false;
+  QString startFile_;  // "" when none is to be opened, or once it has been
 };
 
 }  // namespace numbrella

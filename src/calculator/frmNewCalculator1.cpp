@@ -59,6 +59,7 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
   SetWindowHeight(kShownHeightTwips);
   WatchSessionEnd();
   WatchWorkboardForRecovery();
+  WatchDrops();
   Form_Load();
   // The first control in the tab order has the focus when the window is first shown.
   txtOperand[0]->setFocus(Qt::OtherFocusReason);

@@ -66,6 +66,10 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   const Worksheet& Sheet() const { return sheet_; }
   const WorkboardDocument& Document() const { return document_; }
 
+  // Opens the record at `path` as File > Open opens the file chosen in its dialog,
+  // with the save question first when the workboard holds unsaved work.
+  void OpenFile(const QString& path);
+
   // Offers back the recovery copy at `path` that a calculator left when it ended
   // without a clean close (`copy` is nullopt when it cannot be read).
   CopyFate OfferRecovery(const std::optional<RecoveryRecord>& copy, const QString& path);
@@ -159,6 +163,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void Form_QueryUnload(bool& cancel, int unloadMode);
   void WatchSessionEnd();
   void WatchWorkboardForRecovery();
+  void WatchDrops();
   static constexpr int kClosedByUser = 0;
   static constexpr int kSessionEnding = 2;
 

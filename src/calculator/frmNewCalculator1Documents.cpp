@@ -45,6 +45,20 @@ void frmNewCalculator1::mnuClearWhiteboad_Click() {
   emit WorkboardTouched();
 }
 void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
+
+void frmNewCalculator1::OpenFile(const QString& path) {
+  document_.OpenFile(Utf8(path));
+  // The dialogs offer the record's name next, as after File > Open.
+  if (document_.FileName() == Utf8(path)) CommonDialog1->FileName = path;
+  emit WorkboardTouched();
+}
+
+// A file dropped from a file manager. Opened once the drop is over: the save question
+// must not hold up the program the file came from.
+void frmNewCalculator1::WatchDrops() {
+  connect(txtArchive1, &ui::RichTextBox::FileDropped, this, &frmNewCalculator1::OpenFile,
+          Qt::QueuedConnection);
+}
 void frmNewCalculator1::mnuFileExit_Click() { close(); }
 
 // Every close comes here: the close box and Exit.

@@ -9,7 +9,8 @@
 // break counts two characters in SelectionLength(). U+2028 is kept as it is.
 //
 // Pasted and dropped text is inserted as plain text; copied text is plain text with
-// "\r\n" line breaks.
+// "\r\n" line breaks. A file dropped from a file manager is not inserted: FileDropped()
+// names it, and the file stays where it was, whatever the file manager proposed.
 //
 // SetText() puts the caret at the start; formatting given to a selection does not
 // survive it. AppendText() leaves the caret where it was, unless it stood at the end.
@@ -26,6 +27,9 @@
 #include <optional>
 #include <string>
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 class QMimeData;
 class QPrinter;
@@ -62,11 +66,15 @@ class RichTextBox : public QTextEdit {
  signals:
   void Change();  // exactly once for each real change of the text (typing, cut, paste, set,
                   // append); never for format changes or an equal text
+  void FileDropped(const QString& path);  // the first local file of a drop
 
  protected:
   QMimeData* createMimeDataFromSelection() const override;
   void insertFromMimeData(const QMimeData* source) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   class Quiet;

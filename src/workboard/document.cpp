@@ -25,11 +25,13 @@ void WorkboardDocument::New() {
 }
 
 void WorkboardDocument::Open() {
-  // Work the user wanted saved, but that was not, must not be replaced.
-  if (MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::Kept) {
-    return;
-  }
-  OpenExistingFile();
+  if (!MayReplaceWorkboard()) return;
+  std::optional<std::string> path = window_.ChooseFileToOpen();
+  if (path) OpenExistingFile(std::move(*path));
+}
+
+void WorkboardDocument::OpenFile(std::string path) {
+  if (MayReplaceWorkboard()) OpenExistingFile(std::move(path));
 }
 
 void WorkboardDocument::Save() {
@@ -87,9 +89,7 @@ CopyFate WorkboardDocument::OfferRecovery(const std::optional<RecoveryRecord>& c
   }
   // Work restored from an earlier copy is not replaced unasked; kept, it waits for
   // the next start.
-  if (MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) == UnsavedWork::Kept) {
-    return CopyFate::Keep;
-  }
+  if (!MayReplaceWorkboard()) return CopyFate::Keep;
   Restore(*copy);
   return CopyFate::Remove;
 }
@@ -112,6 +112,10 @@ WorkboardDocument::UnsavedWork WorkboardDocument::MaybeSave(std::string_view que
       break;
   }
   return UnsavedWork::Kept;
+}
+
+bool WorkboardDocument::MayReplaceWorkboard() {
+  return MaybeSave(kSaveQuestionText, &WorkboardDocument::SaveThisDocument) != UnsavedWork::Kept;
 }
 
 bool WorkboardDocument::SaveThisDocument() {
@@ -141,24 +145,22 @@ bool WorkboardDocument::WriteWorkboard() {
   return true;
 }
 
-void WorkboardDocument::OpenExistingFile() {
-  std::optional<std::string> path = window_.ChooseFileToOpen();
-  if (!path) return;
+void WorkboardDocument::OpenExistingFile(std::string path) {
   // A file that cannot be opened leaves the document as it was: keeping the old name
   // means a later Save cannot overwrite the failed file with unrelated text.
-  FileContent file = window_.ReadFile(*path);
+  FileContent file = window_.ReadFile(path);
   if (!file.bytes) {
-    window_.TellFailure(OpenFailureText(*path, file.failure));
+    window_.TellFailure(OpenFailureText(path, file.failure));
     return;
   }
   DocumentReading reading = ReadDocument(*file.bytes);
   if (!reading.document) {
     const std::string_view reason =
         reading.refusal == DocumentRefusal::TooLarge ? kTooLargeReason : kNotTextReason;
-    window_.TellFailure(OpenFailureText(*path, Translate(kWindowTextsContext, reason)));
+    window_.TellFailure(OpenFailureText(path, Translate(kWindowTextsContext, reason)));
     return;
   }
-  strFileName = std::move(*path);
+  strFileName = std::move(path);
   // A new text on the workboard shows the Clear Workboard button, as any change does.
   if (window_.SetWorkboardText(reading.document->text)) window_.ShowClearButton(true);
   encoding_ = reading.document->encoding;

@@ -66,6 +66,9 @@ class WorkboardDocument {
   // The commands. Each asks, shows dialogs, reads or writes as its steps say.
   void New();
   void Open();
+  // Open with the file at `path` in place of the dialog's choice: a file named on the
+  // command line or dropped on the workboard.
+  void OpenFile(std::string path);
   void Save();
   // True when the workboard was saved.
   bool SaveAs();
@@ -97,10 +100,13 @@ class WorkboardDocument {
     Kept,   // Cancel, or Yes and the save did not go through
   };
   UnsavedWork MaybeSave(std::string_view question, bool (WorkboardDocument::*save)());
+  // The save question before another record replaces the workboard's: false when the
+  // user keeps the unsaved work (Cancel, or Yes and the save did not go through).
+  bool MayReplaceWorkboard();
   bool SaveThisDocument();
   bool SaveUnderNewName();
   bool WriteWorkboard();
-  void OpenExistingFile();
+  void OpenExistingFile(std::string path);
   void Restore(const RecoveryRecord& record);
   void StartUntitled();
   void ShowTitle();
