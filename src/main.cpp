@@ -4,6 +4,7 @@
 #include "ui/application_identity.h"
 #include "ui/deferred_icons.h"
 #include "ui/end_signals.h"
+#include "ui/first_paint.h"
 #include "ui/print_system.h"
 #include "ui/recovery.h"
 #include "ui/translations.h"
@@ -83,13 +84,18 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
   QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
-  numbrella::ui::SetApplicationIdentity();
+  numbrella::ui::NameDesktopEntry();
   numbrella::ui::InstallTranslations();
 
   numbrella::Application program(
       std::make_unique<numbrella::ui::RealServices>(std::move(printerAnswers)));
   program.Calculator().show();
-  program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+  // What the first frame does not show follows it: the icon the desktop shows beside
+  // the title, and the recovery copies, kept and offered back.
+  numbrella::ui::AfterFirstPaint(program.Calculator(), [&program] {
+    numbrella::ui::SetApplicationIcon();
+    program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+  });
   // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the
   // next start instead.
   const numbrella::ui::EndSignals endSignals([&program] { program.EndNow(); });
