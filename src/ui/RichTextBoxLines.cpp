@@ -212,8 +212,8 @@ std::string ToProgramUtf8(QStringView raw) {
 }
 
 bool ToProgramUtf8InPieces(QStringView raw, const std::function<bool(std::string_view)>& write) {
-  // Each piece's bytes fit the buffer, which stays in the processor's cache between
-  // pieces: nothing is the size of the whole text.
+  // Each piece's bytes fit the buffer, used again for every piece: nothing is the size
+  // of the whole text.
   constexpr qsizetype kPiece = kUtf8PieceLength;
   const std::unique_ptr<char[]> buffer(new char[3 * kPiece + kRoom]);
   const char16_t* in = raw.utf16();

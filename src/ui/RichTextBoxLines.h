@@ -34,8 +34,9 @@ QString ToProgramText(QStringView raw);
 std::string ToProgramUtf8(QStringView raw);
 
 // The same handed to `write` in pieces of at most kUtf8PieceLength characters, in
-// order; false as soon as `write` returns false.
-inline constexpr qsizetype kUtf8PieceLength = 1 << 16;
+// order; false as soon as `write` returns false. Smaller pieces would cost a file
+// write each for little text.
+inline constexpr qsizetype kUtf8PieceLength = 1 << 18;
 bool ToProgramUtf8InPieces(QStringView raw, const std::function<bool(std::string_view)>& write);
 
 // A paragraph that continues the line before it, after a break of the box's own.

@@ -62,9 +62,9 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
   // whole, and a writer that refuses a piece gets no more.
   // (The box holds a line break as one character: the pair starts at the last place of
   // the first piece.)
-  const QString across = (QString(99, u'x') + QStringLiteral("\r\n")).repeated(655) +
-                         QString(35, u'x') + QStringLiteral("\U0001F600") + mixed.repeated(200);
-  static_assert(ui::rich_text::kUtf8PieceLength == 655 * 100 + 35 + 1);
+  const QString across = (QString(99, u'x') + QStringLiteral("\r\n")).repeated(2621) +
+                         QString(43, u'x') + QStringLiteral("\U0001F600") + mixed.repeated(200);
+  static_assert(ui::rich_text::kUtf8PieceLength == 2621 * 100 + 43 + 1);
   for (const QString& text : {across, mixed, QString()}) {
     b.box.SetText(text);
     std::string pieces;
