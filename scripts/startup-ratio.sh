@@ -29,7 +29,10 @@ done
 root=$(mktemp -d /tmp/numbrella-startup-XXXXXX)
 source "$here/scripts/office-desktop.sh"
 cleanup() {
-  for pid in "${office_pids[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  # The programs ended by a signal report it as their status: no failure of this script.
+  for pid in "${office_pids[@]}"; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$root"
 }
 trap cleanup EXIT
@@ -116,10 +119,11 @@ for program in "${programs[@]}"; do
   printf '%-12s ms (elapsed / processor): %s/ %s\n' "$program" "${elapsed[$program]}" "${processor[$program]}"
 done
 report "processor time to the visible window" bare processor
-report "start-up to the visible window" bare elapsed
-echo "(goal: start-up at most 1.3)"
-report "against a print server that never answers, start-up" bare elapsed hung
 echo "(goal: at most 1.3)"
+report "start-up to the visible window" bare elapsed
+echo "(goal: at most 1.2)"
+report "against a print server that never answers, start-up" bare elapsed hung
+echo "(goal: at most 1.2)"
 if [[ -n "${path[speedcrunch]}" ]]; then
   report "processor time to the visible window" speedcrunch processor
   report "start-up to the visible window" speedcrunch elapsed

@@ -10,6 +10,7 @@
 #include "app/print_system.h"
 #include "app/real_services.h"
 #include "app/recovery.h"
+#include "ui/first_paint.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -112,15 +113,21 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
   QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
-  numbrella::ui::SetApplicationIdentity();
+  numbrella::ui::NameDesktopEntry();
   numbrella::ui::InstallTranslations();
   std::fputs(numbrella::ui::NotOpenedText(line).toLocal8Bit().constData(), stderr);
 
   numbrella::Application program(
       std::make_unique<numbrella::ui::RealServices>(std::move(printerAnswers)));
   program.Calculator().show();
-  program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
-  if (!line.file.isEmpty()) program.OpenAtStart(line.file);
+  // What the first frame does not show follows it: the icon the desktop shows beside
+  // the title, the recovery copies, kept and offered back, and then the record named on
+  // the command line.
+  numbrella::ui::AfterFirstPaint(program.Calculator(), [&program, file = line.file] {
+    numbrella::ui::SetApplicationIcon();
+    program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+    if (!file.isEmpty()) program.OpenAtStart(file);
+  });
   // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the
   // next start instead.
   const numbrella::ui::EndSignals endSignals([&program] { program.EndNow(); });

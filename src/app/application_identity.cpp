@@ -14,12 +14,20 @@ static void InitIconResources() { Q_INIT_RESOURCE(numbrella); }
 namespace numbrella::ui {
 
 void SetApplicationIdentity() {
+  NameDesktopEntry();
+  SetApplicationIcon();
+}
+
+void NameDesktopEntry() {
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
+
+void SetApplicationIcon() {
   InitIconResources();
   QIcon icon;
   icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-48.png")));
   icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-128.png")));
   QApplication::setWindowIcon(icon);
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
 }  // namespace numbrella::ui

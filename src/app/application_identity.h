@@ -13,4 +13,10 @@ inline constexpr char kApplicationId[] = "example.numbrella.Numbrella";
 // under it. Needs the QApplication.
 void SetApplicationIdentity();
 
+// The two halves of it. The entry is named before the first window is shown, which
+// tells the desktop its name as it appears; the icon, read from two pictures, may
+// follow when the window is on the screen.
+void NameDesktopEntry();
+void SetApplicationIcon();
+
 }  // namespace numbrella::ui

@@ -198,6 +198,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void TellFailure(std::string_view text) override;
   FileContent ReadFile(const std::string& path) override;
   std::optional<std::string> WriteFile(const std::string& path, std::string_view bytes) override;
+  std::optional<std::string> WriteWorkboardFile(const std::string& path) override;
 
   // Helpers.
   void ShowWorksheet();

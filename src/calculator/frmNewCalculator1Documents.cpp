@@ -177,4 +177,11 @@ std::optional<std::string> frmNewCalculator1::WriteFile(const std::string& path,
   return ui::WriteDocumentFile(Q(path), bytes);
 }
 
+std::optional<std::string> frmNewCalculator1::WriteWorkboardFile(const std::string& path) {
+  // The box holds no CR or LF of its own: its line breaks come out as "\r\n" already.
+  return ui::WriteDocumentFile(Q(path), [this](const ui::PieceWriter& write) {
+    if (txtArchive1->WriteUtf8(write)) write("\r\n");
+  });
+}
+
 }  // namespace numbrella

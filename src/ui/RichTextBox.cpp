@@ -100,6 +100,11 @@ std::string RichTextBox::Utf8Text() const {
   return ToProgramUtf8(QStringView(shadow_).first(shadow_.size() - 1));
 }
 
+bool RichTextBox::WriteUtf8(const std::function<bool(std::string_view)>& write) const {
+  if (shownBreaks_) return write(Utf8Text());
+  return rich_text::ToProgramUtf8InPieces(QStringView(shadow_).first(shadow_.size() - 1), write);
+}
+
 bool RichTextBox::SetText(QString text) {
   qsizetype longestLine = 0;
   text = ToDocumentText(std::move(text), &longestLine);

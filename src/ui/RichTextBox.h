@@ -24,8 +24,10 @@
 #include <QTextEdit>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -44,8 +46,11 @@ class RichTextBox : public QTextEdit {
   explicit RichTextBox(QWidget* parent = nullptr);
   QString Text() const;          // whole text, line breaks as "\r\n"
   std::string Utf8Text() const;  // the same in UTF-8, made without the QString between
-  bool SetText(QString text);    // replaces all; exactly one Change() if different, none if equal;
-                                 // true if different
+  // Hands Utf8Text() to `write` in pieces, in order, each converted as its turn comes:
+  // a text of megabytes is never copied whole. False as soon as `write` returns false.
+  bool WriteUtf8(const std::function<bool(std::string_view)>& write) const;
+  bool SetText(QString text);  // replaces all; exactly one Change() if different, none if equal;
+                               // true if different
   void AppendText(const QString& text);   // what SetText(Text() + text) gives, without rebuilding:
                                           // cost independent of the existing length
   bool SetFontName(const QString& face);  // whole text; false (and nothing changes) when the face

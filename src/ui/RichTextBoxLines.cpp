@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -170,6 +171,25 @@ __attribute__((target("ssse3"))) void PutPlainRuns(const char16_t*& in, const ch
 }
 #endif
 
+// Converts from `in` on until `end`, or until less than kRoom is left before `limit`;
+// `in` is left where it stopped.
+char* PutProgramUtf8(const char16_t*& in, const char16_t* end, char* out, const char* limit) {
+#ifdef NUMBRELLA_SPREAD_RUNS
+  static const bool spreads = __builtin_cpu_supports("ssse3");
+#endif
+  while (in != end && limit - out >= kRoom) {
+#ifdef NUMBRELLA_SPREAD_RUNS
+    if (spreads) {
+      PutPlainRuns(in, end, out, limit);
+      if (in == end || limit - out < kRoom) break;
+    }
+#endif
+    const char16_t c = *in++;
+    out = PutUtf8(c, in, end, out);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string ToProgramUtf8(QStringView raw) {
@@ -180,28 +200,34 @@ std::string ToProgramUtf8(QStringView raw) {
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(raw.size() + raw.size() / 8 + kRoom));
   char* out = bytes.data();
-  const char* limit = out + bytes.size();
-#ifdef NUMBRELLA_SPREAD_RUNS
-  static const bool spreads = __builtin_cpu_supports("ssse3");
-#endif
-  while (in != end) {
-    if (limit - out < kRoom) {
-      const std::size_t written = static_cast<std::size_t>(out - bytes.data());
-      bytes.resize(bytes.size() + std::max(bytes.size() / 2, static_cast<std::size_t>(kRoom)));
-      out = bytes.data() + written;
-      limit = bytes.data() + bytes.size();
-    }
-#ifdef NUMBRELLA_SPREAD_RUNS
-    if (spreads) {
-      PutPlainRuns(in, end, out, limit);
-      if (in == end) break;
-    }
-#endif
-    const char16_t c = *in++;
-    out = PutUtf8(c, in, end, out);
+  while (true) {
+    out = PutProgramUtf8(in, end, out, bytes.data() + bytes.size());
+    if (in == end) break;
+    const std::size_t written = static_cast<std::size_t>(out - bytes.data());
+    bytes.resize(bytes.size() + std::max(bytes.size() / 2, static_cast<std::size_t>(kRoom)));
+    out = bytes.data() + written;
   }
   bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
+}
+
+bool ToProgramUtf8InPieces(QStringView raw, const std::function<bool(std::string_view)>& write) {
+  // Each piece's bytes fit the buffer, used again for every piece: nothing is the size
+  // of the whole text.
+  constexpr qsizetype kPiece = kUtf8PieceLength;
+  const std::unique_ptr<char[]> buffer(new char[3 * kPiece + kRoom]);
+  const char16_t* in = raw.utf16();
+  const char16_t* const end = in + raw.size();
+  while (in != end) {
+    const char16_t* pieceEnd = end - in > kPiece ? in + kPiece : end;
+    // A surrogate pair stays in one piece.
+    if (pieceEnd != end && QChar::isHighSurrogate(pieceEnd[-1])) --pieceEnd;
+    char* const out = PutProgramUtf8(in, pieceEnd, buffer.get(), buffer.get() + 3 * kPiece + kRoom);
+    if (!write(std::string_view(buffer.get(), static_cast<std::size_t>(out - buffer.get())))) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool ContinuesLine(const QTextBlock& block) {

@@ -11,7 +11,9 @@
 #include <QTextBlock>
 #include <QTextFormat>
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace numbrella::ui::rich_text {
@@ -30,6 +32,12 @@ QString ToProgramText(QStringView raw);
 
 // The same in UTF-8, as QString::toUtf8 writes it, made in one pass.
 std::string ToProgramUtf8(QStringView raw);
+
+// The same handed to `write` in pieces of at most kUtf8PieceLength characters, in
+// order; false as soon as `write` returns false. Smaller pieces would cost a file
+// write each for little text.
+inline constexpr qsizetype kUtf8PieceLength = 1 << 18;
+bool ToProgramUtf8InPieces(QStringView raw, const std::function<bool(std::string_view)>& write);
 
 // A paragraph that continues the line before it, after a break of the box's own.
 inline constexpr int kContinuesLine = QTextFormat::UserProperty + 1;

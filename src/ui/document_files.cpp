@@ -55,22 +55,34 @@ FileContent ReadDocumentFile(const QString& path, std::size_t largest) {
 }
 
 std::optional<std::string> WriteDocumentFile(const QString& path, std::string_view bytes) {
+  return WriteDocumentFile(path, [bytes](const PieceWriter& write) { write(bytes); });
+}
+
+std::optional<std::string> WriteDocumentFile(
+    const QString& path, const std::function<void(const PieceWriter&)>& pieces) {
   QSaveFile file(path);
   // Unbuffered: a write that fails (a full disk) fails here and is seen. A buffered
   // one would fail only when committing, which does not notice it and puts the
   // truncated file in place of the old one.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Utf8(file.errorString());
-  const char* data = bytes.data();
-  qint64 left = static_cast<qint64>(bytes.size());
-  while (left > 0) {
-    const qint64 written = file.write(data, left);
-    if (written <= 0) {
-      const std::string why = Utf8(file.errorString());
-      file.cancelWriting();
-      return why;
+  std::optional<std::string> failure;
+  pieces([&file, &failure](std::string_view piece) {
+    const char* data = piece.data();
+    qint64 left = static_cast<qint64>(piece.size());
+    while (left > 0) {
+      const qint64 written = file.write(data, left);
+      if (written <= 0) {
+        failure = Utf8(file.errorString());
+        return false;
+      }
+      data += written;
+      left -= written;
     }
-    data += written;
-    left -= written;
+    return true;
+  });
+  if (failure) {
+    file.cancelWriting();
+    return failure;
   }
   if (!file.commit()) return Utf8(file.errorString());
   return std::nullopt;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,5 +23,11 @@ FileContent ReadDocumentFile(const QString& path, std::size_t largest);
 // point, the program's end included, leaves the old file as it was. nullopt when
 // written, else why not.
 std::optional<std::string> WriteDocumentFile(const QString& path, std::string_view bytes);
+
+// The same for content that comes in pieces: `pieces` hands each to the writer it is
+// given, in order, and stops when the writer returns false.
+using PieceWriter = std::function<bool(std::string_view piece)>;
+std::optional<std::string> WriteDocumentFile(const QString& path,
+                                             const std::function<void(const PieceWriter&)>& pieces);
 
 }  // namespace numbrella::ui

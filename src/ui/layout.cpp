@@ -27,9 +27,18 @@ constexpr double kDesignLineHeight = 14.0;
 double FontScale(const QFont& font) {
   static const QString letters =
       QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  // A window lays out its parts one after another, each with a Layout of its own: the
+  // font they share is measured once.
+  static QString measuredFont;
+  static double measuredScale = 0;
+  const QString key = font.key();
+  if (measuredScale > 0 && key == measuredFont) return measuredScale;
   const QFontMetricsF metrics(font);
-  return std::max({1.0, metrics.horizontalAdvance(letters) / letters.size() / kDesignLetterWidth,
-                   metrics.height() / kDesignLineHeight});
+  measuredScale =
+      std::max({1.0, metrics.horizontalAdvance(letters) / letters.size() / kDesignLetterWidth,
+                metrics.height() / kDesignLineHeight});
+  measuredFont = key;
+  return measuredScale;
 }
 
 }  // namespace

@@ -133,14 +133,23 @@ bool WorkboardDocument::SaveUnderNewName() {
 }
 
 bool WorkboardDocument::WriteWorkboard() {
-  DocumentBytes file = WriteDocument(window_.WorkboardText(), encoding_);
-  if (std::optional<std::string> failure = window_.WriteFile(strFileName, file.bytes)) {
+  std::optional<std::string> failure;
+  TextEncoding written = TextEncoding::Utf8;
+  if (encoding_ == TextEncoding::Utf8) {
+    // The text is the file but for its last line break: no copy of megabytes is made.
+    failure = window_.WriteWorkboardFile(strFileName);
+  } else {
+    DocumentBytes file = WriteDocument(window_.WorkboardText(), encoding_);
+    written = file.encoding;
+    failure = window_.WriteFile(strFileName, file.bytes);
+  }
+  if (failure) {
     window_.TellFailure(SaveFailureText(strFileName, *failure));
     return false;
   }
   // A text the old encoding could not hold went out as UTF-8; later saves must agree
   // with what is now on disk.
-  encoding_ = file.encoding;
+  encoding_ = written;
   SetChanged(false);
   return true;
 }

@@ -57,6 +57,10 @@ class DocumentWindow {
   // Writes `bytes` as the file's whole new content, or leaves the file as it was:
   // nullopt when written, else why not (the system's words).
   virtual std::optional<std::string> WriteFile(const std::string& path, std::string_view bytes) = 0;
+  // Writes the workboard as a UTF-8 document file, as WriteFile writes what
+  // WriteDocument makes of WorkboardText(): every line break "\r\n", and a final one.
+  // The bytes go to the file as they are made, never all at once.
+  virtual std::optional<std::string> WriteWorkboardFile(const std::string& path) = 0;
 };
 
 class WorkboardDocument {

@@ -4,6 +4,7 @@
 #include "ui/RichTextBox.h"
 
 #include "support/pdf_text.h"
+#include "ui/RichTextBoxLines.h"
 #include "ui/rich_text_box.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -55,6 +58,26 @@ TEST(RichTextBoxTest, LineBreaksGoInAsAnyKindAndComeOutAsCrLf) {
     b.box.SetText(text);
     EXPECT_EQ(b.box.Utf8Text(), b.box.Text().toStdString());
   }
+  // Handed over in pieces, the same bytes: a surrogate pair on the edge of a piece stays
+  // whole, and a writer that refuses a piece gets no more.
+  // (The box holds a line break as one character: the pair starts at the last place of
+  // the first piece.)
+  const QString across = (QString(99, u'x') + QStringLiteral("\r\n")).repeated(2621) +
+                         QString(43, u'x') + QStringLiteral("\U0001F600") + mixed.repeated(200);
+  static_assert(ui::rich_text::kUtf8PieceLength == 2621 * 100 + 43 + 1);
+  for (const QString& text : {across, mixed, QString()}) {
+    b.box.SetText(text);
+    std::string pieces;
+    EXPECT_TRUE(b.box.WriteUtf8([&pieces](std::string_view piece) {
+      pieces += piece;
+      return true;
+    }));
+    EXPECT_EQ(pieces, b.box.Utf8Text());
+  }
+  b.box.SetText(across);
+  int taken = 0;
+  EXPECT_FALSE(b.box.WriteUtf8([&taken](std::string_view) { return ++taken == 0; }));
+  EXPECT_EQ(taken, 1);
 
   // A line separator stays what it was; the document's own frame markers cannot get in.
   const QString kept = QStringLiteral("p") + QChar(0x2028) + "q";

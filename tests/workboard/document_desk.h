@@ -5,6 +5,7 @@
 #include "workboard/document.h"
 
 #include "common/window_texts.h"
+#include "workboard/document_file.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,9 @@ class FakeWindow : public DocumentWindow {
     files[path] = bytes;
     log.push_back("write " + path);
     return std::nullopt;
+  }
+  std::optional<std::string> WriteWorkboardFile(const std::string& path) override {
+    return WriteFile(path, WriteDocument(text, TextEncoding::Utf8).bytes);
   }
 
   // The log without the titles, for tests that look only at the final title.
