@@ -137,9 +137,7 @@ TEST_F(NumbersComingIn, ThePopUpMenuTakesTheSelectedNumber) {
   Workboard()->setTextCursor(selection);
   Keys("+");  // carry-over: operand 2 is current
   EXPECT_EQ(ChooseFromPopup(Workboard()->viewport(), "Use in Operand"), "&Use in Operand");
-  const QAction* use = Find<QAction>("mnuUseInOperand");
-  EXPECT_EQ(use->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-  EXPECT_TRUE(use->isShortcutVisibleInContextMenu());
+  EXPECT_TRUE(Find<QAction>("mnuUseInOperand")->isShortcutVisibleInContextMenu());
   EXPECT_EQ(Operand2(), "5");
   EXPECT_EQ(window->focusWidget(), Operand(1));
   Keys("=");
