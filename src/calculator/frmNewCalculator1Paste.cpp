@@ -99,6 +99,7 @@ void frmNewCalculator1::EnterNumber(const PastedNumber& number, bool focusField)
     announcer->Announce(note);
     return;
   }
+  QToolTip::hideText();  // an earlier refusal's note would now be wrong
   const FocusRequest into = sheet_.EnterNumber(number.value);
   ShowWorksheet();
   if (focusField) Focus(into);
