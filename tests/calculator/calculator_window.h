@@ -145,9 +145,9 @@ class CalculatorWindowTest : public ::testing::Test, public DrivenWindow<frmNewC
   // A click into an operand field, as the user does to make it current.
   void ClickInto(int index) { Click(Operand(index)); }
 
-  // Right-clicks `control` and chooses the first entry of the pop-up menu that comes up
-  // whose caption, without its access key mark, starts with `caption`. Returns the
-  // entry's whole text, the key it names included, or "" when there is no such entry.
+  // Right-clicks `control` and chooses the entry of the pop-up menu that comes up whose
+  // caption, without its access key mark, starts with `caption`. Returns the entry's
+  // whole text, the key it names included, or "" when there is no such entry.
   QString ChooseFromPopup(QWidget* control, const QString& caption) {
     // The right button's press and release, then the request for the pop-up menu
     // that the window system makes of them.
