@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary texts to the number readers and arbitrary doubles to the two
-// number texts. Nothing may crash, and every text written must read back within
-// the rounding of the text.
+// Feeds arbitrary texts to the number readers, the pasted-number reader among them,
+// and arbitrary doubles to the two number texts. Nothing may crash, and every text
+// written must read back within the rounding of the text.
 #include "common/number_text.h"
+#include "common/pasted_number.h"
 
 #include <cmath>
 #include <cstdint>
@@ -34,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::optional<double> leading = numbrella::ReadLeadingNumber(text);
   std::optional<double> strict = numbrella::ReadStrictNumber(text);
   if (strict) Require(leading.has_value() && (*leading == *strict || std::isnan(*strict)));
+  // A pasted number is finite, and every general number text is taken back as pasted.
+  for (const numbrella::NumberSettings& settings :
+       {numbrella::NumberSettings{".", ","}, numbrella::NumberSettings{",", "."}}) {
+    const numbrella::PastedNumber pasted = numbrella::ReadPastedNumber(text, settings);
+    Require(pasted.refusal.has_value() || std::isfinite(pasted.value));
+  }
 
   if (size >= sizeof(double) + 1) {
     double value;
@@ -45,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(back.has_value());
       Require(WithinRounding(value, *back));
       Require(numbrella::ReadStrictNumber(general) == back);
+      Require(numbrella::ReadWorkboardNumber(general, "", {",", "."}).value == *back);
 
       std::string fixed = numbrella::FixedDecimalsText(value, places);
       Require(fixed.find('e') == std::string::npos && fixed.find('E') == std::string::npos);

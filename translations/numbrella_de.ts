@@ -1408,6 +1408,30 @@ Zederu Dizira</translation>
         <source>empty</source>
         <translation>leer</translation>
     </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>&amp;Zahl einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>In &amp;Operand übernehmen</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nichts zum Einfügen</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Keine einzelne Zahl</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Außerhalb des Zahlenbereichs</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Kein Ergebnis in dieser Zeile</translation>
+    </message>
 </context>
 <context>
     <name>numbrella::frmSIBaseUnits1</name>

@@ -204,6 +204,9 @@ class RealClipboard final : public Clipboard {
   void Clear() override { QGuiApplication::clipboard()->clear(); }
   void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
   QString Text() override { return QGuiApplication::clipboard()->text(); }
+  QString SelectionText() override {
+    return QGuiApplication::clipboard()->text(QClipboard::Selection);
+  }
 };
 
 class RealBeeper final : public Beeper {

@@ -84,6 +84,10 @@ void frmNewCalculator1::CreateMenus() {
        &W::mnuEditCopy},
       {Entry, "mnuEditPaste", QT_TR_NOOP("&Paste"), Qt::Key_P, &W::mnuEditPaste_Click,
        &W::mnuEditPaste},
+      {EntryAfterLine, "mnuPasteNumber", QT_TR_NOOP("Paste &Number"), 0, &W::mnuPasteNumber_Click,
+       &W::mnuPasteNumber},
+      {Entry, "mnuUseInOperand", QT_TR_NOOP("&Use in Operand"), Qt::Key_R,
+       &W::mnuUseInOperand_Click},
       {Menu, "mnuView", QT_TR_NOOP("&View")},
       {Entry, "mnuTextBack", QT_TR_NOOP("Text &Background"), Qt::Key_E, &W::mnuTextBack_Click},
       {Menu, "mnuWorkboard", QT_TR_NOOP("&Workboard")},
@@ -101,6 +105,7 @@ void frmNewCalculator1::CreateMenus() {
   // The workboard's own pop-up menu would offer keys that do other things here: it
   // offers the Edit menu instead, keys and all.
   for (QAction* action : mnuEdit->actions()) action->setShortcutVisibleInContextMenu(true);
+  WireNumbersComingIn();
   txtArchive1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtArchive1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { mnuEdit->popup(txtArchive1->viewport()->mapToGlobal(at)); });

@@ -10,7 +10,7 @@
 // ...View.cpp (view, editing, colour, printing), ...Documents.cpp (the document
 // commands and what the document asks of the window), ...Keys.cpp (every way a
 // worksheet key is pressed), ...Keyboard.cpp (names for screen readers, the Tab
-// chain, the focus mark).
+// chain, the focus mark), ...Paste.cpp (numbers pasted in or taken from the workboard).
 #include "calculator/worksheet.h"
 #include "calculator/worksheet_keys.h"
 #include "ui/fitting_label.h"
@@ -39,6 +39,10 @@ class QPushButton;
 class QTimer;
 
 namespace numbrella {
+
+struct NumberSettings;
+struct PastedNumber;
+enum class PasteRefusal;
 
 namespace ui {
 class Announcer;
@@ -86,6 +90,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Layout.
@@ -140,6 +145,17 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void cmdCopyA_Click(int index);
   void cmdPasteA_Click(int index);
   void Command7_Click();
+
+  // Numbers coming in whole: pasted, or taken back from the workboard.
+  void WireNumbersComingIn();
+  void mnuPasteNumber_Click();
+  void txtOperand_MiddleClick(int index);
+  void mnuUseInOperand_Click();
+  void txtArchive1_CtrlDblClick(const QPoint& at);
+  void UseWorkboardNumber(const QString& selection, const QString& line);
+  void EnterNumber(const PastedNumber& number, bool focusField);
+  static QString RefusalNote(PasteRefusal refusal);
+  static NumberSettings UserNumberSettings();
 
   // The workboard record and fonts.
   bool Archive();
@@ -285,6 +301,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   QAction* mnuEditCut = nullptr;
   QAction* mnuEditCopy = nullptr;
   QAction* mnuEditPaste = nullptr;
+  QAction* mnuPasteNumber = nullptr;  // pastes a number into the current operand
   QAction* mnuDisplayWork = nullptr;  // checked while the workboard shows
 
   // The printer situation the last start-up or repaint check dealt with.

@@ -194,6 +194,15 @@ bool Worksheet::RecallConstant(std::string_view slotText) {
   return true;
 }
 
+FocusRequest Worksheet::EnterNumber(double value) {
+  FreshCalculationIfDue();
+  if (!operand2Current_) operand1Current_ = true;
+  answerShown_ = false;
+  answer_.clear();
+  operands_[operand1Current_ ? 0 : 1] = GeneralNumberText(value);
+  return operand1Current_ ? FocusRequest::Operand1 : FocusRequest::Operand2;
+}
+
 bool SlotNeedsOverwriteQuestion(std::string_view slotText) {
   return !slotText.empty() && slotText != "0";
 }

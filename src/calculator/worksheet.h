@@ -86,6 +86,11 @@ class Worksheet {
   // A constant slot's recall key. False when the slot holds a number beyond the range
   // of a double: the current field and the answer then stay as they were.
   bool RecallConstant(std::string_view slotText);
+  // A number pasted or taken from the workboard goes in as if typed: after an answer
+  // it starts a fresh calculation, as a digit does, and then replaces the current
+  // field's text, operand 1's when none is current, as a recalled constant does. The
+  // field it went into.
+  FocusRequest EnterNumber(double value);
 
  private:
   void FreshCalculationIfDue();

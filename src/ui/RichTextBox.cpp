@@ -207,6 +207,15 @@ QString RichTextBox::SelectedText() const {
   return ToProgramText(cursor.selectedText());
 }
 
+QString RichTextBox::LineAt(int position) const {
+  QTextBlock first = document()->findBlock(position);
+  while (first.isValid() && ContinuesLine(first)) first = first.previous();
+  QTextBlock last = first;
+  while (last.next().isValid() && ContinuesLine(last.next())) last = last.next();
+  if (!first.isValid()) return QString();
+  return TextRange(first.position(), last.position() + static_cast<int>(last.text().size()));
+}
+
 int RichTextBox::SelectionLength() const { return static_cast<int>(SelectedText().size()); }
 
 void RichTextBox::ReplaceSelection(const QString& text) {

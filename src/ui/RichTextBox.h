@@ -66,6 +66,7 @@ class RichTextBox : public QTextEdit {
   void MoveCaretToEnd();         // caret to the end, view scrolled there
   QString SelectedText() const;  // line breaks "\r\n"
   int SelectionLength() const;
+  QString LineAt(int position) const;  // the whole line that holds the document position
   void ReplaceSelection(
       const QString& text);  // "" deletes the selection; no selection: inserts at the caret
  signals:

@@ -91,6 +91,9 @@ class Clipboard {
   virtual void Clear() = 0;
   virtual void SetText(const QString& text) = 0;
   virtual QString Text() = 0;  // "" when it holds no text
+  // The text last selected anywhere on the desktop (X11's PRIMARY selection), which a
+  // middle click pastes; "" when there is none or the desktop keeps none.
+  virtual QString SelectionText() = 0;
 };
 
 class Beeper {

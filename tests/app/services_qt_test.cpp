@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -151,6 +152,8 @@ TEST(RealServicesTest, ClipboardFontsAndBeep) {
   EXPECT_EQ(Str(services.clipboard->Text()), "a\r\nb");
   services.clipboard->Clear();
   EXPECT_EQ(Str(services.clipboard->Text()), "");
+  EXPECT_EQ(services.clipboard->SelectionText(),
+            QGuiApplication::clipboard()->text(QClipboard::Selection));
 
   const QStringList fonts = services.screenFonts->Families();
   EXPECT_FALSE(fonts.isEmpty());

@@ -160,7 +160,7 @@ class CalculatorWindowTest : public ::testing::Test, public DrivenWindow<frmNewC
     if (menu == nullptr) return QString();
     QAction* chosen = nullptr;
     for (QAction* action : menu->actions()) {
-      if (action->text().remove(u'&').startsWith(caption)) chosen = action;
+      if (chosen == nullptr && action->text().remove(u'&').startsWith(caption)) chosen = action;
     }
     if (chosen == nullptr) {
       menu->close();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/number_text.h"
+#include "common/pasted_number.h"
 
 #include <gtest/gtest.h>
 
@@ -366,6 +367,41 @@ TEST(NumberTexts, EveryWrittenTextReadsBackAsTheSameNumber) {
       EXPECT_EQ(FixedDecimalsText(*f, 5), fixed);
     }
   }
+}
+
+// A pasted text read under English or German settings: the number as written, or why not.
+std::string Pasted(const char* text, bool german) {
+  const PastedNumber number =
+      ReadPastedNumber(text, german ? NumberSettings{",", "."} : NumberSettings{});
+  if (!number.refusal) return GeneralNumberText(number.value);
+  const char* const why[] = {"empty", "no", "range"};
+  return why[static_cast<int>(*number.refusal)];
+}
+
+TEST(ReadPastedNumber, TakesOneNumberAsTheUserWritesItAndRefusesAnythingElseWhole) {
+  // clang-format off
+  const struct { const char *text, *english, *german; } cases[] = {
+      {" 1,234.56\r\n", "1234.56", "no"}, {"1.234,56", "no", "1234.56"}, {"1,5", "no", "1.5"},
+      {"+7", "7", "7"}, {"\u22123,5", "no", "-3.5"}, {"1\u2009234\u00A0", "1234", "1234"},
+      {"1\u202F234,5", "no", "1234.5"}, {"6.02e23", "6.02E+23", "6.02E+23"},
+      {"1.234", "1.234", "1234"}, {"1E-5", "1E-05", "1E-05"}, {"-12.50000", "-12.5", "-12.5"},
+      {"1e-300", "1E-300", "1E-300"}, {"OS: Linux Mint 17.2", "no", "no"}, {"12 34", "no", "no"},
+      {"1\n2", "no", "no"}, {"12.03.2024", "no", "no"}, {"1,23,456", "no", "no"},
+      {"$12", "no", "no"}, {"- 5", "no", "no"}, {"1e", "no", "no"}, {"1e999", "range", "range"},
+      {"-1e-999", "range", "range"}, {" \r\n\u00A0", "empty", "empty"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(Pasted(c.text, false), c.english) << c.text;
+    EXPECT_EQ(Pasted(c.text, true), c.german) << c.text;
+  }
+}
+
+// The selected number, else the caret line's answer, read first as the program writes it.
+TEST(ReadWorkboardNumber, TakesTheSelectedNumberOrTheAnswerOfTheCaretLine) {
+  const NumberSettings german{",", "."};
+  EXPECT_EQ(ReadWorkboardNumber("+  0", "7  =  1.5  =  1.234 ", german).value, 1.234);
+  EXPECT_EQ(ReadWorkboardNumber("2.500,5", "", german).value, 2500.5);
+  EXPECT_EQ(ReadWorkboardNumber("", "Rent", german).refusal, PasteRefusal::NoAnswer);
 }
 
 }  // namespace

@@ -125,7 +125,9 @@ class FakeClipboard : public ui::Clipboard {
   }
   void SetText(const QString& t) override { text = t; }
   QString Text() override { return text; }
+  QString SelectionText() override { return selection; }
   QString text;
+  QString selection;
   int clears = 0;
 };
 
