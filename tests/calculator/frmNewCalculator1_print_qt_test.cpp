@@ -9,6 +9,7 @@
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
+#include "support/slow_relay.h"
 #include "support/window_driver.h"
 #include "ui/application.h"
 #include "ui/modal_helper.h"
@@ -129,6 +130,49 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   EXPECT_LT(clock.elapsed(), 6000);
   EXPECT_EQ(messages.shown[0].text,
             "The print system does not answer. Please try again in a moment.");
+}
+
+// A print server that answers 150 ms late, as across a slow network: the window starts
+// with the screen's fonts, and the late answer brings the printer's and changes nothing
+// else. The calculator works on as the user left it.
+TEST(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
+  PrivateScheduler scheduler;
+  if (const std::optional<QString> failure = scheduler.Start()) {
+    GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+  }
+  ASSERT_EQ(scheduler.AddQueue("office"), std::nullopt);
+  ASSERT_EQ(scheduler.Admin({"-d", "office"}), std::nullopt);
+  ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  SlowRelay relay(dir.filePath("relay.sock").toStdString(), qgetenv("CUPS_SERVER").toStdString());
+  relay.SetDelay(std::chrono::milliseconds(150));
+  qputenv("CUPS_SERVER", relay.Path().c_str());
+
+  FakeMessageBoxes messages;
+  const ui::RealServices real;
+  ui::Services services = real.services();
+  services.messages = &messages;
+  Application application(services);
+  frmNewCalculator1* window = &application.Calculator();
+  auto* printer = WindowDriver::Find<QLineEdit>(window, "Text3");
+  ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the window";
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  // Places chosen, and operand 1 clicked, before the answer comes.
+  WindowDriver::Choose(WindowDriver::Find<QComboBox>(window, "Combo4"), "3");
+  WindowDriver::Click(WindowDriver::Find(window, "txtOperand(0)"));
+  ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the places";
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return printer->text() == "office"; }, 10000));
+  EXPECT_EQ(WindowDriver::Find<QComboBox>(window, "Combo2")->currentText(), "Arial Narrow");
+  QTest::keyClicks(QApplication::focusWidget(), "7");
+  EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "txtOperand(0)")->text(), "7");
+  QTest::keyClicks(QApplication::focusWidget(), "+5=");
+  EXPECT_EQ(WindowDriver::Find<QLabel>(window, "lblAnswer")->text(), "12.000");
+  EXPECT_EQ(WindowDriver::Find<QComboBox>(window, "Combo4")->currentText(), "3");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 // A print server that does not answer: the window shows at once with the screen's
