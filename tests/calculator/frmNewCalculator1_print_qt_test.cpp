@@ -211,6 +211,17 @@ void ExpectNothingHeldBy(const std::string& server) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "The print system does not answer. Please try again in a moment.");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
+    // A window closed while its question is under way ends it: no busy cursor stays, and
+    // the answer, when it comes, has nothing more to say.
+    WindowDriver::Trigger(window, "mnuPrintDisplay");
+    messages.answers.push_back(ui::MessageAnswer::No);  // to saving the workboard
+    window->close();
+    ASSERT_FALSE(window->isVisible());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    const std::size_t shown = messages.shown.size();
+    QTest::qWait(4000);
+    EXPECT_EQ(messages.shown.size(), shown);
   }
   qputenv("CUPS_SERVER", before);
 }
