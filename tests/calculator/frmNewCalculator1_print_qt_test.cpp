@@ -68,16 +68,27 @@ void AnswerPrintDialog(QWidget* modal, const QString& printer, const QString& pd
   QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
-TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
-  PrivateScheduler scheduler;
-  if (const std::optional<QString> failure = scheduler.Start()) {
-    GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+// A scheduler of the test's own whose default printer is "numbrella-office", and the
+// workboard's face installed.
+class OfficePrinter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const std::optional<QString> failure = scheduler.Start()) {
+      GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+    }
+    ASSERT_EQ(scheduler.AddQueue("numbrella-office"), std::nullopt);
+    ASSERT_EQ(scheduler.Admin({"-d", "numbrella-office"}), std::nullopt);
+    ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+    ASSERT_TRUE(dir.isValid());
   }
-  ASSERT_EQ(scheduler.AddQueue("numbrella-office"), std::nullopt);
-  ASSERT_EQ(scheduler.Admin({"-d", "numbrella-office"}), std::nullopt);
-  ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+
+  PrivateScheduler scheduler;
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+};
+
+using PrintingTheWorkboard = OfficePrinter;
+
+TEST_F(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   ModalWatchdog watchdog(60000);
 
   // The real printers and dialogs; the messages are answered by the test.
@@ -135,16 +146,9 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
 // A print server that answers 150 ms late, as across a slow network: the window starts
 // with the screen's fonts, and the late answer brings the printer's and changes nothing
 // else. The calculator works on as the user left it.
-TEST(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
-  PrivateScheduler scheduler;
-  if (const std::optional<QString> failure = scheduler.Start()) {
-    GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
-  }
-  ASSERT_EQ(scheduler.AddQueue("office"), std::nullopt);
-  ASSERT_EQ(scheduler.Admin({"-d", "office"}), std::nullopt);
-  ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+using PrintServerLate = OfficePrinter;
+
+TEST_F(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
   SlowRelay relay(dir.filePath("relay.sock").toStdString(), qgetenv("CUPS_SERVER").toStdString());
   relay.SetDelay(std::chrono::milliseconds(150));
   qputenv("CUPS_SERVER", relay.Path().c_str());
@@ -165,7 +169,7 @@ TEST(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
   WindowDriver::Click(WindowDriver::Find(window, "txtOperand(0)"));
   ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the places";
 
-  ASSERT_TRUE(QTest::qWaitFor([&] { return printer->text() == "office"; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return printer->text() == "numbrella-office"; }, 10000));
   EXPECT_EQ(WindowDriver::Find<QComboBox>(window, "Combo2")->currentText(), "Arial Narrow");
   QTest::keyClicks(QApplication::focusWidget(), "7");
   EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "txtOperand(0)")->text(), "7");
