@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs every fuzz target in the given folder for a bounded time each.
+# Runs every fuzz target in the given folder for a bounded time each; a target that
+# fuzz/runs.txt names ("target inputs") runs that many inputs instead.
 set -euo pipefail
 dir=$(cd "$1" && pwd)
 seconds=${2:-60}
@@ -10,10 +11,17 @@ for target in "$dir"/*_fuzz; do
   name=$(basename "$target")
   corpus=$(mktemp -d)
   [[ -d "$corpus_root/$name" ]] && cp "$corpus_root/$name"/* "$corpus" 2>/dev/null || true
-  echo "== $name for ${seconds}s"
+  runs=$(awk -v n="$name" '$1 == n { print $2 }' "$here/fuzz/runs.txt" 2>/dev/null || true)
+  if [[ -n "$runs" ]]; then
+    bound=(-runs="$runs")
+    echo "== $name for $runs inputs"
+  else
+    bound=(-max_total_time="$seconds")
+    echo "== $name for ${seconds}s"
+  fi
   log=$(mktemp)
   status=0
-  "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=512 \
+  "$target" "${bound[@]}" -print_final_stats=1 -max_len=512 \
      -artifact_prefix="$here/fuzz-$name-" "$corpus" >"$log" 2>&1 || status=$?
   grep -E 'stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY|Test unit written' "$log" || true
   if [[ $status -ne 0 ]]; then

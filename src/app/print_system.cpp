@@ -6,7 +6,9 @@
 #include <cups/cups.h>
 #include <dlfcn.h>
 
+#include <atomic>
 #include <thread>
+#include <utility>
 
 namespace numbrella::ui {
 
@@ -67,20 +69,27 @@ const Cups& Library() {
   return cups;
 }
 
-// A connection to the scheduler that gives up after kPrintSystemTimeout, on connecting
-// and on each answer; the library's default connection would wait for minutes.
+// A connection to the scheduler that gives up after kPrintSystemTimeout, connecting
+// and waiting for answers included; the library's default connection would wait for
+// minutes. A stop asked for ends the connecting and every wait at its next slice.
 class Connection {
  public:
-  explicit Connection(const Cups& cups) : cups_(cups) {
-    const int milliseconds = static_cast<int>(kPrintSystemTimeout.count());
+  Connection(const Cups& cups, std::stop_token stop)
+      : cups_(cups),
+        stop_(std::move(stop)),
+        deadline_(std::chrono::steady_clock::now() + kPrintSystemTimeout),
+        cancelOnStop_(stop_, Cancel{&cancel_}) {
+    if (stop_.stop_requested()) return;
     const auto start = std::chrono::steady_clock::now();
     http_ = cups.connect(cups.server(), cups.port(), nullptr, AF_UNSPEC, cups.encryption(), 1,
-                         milliseconds, nullptr);
+                         static_cast<int>(kPrintSystemTimeout.count()), &cancel_);
     // A server out of reach (behind a VPN that is down) lets the connection wait and
     // does not answer; one that refuses it at once is no scheduler at all.
     timedOut_ = http_ == nullptr &&
                 std::chrono::steady_clock::now() - start >= kPrintSystemTimeout * 9 / 10;
-    if (http_ != nullptr) cups.setTimeout(http_, milliseconds / 1000.0, nullptr, nullptr);
+    // Each wait for the server is cut into slices, after each of which KeepWaiting
+    // says whether to go on.
+    if (http_ != nullptr) cups.setTimeout(http_, kSlice.count(), &Connection::KeepWaiting, this);
   }
   ~Connection() {
     if (http_ != nullptr) cups_.close(http_);
@@ -91,7 +100,26 @@ class Connection {
   bool TimedOut() const { return timedOut_; }
 
  private:
+  static constexpr std::chrono::duration<double> kSlice{0.1};
+
+  // The library reads the flag between its waits for the connection, in slices of at
+  // most a quarter of a second.
+  struct Cancel {
+    int* flag;
+    void operator()() const { std::atomic_ref<int>(*flag).store(1); }
+  };
+
+  static int KeepWaiting(http_t* /*http*/, void* data) {
+    const auto* connection = static_cast<const Connection*>(data);
+    return !connection->stop_.stop_requested() &&
+           std::chrono::steady_clock::now() < connection->deadline_;
+  }
+
   const Cups& cups_;
+  const std::stop_token stop_;
+  const std::chrono::steady_clock::time_point deadline_;
+  int cancel_ = 0;
+  std::stop_callback<Cancel> cancelOnStop_;
   http_t* http_ = nullptr;
   bool timedOut_ = false;
 };
@@ -100,7 +128,7 @@ class Connection {
 
 int InstalledPrinterCount() { return CountQueues(nullptr); }
 
-int CountQueues(bool* silent) {
+int CountQueues(bool* silent, std::stop_token stop) {
   const Cups& cups = Library();
   if (!cups.Loaded()) return 0;
   // One request for the queues' names alone: the list of destinations would also
@@ -108,7 +136,7 @@ int CountQueues(bool* silent) {
   ipp_t* request = cups.newRequest(IPP_OP_CUPS_GET_PRINTERS);
   cups.addString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-name");
-  const Connection scheduler(cups);
+  const Connection scheduler(cups, std::move(stop));
   if (scheduler.get() == nullptr) {
     if (silent != nullptr) *silent = scheduler.TimedOut();
     cups.deleteMessage(request);
@@ -126,12 +154,12 @@ int CountQueues(bool* silent) {
   return count;
 }
 
-std::optional<QString> DefaultDestinationName() {
+std::optional<QString> DefaultDestinationName(std::stop_token stop) {
   const Cups& cups = Library();
   if (!cups.Loaded()) return std::nullopt;
   // The user's own default (environment, lpoptions) first, then the scheduler's: the
   // one the print dialog offers.
-  const Connection scheduler(cups);
+  const Connection scheduler(cups, std::move(stop));
   if (scheduler.get() == nullptr) return std::nullopt;
   cups_dest_t* destination = cups.getNamedDest(scheduler.get(), nullptr, nullptr);
   if (destination == nullptr) return std::nullopt;
@@ -192,8 +220,10 @@ void PrinterAnswers::Ask(std::stop_token stop) {
     }
     wake_.notify_all();
     Answer answer;
-    answer.count = CountQueues(&answer.silent);
-    if (answer.count > 0) answer.defaultName = DefaultDestinationName();
+    answer.count = CountQueues(&answer.silent, stop);
+    if (answer.count > 0) answer.defaultName = DefaultDestinationName(stop);
+    // A request cut short by the end is no answer.
+    if (stop.stop_requested()) return;
     {
       const std::lock_guard lock(mutex_);
       const bool differs = latest_ != answer;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -23,19 +24,23 @@ namespace numbrella::ui {
 int InstalledPrinterCount();
 // The same; `silent` tells whether a scheduler took the request, or let the connection
 // wait, and gave no answer.
-int CountQueues(bool* silent);
+int CountQueues(bool* silent, std::stop_token stop = {});
 
 // The default destination's name, "queue" or "queue/instance" as the print dialog
 // names it; nullopt when there is none.
-std::optional<QString> DefaultDestinationName();
+std::optional<QString> DefaultDestinationName(std::stop_token stop = {});
 
-// Both functions above wait for the scheduler at most this long for each request; a
-// scheduler that does not answer within it has no printer.
+// Both functions above wait for the scheduler at most this long for each connection
+// and its requests; a scheduler that does not answer within it has no printer. A stop
+// asked for through `stop` ends the wait within a tenth of a second or so, with no
+// printer either.
 inline constexpr std::chrono::milliseconds kPrintSystemTimeout{1500};
 
 // The printer questions asked on a thread of their own, so that a print server that
 // does not answer never holds a window: each is answered at once from the latest
-// answer, and a fresh answer is asked for at most once a second.
+// answer, and a fresh answer is asked for at most once a second. Destroying it ends a
+// request under way at once, whatever the server does, so that the program ends
+// without waiting on the server.
 class PrinterAnswers {
  public:
   struct Answer {

@@ -161,9 +161,7 @@ class RealDialogs final : public Dialogs {
 class RealPrinters final : public Printers {
  public:
   explicit RealPrinters(std::unique_ptr<PrinterAnswers> answers) : answers_(std::move(answers)) {
-    answers_->TellChanges(QCoreApplication::instance(), [] {
-      for (QWidget* window : QApplication::topLevelWidgets()) window->update();
-    });
+    answers_->TellChanges(this, [this] { emit Changed(); });
   }
   int PrinterCount() override { return Latest().count; }
   std::optional<QString> DefaultPrinterName() override { return Latest().defaultName; }

@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
 
 #include <chrono>
 #include <string>
@@ -60,6 +59,10 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
   WatchSessionEnd();
   WatchWorkboardForRecovery();
   WatchDrops();
+  // A late answer of the print system, or a change of the default printer, reaches the
+  // window directly, not through a repaint.
+  connect(services_.printers, &ui::Printers::Changed, this,
+          &frmNewCalculator1::FollowDefaultPrinter);
   Form_Load();
   // The first control in the tab order has the focus when the window is first shown.
   txtOperand[0]->setFocus(Qt::OtherFocusReason);
@@ -112,60 +115,46 @@ void frmNewCalculator1::CreateMenus() {
 }
 
 // ---------------------------------------------------------------------------------
-// Start-up and the repaint check
+// Start-up, the repaint check and the printer's answers
 
 void frmNewCalculator1::Form_Load() {
-  // This runs again when the default printer changes (Form_Paint): it writes over what
-  // an earlier run set, so that no list holds its items twice.
   ui::PlaceAtTopCentre(*this);
   sheet_.ResetFlags();
   CommonDialog1->Filter = OwnText(kFileFilter);
   for (int places = 0; places <= kMaxDecimalPlaces; ++places) {
-    const QString item = Q(std::to_string(places));
-    if (places < Combo4->count()) {
-      Combo4->setItemText(places, item);
-    } else {
-      Combo4->addItem(item, places);
-    }
+    Combo4->addItem(Q(std::to_string(places)), places);
   }
   // Chosen as the user chooses them, so that their handlers set the workboard's font
   // size and the answer's decimal places.
   SetComboText(Combo1, QStringLiteral("14"), &frmNewCalculator1::Combo1_Click);
   SetComboText(Combo4, QStringLiteral("5"), &frmNewCalculator1::Combo4_Click);
+  // The line spacing does not depend on the printer: it is there whatever the printer
+  // gives, so that the workboard keeps its record.
+  FillLineSpacing();
 
   // A print system that has not answered within a short grace has the window start
-  // with the screen's fonts, quietly; its answer, when it comes, is applied as the
-  // repaint check applies a new default printer.
-  if (!services_.printers->Answered(kPrinterGrace)) {
+  // with the screen's fonts, quietly; its answer, when it comes, is followed as any
+  // change of the default printer is (FollowDefaultPrinter).
+  if (services_.printers->Answered(kPrinterGrace)) {
+    printerWatch_.Remember(PrinterSituation());
+    ShowPrinterFonts();
+  } else {
     printerWatch_.Remember(std::nullopt);
     ScreenFontsOnly();
-    FillLineSpacing();
-    FinishStartup();
-    return;
   }
-  // The printer's fonts and name, the line spacing, the workboard's colour. A failure
-  // shows its message and falls back to the screen's fonts; the steps that do not need
-  // the printer then still run, so that the workboard keeps its record.
-  printerWatch_.Remember([this]() -> std::optional<std::string> {
-    std::optional<QString> printer = PrinterSituation();
-    if (!printer) return std::nullopt;
-    return Utf8(*printer);
-  }());
-  bool lineSpacingFilled = false;
-  if (!LoadPrinterFonts(lineSpacingFilled)) {
-    ShowFailure(kNoPrinterFontsText, kProgramTitle);
-    ScreenFontsOnly();
-    if (!lineSpacingFilled) FillLineSpacing();
-    FinishStartup();
-  }
+  FinishStartup();
 }
 
-bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
+void frmNewCalculator1::ShowPrinterFonts() {
+  if (LoadPrinterFonts()) return;
+  ShowFailure(kNoPrinterFontsText, kProgramTitle);
+  ScreenFontsOnly();
+}
+
+bool frmNewCalculator1::LoadPrinterFonts() {
   std::optional<QStringList> fonts = services_.printers->DefaultPrinterFonts();
   if (!fonts) return false;
   FillFaceList(*fonts);
-  FillLineSpacing();
-  lineSpacingFilled = true;
   // A printer without the workboard's face counts as one without fonts.
   if (!SetComboText(Combo2, QStringLiteral("Arial Narrow"), &frmNewCalculator1::Combo2_Click)) {
     return false;
@@ -174,19 +163,12 @@ bool frmNewCalculator1::LoadPrinterFonts(bool& lineSpacingFilled) {
   if (!name) return false;
   Text3->setText(*name);
   Text2->setText(Q(std::to_string(fonts->size())));
-  FinishStartup();
   return true;
 }
 
 void frmNewCalculator1::FillLineSpacing() {
-  for (int spacing = 1; spacing <= 3; ++spacing) {
-    const QString item = Q(std::to_string(spacing));
-    if (spacing <= Combo3->count()) {
-      Combo3->setItemText(spacing - 1, item);
-    } else {
-      Combo3->addItem(item, spacing);
-    }
-  }
+  for (int spacing = 1; spacing <= 3; ++spacing)
+    Combo3->addItem(Q(std::to_string(spacing)), spacing);
 }
 
 void frmNewCalculator1::FinishStartup() {
@@ -196,35 +178,29 @@ void frmNewCalculator1::FinishStartup() {
   txtArchive1->SetBackColor(kYellow);
 }
 
-std::optional<QString> frmNewCalculator1::PrinterSituation() {
+std::optional<std::string> frmNewCalculator1::PrinterSituation() {
   if (services_.printers->PrinterCount() == 0) return std::nullopt;
-  return services_.printers->DefaultPrinterName();
+  std::optional<QString> name = services_.printers->DefaultPrinterName();
+  if (!name) return std::nullopt;
+  return Utf8(*name);
 }
 
-void frmNewCalculator1::Form_Paint() {
-  std::optional<QString> printer = PrinterSituation();
-  std::optional<std::string> situation;
-  if (printer) situation = Utf8(*printer);
-  const PrinterChange change = printerWatch_.Check(situation);
-  if (change == PrinterChange::None) return;
+void frmNewCalculator1::Form_Paint() { FollowDefaultPrinter(); }
 
-  const QString copy = txtArchive1->Text();
-  const bool changed = document_.Changed();
-  const bool clearShown = !Command4->isHidden();
-  if (change == PrinterChange::NewDefaultPrinter) {
-    Form_Load();
-  } else {
-    ScreenFontsOnly();
+void frmNewCalculator1::FollowDefaultPrinter() {
+  // Only what depends on the printer follows it: the face list and its choice, the
+  // printer's name and the font count. The worksheet, the focus, the other boxes and
+  // the workboard's text, colour and unsaved state stay as the user left them.
+  switch (printerWatch_.Check(PrinterSituation())) {
+    case PrinterChange::None:
+      return;
+    case PrinterChange::NewDefaultPrinter:
+      ShowPrinterFonts();
+      return;
+    case PrinterChange::PrinterGone:
+      ScreenFontsOnly();
+      return;
   }
-  {
-    // Putting the text back is no change of the user's.
-    const QSignalBlocker quiet(txtArchive1);
-    txtArchive1->SetText(copy);
-  }
-  // Start-up may have written an entry and cleared the flag: the text is what it was
-  // before, and so is whether it holds unsaved work.
-  document_.SetChanged(changed);
-  Command4->setVisible(clearShown);
 }
 
 void frmNewCalculator1::paintEvent(QPaintEvent* event) {

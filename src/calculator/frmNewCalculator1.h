@@ -15,6 +15,7 @@
 #include "calculator/worksheet_keys.h"
 #include "ui/fitting_label.h"
 #include "ui/key_input.h"
+#include "ui/pending_request.h"
 #include "ui/services.h"
 #include "workboard/document.h"
 #include "workboard/printer_watch.h"
@@ -102,13 +103,18 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void WireRegions();
   void GoToRegion(bool forward);
 
-  // Start-up and the repaint check.
+  // Start-up, the repaint check and the printer's answers.
   void Form_Load();
-  bool LoadPrinterFonts(bool& lineSpacingFilled);
+  // The printer's fonts, name and font count; the screen's after the message when the
+  // printer has none to offer.
+  void ShowPrinterFonts();
+  bool LoadPrinterFonts();
   void FillLineSpacing();
   void FinishStartup();
   void Form_Paint();
-  std::optional<QString> PrinterSituation();
+  void FollowDefaultPrinter();
+  // The default printer's name; none without a printer.
+  std::optional<std::string> PrinterSituation();
 
   // The worksheet's keys: a click, a typed key, Space and a screen reader's press all
   // come down to a key going down and up, which PressKey hands to the key's handler.
@@ -194,7 +200,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void mnuEditPaste_Click();
   void mnuTextBack_Click();
   void mnuPrintDisplay_Click();
-  void PrintWorkboard(bool printSystemAnswering);
+  void PrintWorkboard(int request, bool printSystemAnswering);
   void mnuConvCalc_Click();
   void PlaceWorkboard(double topTwips, double heightTwips);
   void SetWindowHeight(int twips);
@@ -307,8 +313,9 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // The printer situation the last start-up or repaint check dealt with.
   PrinterWatch printerWatch_;
   bool paintCheckPending_ = false;
-  // Set from Print Workboard until the print system's answer: a second one waits with it.
-  bool printPending_ = false;
+  // Print Workboard's question to the print system, from the command to the answer: a
+  // second command meanwhile waits with it.
+  ui::PendingRequest printRequest_;
   // Set while an operand field keeps the focus over a deactivation of the window or a
   // pop-up: getting it back then is no new focus change.
   std::array<bool, 2> operandKeptFocus_{};

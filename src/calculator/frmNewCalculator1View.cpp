@@ -12,12 +12,14 @@
 #include "workboard/document_file.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+
+#include <chrono>
 
 namespace numbrella {
 
@@ -25,6 +27,9 @@ using ui::Q;
 using ui::Utf8;
 
 namespace {
+
+// How long Print Workboard waits for the print system at most.
+constexpr std::chrono::seconds kPrintAnswerLimit{6};
 
 // The window's heights include its title bar, menu bar and borders, which took this
 // many twips on the desktop the window was laid out for; the client area is the rest.
@@ -118,19 +123,21 @@ void frmNewCalculator1::mnuTextBack_Click() {
 }
 
 void frmNewCalculator1::mnuPrintDisplay_Click() {
-  if (printPending_) return;
+  if (printRequest_.Pending()) return;
   // The print dialog opens only on a print system that has just answered: on one that
   // takes requests and never answers, it would wait for minutes.
-  printPending_ = true;
-  QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-  services_.printers->WhenAnswering([window = QPointer(this)](bool answering) {
-    QGuiApplication::restoreOverrideCursor();
-    if (window) window->PrintWorkboard(answering);
+  const int request = printRequest_.Start();
+  // The answer comes within a few seconds whatever the server does; should it not
+  // (a server name that never resolves), the request ends here as unanswered.
+  QTimer::singleShot(kPrintAnswerLimit, this, [this, request] { PrintWorkboard(request, false); });
+  services_.printers->WhenAnswering([window = QPointer(this), request](bool answering) {
+    if (window) window->PrintWorkboard(request, answering);
   });
 }
 
-void frmNewCalculator1::PrintWorkboard(bool printSystemAnswering) {
-  printPending_ = false;
+void frmNewCalculator1::PrintWorkboard(int request, bool printSystemAnswering) {
+  // Ended already: by its answer, by the time limit, or by the window closing.
+  if (!printRequest_.End(request)) return;
   if (!printSystemAnswering) {
     ShowFailure(kPrintSystemSilentText, kProgramTitle);
     return;

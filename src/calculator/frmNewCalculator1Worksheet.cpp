@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -79,6 +80,8 @@ void frmNewCalculator1::changeEvent(QEvent* event) {
 
 void frmNewCalculator1::hideEvent(QHideEvent* event) {
   StopRepeating();
+  // A closed window prints nothing; one the user minimised still does.
+  if (!event->spontaneous()) printRequest_.Cancel();
   QMainWindow::hideEvent(event);
 }
 

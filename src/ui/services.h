@@ -5,6 +5,7 @@
 // the real ones (RealServices); tests may hand it their own where a real one cannot be
 // driven.
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -60,9 +61,9 @@ class Dialogs {
                              const PrintDialogRequest& request) = 0;
 };
 
-class Printers {
+class Printers : public QObject {
+  Q_OBJECT
  public:
-  virtual ~Printers() = default;
   // Number of installed printers, 0 when there is none.
   virtual int PrinterCount() = 0;
   // The default printer's device name; nullopt when no printer information can be had.
@@ -70,13 +71,17 @@ class Printers {
   // The font families the default printer can print with; nullopt as above.
   virtual std::optional<QStringList> DefaultPrinterFonts() = 0;
   // Whether the print system has answered yet, waiting for it up to `grace`. Until it
-  // has, there is no printer; an answer that comes later has the windows repainted, so
-  // that their repaint check finds it.
+  // has, there is no printer; an answer that comes later is told by Changed().
   virtual bool Answered(std::chrono::milliseconds /*grace*/) { return true; }
   // Asks the print system afresh and runs `then` with whether it answered, later, on
   // the window's thread. Qt's print dialog waits on a print system that takes requests
   // and gives no answer, for minutes.
   virtual void WhenAnswering(std::function<void(bool answering)> then) { then(true); }
+
+ signals:
+  // The print system's answer differs from the one before: a first answer that came
+  // late, a printer that came or went, another default printer.
+  void Changed();
 };
 
 class ScreenFonts {

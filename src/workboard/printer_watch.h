@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The repaint check's memory of the printer situation: the default printer's name, or
-// none. A repaint acts only when the situation differs from the one the last start-up
-// or check dealt with, whatever came of that.
+// The memory of the printer situation that the repaint check and the print system's
+// news share: the default printer's name, or none. Either acts only when the situation
+// differs from the one the last start-up or check dealt with, whatever came of that.
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,7 +11,7 @@ namespace numbrella {
 
 enum class PrinterChange {
   None,               // the same situation: nothing to do
-  NewDefaultPrinter,  // another (or a first) default printer: start up again
+  NewDefaultPrinter,  // another (or a first) default printer: its fonts and name
   PrinterGone,        // the default printer went away: screen fonts, once
 };
 

@@ -10,6 +10,7 @@
 #include "support/pdf_text.h"
 #include "support/private_scheduler.h"
 #include "support/readable_text.h"
+#include "support/slow_relay.h"
 #include "support/window_driver.h"
 #include "ui/modal_helper.h"
 
@@ -67,16 +68,27 @@ void AnswerPrintDialog(QWidget* modal, const QString& printer, const QString& pd
   QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
-TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
-  PrivateScheduler scheduler;
-  if (const std::optional<QString> failure = scheduler.Start()) {
-    GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+// A scheduler of the test's own whose default printer is "numbrella-office", and the
+// workboard's face installed.
+class OfficePrinter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const std::optional<QString> failure = scheduler.Start()) {
+      GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
+    }
+    ASSERT_EQ(scheduler.AddQueue("numbrella-office"), std::nullopt);
+    ASSERT_EQ(scheduler.Admin({"-d", "numbrella-office"}), std::nullopt);
+    ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+    ASSERT_TRUE(dir.isValid());
   }
-  ASSERT_EQ(scheduler.AddQueue("numbrella-office"), std::nullopt);
-  ASSERT_EQ(scheduler.Admin({"-d", "numbrella-office"}), std::nullopt);
-  ASSERT_TRUE(InstallStandInFonts({QStringLiteral("Arial Narrow")}));
+
+  PrivateScheduler scheduler;
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+};
+
+using PrintingTheWorkboard = OfficePrinter;
+
+TEST_F(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   ModalWatchdog watchdog(60000);
 
   // The real printers and dialogs; the messages are answered by the test.
@@ -131,6 +143,41 @@ TEST(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
             "The print system does not answer. Please try again in a moment.");
 }
 
+// A print server that answers 150 ms late: the window starts with the screen's fonts,
+// and the late answer brings the printer's and changes nothing else.
+using PrintServerLate = OfficePrinter;
+
+TEST_F(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
+  SlowRelay relay(dir.filePath("relay.sock").toStdString(), qgetenv("CUPS_SERVER").toStdString());
+  relay.SetDelay(std::chrono::milliseconds(150));
+  qputenv("CUPS_SERVER", relay.Path().c_str());
+
+  FakeMessageBoxes messages;
+  const ui::RealServices real;
+  ui::Services services = real.services();
+  services.messages = &messages;
+  Application application(services);
+  frmNewCalculator1* window = &application.Calculator();
+  auto* printer = WindowDriver::Find<QLineEdit>(window, "Text3");
+  ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the window";
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  // Places chosen, and operand 1 clicked, before the answer comes.
+  WindowDriver::Choose(WindowDriver::Find<QComboBox>(window, "Combo4"), "3");
+  WindowDriver::Click(WindowDriver::Find(window, "txtOperand(0)"));
+  ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the places";
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return printer->text() == "numbrella-office"; }, 10000));
+  EXPECT_EQ(WindowDriver::Find<QComboBox>(window, "Combo2")->currentText(), "Arial Narrow");
+  QTest::keyClicks(QApplication::focusWidget(), "7");
+  EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "txtOperand(0)")->text(), "7");
+  QTest::keyClicks(QApplication::focusWidget(), "+5=");
+  EXPECT_EQ(WindowDriver::Find<QLabel>(window, "lblAnswer")->text(), "12.000");
+  EXPECT_EQ(WindowDriver::Find<QComboBox>(window, "Combo4")->currentText(), "3");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 // A print server that does not answer: the window shows at once with the screen's
 // fonts, says nothing of printers, and works.
 void ExpectNothingHeldBy(const std::string& server) {
@@ -167,6 +214,12 @@ void ExpectNothingHeldBy(const std::string& server) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "The print system does not answer. Please try again in a moment.");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
+    // Nor when the window closes, not saved, while the question waits.
+    WindowDriver::Trigger(window, "mnuPrintDisplay");
+    messages.answers.push_back(ui::MessageAnswer::No);
+    window->close();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   }
   qputenv("CUPS_SERVER", before);
 }
