@@ -58,7 +58,6 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
   WatchSessionEnd();
-  WatchWorkboardForRecovery();
   Form_Load();
   // The first control in the tab order has the focus when the window is first shown.
   txtOperand[0]->setFocus(Qt::OtherFocusReason);

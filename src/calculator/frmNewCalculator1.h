@@ -36,6 +36,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTextDocument;
 class QTimer;
 
 namespace numbrella {
@@ -65,14 +66,15 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // What the window holds behind its controls, read-only, for checks after user actions.
   const Worksheet& Sheet() const { return sheet_; }
   const WorkboardDocument& Document() const { return document_; }
+  // The workboard's text document: its text, whether it holds unsaved work (its
+  // modified state) and the file it belongs to (its base URL).
+  const QTextDocument* Record() const;
 
   // Offers back the recovery copy at `path` that a calculator left when it ended
   // without a clean close (`copy` is nullopt when it cannot be read).
   CopyFate OfferRecovery(const std::optional<RecoveryRecord>& copy, const QString& path);
 
  signals:
-  // The workboard's text, file name or unsaved state may have changed.
-  void WorkboardTouched();
   // The window closed after the save question, if there was one: what it held is done.
   void ClosedCleanly();
 
@@ -88,6 +90,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateControls();
   void CreateWorksheet(QWidget* area);
   void CreateWorkboard(QWidget* area);
+  void DesktopChanged();
+  void DrawArrows();
   void CreateMenus();
   void MakeAccessible();
   void WireRegions();
@@ -158,7 +162,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void Command4_Click();
   void Form_QueryUnload(bool& cancel, int unloadMode);
   void WatchSessionEnd();
-  void WatchWorkboardForRecovery();
   static constexpr int kClosedByUser = 0;
   static constexpr int kSessionEnding = 2;
 
@@ -188,6 +191,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void SetTitle(std::string_view title, std::string_view spoken) override;
   void ShowClearButton(bool shown) override;
   void ShowModified(bool modified) override;
+  void ShowFileName(std::string_view path) override;
   SaveAnswer AskToRestore(std::string_view question) override;
   std::string TimeText(std::int64_t moment) override;
   void TellFailure(std::string_view text) override;
