@@ -6,22 +6,33 @@ CMAKE_ARGS ?=
 # Headless, on a screen of desktop size, where the windows fit without scrolling.
 export QT_QPA_PLATFORM ?= offscreen:configfile=$(CURDIR)/tests/support/screen-1920x1080.json
 
-.PHONY: all deps build test run package translations sanitize bench fuzz screenshots format \
+.PHONY: all deps build-deps build test run package translations sanitize bench-build bench fuzz screenshots format \
         format-check clean
 
 all: build
 
+# Everything: what building and running the program need, and the test tools, the
+# print scheduler, the screen reader and the compositor the tests use.
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+# Only what building and running the program need.
+build-deps:
+	@scripts/install-deps.sh build
+
+# Everything the configuration finds the tools for: the tests once `make deps` ran.
+build: build-deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+# The tests' packages come first, so that the configuration finds them.
+test: deps
+	$(MAKE) build
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
-run: build
+run: build-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target numbrella
 	@QT_QPA_PLATFORM= scripts/run.sh $(BUILD)/numbrella
 
 # The Debian package of the program, $(BUILD)/numbrella_<version>_<arch>.deb.
@@ -43,9 +54,11 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench-build: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNUMBRELLA_BENCH=ON -DNUMBRELLA_TESTS=OFF $(CMAKE_ARGS)
 	cmake --build build-bench -j $(JOBS)
+
+bench: bench-build
 	scripts/run-benchmarks.sh build-bench/bench
 	scripts/startup-ratio.sh build-bench
 

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages listed in deps/debian-packages.txt that are missing.
+# Installs the Debian packages that are missing: with `build`, those of
+# deps/build-packages.txt, which building and running the program need; without, those
+# and the test tools of deps/debian-packages.txt as well.
 # Uses apt-get as root, or through sudo; elsewhere says what to install by hand.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-list="$here/deps/debian-packages.txt"
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$list")
+lists=("$here/deps/build-packages.txt")
+[[ "${1:-}" == build ]] || lists+=("$here/deps/debian-packages.txt")
+mapfile -t wanted < <(cat "${lists[@]}" | grep -vE '^\s*(#|$)')
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)

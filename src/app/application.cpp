@@ -53,8 +53,7 @@ void Application::KeepRecoveryCopies(const QString& folder) {
   recovery_ = std::make_unique<ui::RecoveryKeeper>(
       folder, [&window] { return window.Document().UnsavedRecord(); });
   ui::RecoveryKeeper* keeper = recovery_.get();
-  QObject::connect(&window, &frmNewCalculator1::WorkboardTouched, keeper,
-                   &ui::RecoveryKeeper::Touched);
+  keeper->Watch(window.Record());
   QObject::connect(&window, &frmNewCalculator1::ClosedCleanly, keeper,
                    &ui::RecoveryKeeper::Discard);
   // Inside the event loop, so that a signal to end stops the questions too.

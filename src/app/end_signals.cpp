@@ -16,8 +16,22 @@ constexpr int kEndSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // The pipe the handler writes into: [0] is read by the event loop, [1] written.
 int endPipe[2] = {-1, -1};
+// Whether a signal has come already.
+volatile std::sig_atomic_t signalled = 0;
 
 void NoteSignal(int signal) {
+  // A second signal ends the program at once, as the signal does by default: the first
+  // one's end has not come, as when a modal loop or a stuck disk holds it up. The copy
+  // of the workboard stays as it was last written.
+  if (signalled != 0) {
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    ::sigaction(signal, &byDefault, nullptr);
+    ::raise(signal);
+    return;
+  }
+  signalled = 1;
   // Only what is safe in a signal handler: one write, errno kept for the code it
   // interrupted. A full pipe already says that a signal came.
   const int saved = errno;
@@ -62,6 +76,7 @@ EndSignals::~EndSignals() {
   ::close(endPipe[0]);
   ::close(endPipe[1]);
   endPipe[0] = endPipe[1] = -1;
+  signalled = 0;
 }
 
 }  // namespace numbrella::ui

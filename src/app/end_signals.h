@@ -12,8 +12,10 @@ namespace numbrella::ui {
 
 class EndSignals {
  public:
-  // `ending` runs in the event loop for each signal that comes. A signal that the
-  // program was started to ignore (nohup) stays ignored.
+  // `ending` runs in the event loop for the first signal that comes; a second one ends
+  // the program at once, as the signal does by default, whether or not the event loop
+  // has run `ending`. A signal that the program was started to ignore (nohup) stays
+  // ignored.
   explicit EndSignals(std::function<void()> ending);
   // The signals end the program as they do by default again.
   ~EndSignals();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QTextDocument>
 
 #include <utility>
 
@@ -115,6 +116,12 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
 RecoveryKeeper::~RecoveryKeeper() {
   // The writer finishes before the lock goes: a copy is never seen unlocked half written.
   writer_.reset();
+}
+
+void RecoveryKeeper::Watch(const QTextDocument* record) {
+  connect(record, &QTextDocument::contentsChange, this, &RecoveryKeeper::Touched);
+  connect(record, &QTextDocument::modificationChanged, this, &RecoveryKeeper::Touched);
+  connect(record, &QTextDocument::baseUrlChanged, this, &RecoveryKeeper::Touched);
 }
 
 void RecoveryKeeper::Touched() {

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+class QTextDocument;
+
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -66,6 +68,9 @@ class RecoveryKeeper : public QObject {
   // The copy's path, "" when nothing is kept.
   const QString& Path() const { return path_; }
 
+  // Follows `record`, the workboard's document: each change of its text, of its
+  // unsaved state and of the file it belongs to (its base URL) makes the copy follow.
+  void Watch(const QTextDocument* record);
   // The workboard may have changed: the copy follows within two seconds.
   void Touched();
   // Writes at once what a change has made due, and waits for it: true when written.

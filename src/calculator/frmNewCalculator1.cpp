@@ -57,7 +57,6 @@ frmNewCalculator1::frmNewCalculator1(const ui::Services& services,
   CreateMenus();
   SetWindowHeight(kShownHeightTwips);
   WatchSessionEnd();
-  WatchWorkboardForRecovery();
   WatchDrops();
   // A late answer of the print system, or a change of the default printer, reaches the
   // window directly, not through a repaint.

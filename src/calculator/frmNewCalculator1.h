@@ -37,6 +37,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTextDocument;
 class QTimer;
 
 namespace numbrella {
@@ -70,6 +71,9 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   // What the window holds behind its controls, read-only, for checks after user actions.
   const Worksheet& Sheet() const { return sheet_; }
   const WorkboardDocument& Document() const { return document_; }
+  // The workboard's text document: its text, whether it holds unsaved work (its
+  // modified state) and the file it belongs to (its base URL).
+  const QTextDocument* Record() const;
 
   // Opens the record at `path` as File > Open opens the file chosen in its dialog,
   // with the save question first when the workboard holds unsaved work.
@@ -80,8 +84,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   CopyFate OfferRecovery(const std::optional<RecoveryRecord>& copy, const QString& path);
 
  signals:
-  // The workboard's text, file name or unsaved state may have changed.
-  void WorkboardTouched();
   // The window closed after the save question, if there was one: what it held is done.
   void ClosedCleanly();
 
@@ -98,6 +100,8 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void CreateControls();
   void CreateWorksheet(QWidget* area);
   void CreateWorkboard(QWidget* area);
+  void DesktopChanged();
+  void DrawArrows();
   void CreateMenus();
   void MakeAccessible();
   void WireRegions();
@@ -184,7 +188,6 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void Command4_Click();
   void Form_QueryUnload(bool& cancel, int unloadMode);
   void WatchSessionEnd();
-  void WatchWorkboardForRecovery();
   void WatchDrops();
   static constexpr int kClosedByUser = 0;
   static constexpr int kSessionEnding = 2;
@@ -215,6 +218,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   void SetTitle(std::string_view title, std::string_view spoken) override;
   void ShowClearButton(bool shown) override;
   void ShowModified(bool modified) override;
+  void ShowFileName(std::string_view path) override;
   SaveAnswer AskToRestore(std::string_view question) override;
   std::string TimeText(std::int64_t moment) override;
   void TellFailure(std::string_view text) override;

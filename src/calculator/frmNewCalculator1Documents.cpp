@@ -16,41 +16,25 @@
 #include <QPushButton>
 #include <QSessionManager>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <QUrl>
 
 namespace numbrella {
 
 using ui::Q;
 using ui::Utf8;
 
-// A command may also change what the window is never told of, such as a file name
-// kept from a save that failed: the recovery copy looks again after each.
-void frmNewCalculator1::mnuFileNew_Click() {
-  document_.New();
-  emit WorkboardTouched();
-}
-void frmNewCalculator1::mnuFileOpen_Click() {
-  document_.Open();
-  emit WorkboardTouched();
-}
-void frmNewCalculator1::mnuFileSave_Click() {
-  document_.Save();
-  emit WorkboardTouched();
-}
-void frmNewCalculator1::mnuFileSaveFileAs_Click() {
-  document_.SaveAs();
-  emit WorkboardTouched();
-}
-void frmNewCalculator1::mnuClearWhiteboad_Click() {
-  document_.ClearWorkboard();
-  emit WorkboardTouched();
-}
+void frmNewCalculator1::mnuFileNew_Click() { document_.New(); }
+void frmNewCalculator1::mnuFileOpen_Click() { document_.Open(); }
+void frmNewCalculator1::mnuFileSave_Click() { document_.Save(); }
+void frmNewCalculator1::mnuFileSaveFileAs_Click() { document_.SaveAs(); }
+void frmNewCalculator1::mnuClearWhiteboad_Click() { document_.ClearWorkboard(); }
 void frmNewCalculator1::Command4_Click() { mnuFileNew_Click(); }
 
 void frmNewCalculator1::OpenFile(const QString& path) {
   document_.OpenFile(Utf8(path));
   // The dialogs offer the record's name next, as after File > Open.
   if (document_.FileName() == Utf8(path)) CommonDialog1->FileName = path;
-  emit WorkboardTouched();
 }
 
 // A file dropped from a file manager. Opened once the drop is over: the save question
@@ -69,10 +53,7 @@ void frmNewCalculator1::closeEvent(QCloseEvent* event) {
   if (!cancel) emit ClosedCleanly();
 }
 
-void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) {
-  cancel = !document_.QueryUnload();
-  emit WorkboardTouched();
-}
+void frmNewCalculator1::Form_QueryUnload(bool& cancel, int) { cancel = !document_.QueryUnload(); }
 
 // The session ending closes no window of its own accord: the window asks as it does
 // on closing, and refusing to close holds the session's end up.
@@ -86,38 +67,17 @@ void frmNewCalculator1::WatchSessionEnd() {
   });
 }
 
-// Every change of the text; what the document changes itself comes through the
-// functions below that it calls.
-void frmNewCalculator1::WatchWorkboardForRecovery() {
-  connect(txtArchive1, &ui::RichTextBox::Change, this, &frmNewCalculator1::WorkboardTouched);
-}
+const QTextDocument* frmNewCalculator1::Record() const { return txtArchive1->document(); }
 
 CopyFate frmNewCalculator1::OfferRecovery(const std::optional<RecoveryRecord>& copy,
                                           const QString& path) {
   return document_.OfferRecovery(copy, Utf8(path));
 }
 
-SaveAnswer frmNewCalculator1::AskToRestore(std::string_view question) {
-  switch (services_.messages->Show(this, Q(question), OwnText(kRestoreQuestionTitle),
-                                   ui::MessageButtons::YesNo, ui::MessageIcon::Question,
-                                   ui::MessageAnswer::Yes)) {
-    case ui::MessageAnswer::Yes:
-      return SaveAnswer::Yes;
-    case ui::MessageAnswer::No:
-      return SaveAnswer::No;
-    default:
-      return SaveAnswer::Cancel;
-  }
-}
+namespace {
 
-std::string frmNewCalculator1::TimeText(std::int64_t moment) {
-  return Utf8(QLocale().toString(QDateTime::fromSecsSinceEpoch(moment), QLocale::ShortFormat));
-}
-
-SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
-  const ui::MessageAnswer answer = services_.messages->Show(
-      this, Q(question), OwnText(kSaveQuestionTitle), ui::MessageButtons::YesNoCancel,
-      ui::MessageIcon::Question, ui::MessageAnswer::Yes);
+// A question's answer as the document takes it: a box closed unanswered is Cancel.
+SaveAnswer Answer(ui::MessageAnswer answer) {
   switch (answer) {
     case ui::MessageAnswer::Yes:
       return SaveAnswer::Yes;
@@ -126,6 +86,24 @@ SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
     default:
       return SaveAnswer::Cancel;
   }
+}
+
+}  // namespace
+
+SaveAnswer frmNewCalculator1::AskToRestore(std::string_view question) {
+  return Answer(services_.messages->Show(this, Q(question), OwnText(kRestoreQuestionTitle),
+                                         ui::MessageButtons::YesNo, ui::MessageIcon::Question,
+                                         ui::MessageAnswer::Yes));
+}
+
+std::string frmNewCalculator1::TimeText(std::int64_t moment) {
+  return Utf8(QLocale().toString(QDateTime::fromSecsSinceEpoch(moment), QLocale::ShortFormat));
+}
+
+SaveAnswer frmNewCalculator1::AskToSave(std::string_view question) {
+  return Answer(services_.messages->Show(this, Q(question), OwnText(kSaveQuestionTitle),
+                                         ui::MessageButtons::YesNoCancel, ui::MessageIcon::Question,
+                                         ui::MessageAnswer::Yes));
 }
 
 std::optional<std::string> frmNewCalculator1::ChooseFileToOpen() {
@@ -148,21 +126,28 @@ bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
     const QSignalBlocker quiet(txtArchive1);
     replaced = txtArchive1->SetText(Q(text));
   }
-  emit WorkboardTouched();
   return replaced;
 }
 
 void frmNewCalculator1::SetTitle(std::string_view title, std::string_view spoken) {
   setWindowTitle(ui::LiteralTitle(Q(title)));
   setAccessibleName(Q(spoken));
-  emit WorkboardTouched();
 }
 
 void frmNewCalculator1::ShowClearButton(bool shown) { Command4->setVisible(shown); }
 
-// The title names the file exactly and has no place for a mark of unsaved work; Qt's
-// own modified state would only warn of that on every change. The copy follows.
-void frmNewCalculator1::ShowModified(bool /*modified*/) { emit WorkboardTouched(); }
+// The title names the file exactly and has no place for a mark of unsaved work: the
+// state is the document's, which the recovery copy follows, not the window's, whose
+// modified state would only warn of the title on every change.
+void frmNewCalculator1::ShowModified(bool modified) {
+  txtArchive1->document()->setModified(modified);
+}
+
+// The file the document belongs to, also one whose save failed: the recovery copy
+// follows it.
+void frmNewCalculator1::ShowFileName(std::string_view path) {
+  txtArchive1->document()->setBaseUrl(path.empty() ? QUrl() : QUrl::fromLocalFile(Q(path)));
+}
 
 void frmNewCalculator1::TellFailure(std::string_view text) {
   ShowMessage(Q(text), OwnText(kProgramTitle));

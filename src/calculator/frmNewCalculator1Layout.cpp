@@ -89,6 +89,20 @@ void frmNewCalculator1::CreateControls() {
 
   CreateWorksheet(area);
   CreateWorkboard(area);
+  ui::FollowDesktop(*this, [this] { DesktopChanged(); });
+}
+
+// A new desktop font, palette or style: the window takes the size and places a start
+// at that font gives it, where it stands; what it shows stays.
+void frmNewCalculator1::DesktopChanged() {
+  ui::Layout(*this).PlaceAgain(*this);
+  SetWindowHeight(mnuDisplayWork->isChecked() ? kShownHeightTwips : kHiddenHeightTwips);
+  DrawArrows();
+}
+
+void frmNewCalculator1::DrawArrows() {
+  Command2->setIcon(ArrowPicture(true, Command2->palette().color(QPalette::Button)));
+  Command3->setIcon(ArrowPicture(false, Command3->palette().color(QPalette::Button)));
 }
 
 void frmNewCalculator1::CreateWorksheet(QWidget* area) {
@@ -305,8 +319,7 @@ void frmNewCalculator1::CreateWorkboard(QWidget* area) {
   design.setBold(true);
   txtArchive1->setFont(design);
   connect(txtArchive1, &ui::RichTextBox::Change, this, [this] { txtArchive1_Change(); });
-  Command2->setIcon(ArrowPicture(true, Command2->palette().color(QPalette::Button)));
-  Command3->setIcon(ArrowPicture(false, Command3->palette().color(QPalette::Button)));
+  DrawArrows();
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });

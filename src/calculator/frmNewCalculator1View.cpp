@@ -73,9 +73,10 @@ void frmNewCalculator1::mnuDisplayWork_Click() {
 }
 
 void frmNewCalculator1::PlaceWorkboard(double topTwips, double heightTwips) {
-  const ui::Layout layout(*this);
-  txtArchive1->setGeometry(txtArchive1->x(), layout.Pixels(topTwips), txtArchive1->width(),
-                           layout.Pixels(heightTwips));
+  ui::TwipsRect place = ui::Layout::PlaceOf(txtArchive1).value_or(ui::TwipsRect{});
+  place.top = topTwips;
+  place.height = heightTwips;
+  ui::Layout(*this).Place(txtArchive1, place);
   txtArchive1->raise();
 }
 

@@ -46,8 +46,6 @@ bool frmNewCalculator1::Archive() {
 void frmNewCalculator1::txtArchive1_Change() {
   document_.TextChanged();
   Command4->setVisible(true);
-  // The text and the time of its last change: the recovery copy follows both.
-  emit WorkboardTouched();
 }
 
 void frmNewCalculator1::Check1_Click() {

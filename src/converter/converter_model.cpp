@@ -24,11 +24,9 @@ std::string Caption(std::string_view text) {
 }  // namespace
 
 ConverterModel::ConverterModel()
-    : label6_(Caption(kConvertCaption)), label7_(Caption(kIntoCaption)) {
-  leftSelected_.fill(-1);
-  rightSelected_.fill(-1);
-  leftVisible_[kArea] = true;
-  rightVisible_[kArea] = true;
+    : fromHeading_(Caption(kConvertCaption)), intoHeading_(Caption(kIntoCaption)) {
+  fromSelected_.fill(-1);
+  intoSelected_.fill(-1);
 }
 
 std::string ConverterModel::SelectedText(int category, int index) const {
@@ -42,16 +40,16 @@ std::string ConverterModel::SelectedText(int category, int index) const {
 void ConverterModel::Load() {
   const UnitCategory& area = Categories()[kArea];
   title_ = Shown(area.title);
-  titleTip_ = Shown(area.description);
+  description_ = Shown(area.description);
   fromCategory_ = kArea;
   intoCategory_ = kArea;
   decimalText_ = Text(kStartDecimals);
-  decimalPoints_ = 14;
+  decimalPlaces_ = 14;
   // The right list has no selection yet: the left list's handler converts nothing.
-  SetLeftSelection(0);
-  SetRightSelection(0);
+  SetFromSelection(0);
+  SetIntoSelection(0);
   InputChanged("1");
-  output_ = FixedDecimalsText(1.0, decimalPoints_);
+  output_ = FixedDecimalsText(1.0, decimalPlaces_);
 }
 
 // ---- category commands ------------------------------------------------------------
@@ -59,74 +57,60 @@ void ConverterModel::Load() {
 void ConverterModel::ChooseCategory(int category) {
   if (category < 0 || category >= kCategoryCount) return;
   const UnitCategory& entry = Categories()[category];
-  ClearLists();
   title_ = Shown(entry.title);
-  titleTip_ = Shown(entry.description);
-  leftVisible_[category] = true;
-  // The right reference still names the previous category here: the conversion that
-  // the left selection raises is replaced by the ones that follow.
+  description_ = Shown(entry.description);
+  // The right list is still the previous category's here: the conversion that the
+  // left selection raises is replaced by the ones that follow.
   fromCategory_ = category;
-  SetLeftSelection(0);
-  rightVisible_[category] = true;
+  SetFromSelection(0);
   intoCategory_ = category;
-  SetRightSelection(0);
+  SetIntoSelection(0);
   Convert();
-}
-
-void ConverterModel::ClearLists() {
-  leftVisible_.fill(false);
-  rightVisible_.fill(false);
 }
 
 // ---- list selections ---------------------------------------------------------------
 
-void ConverterModel::SelectLeftItem(int category, int index) {
+void ConverterModel::SelectFromUnit(int category, int index) {
   if (category < 0 || category >= kCategoryCount) return;
-  leftSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
-  LeftListClick(category);
+  fromSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
+  FromUnitChosen(category);
 }
 
-void ConverterModel::SelectRightItem(int category, int index) {
+void ConverterModel::SelectIntoUnit(int category, int index) {
   if (category < 0 || category >= kCategoryCount) return;
-  rightSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
-  RightListClick();
+  intoSelected_[category] = CodeAt(Categories()[category], index) ? index : -1;
+  IntoUnitChosen();
 }
 
-void ConverterModel::SetLeftSelection(int index) {
-  leftSelected_[fromCategory_] = CodeAt(Categories()[fromCategory_], index) ? index : -1;
-  LeftListClick(fromCategory_);
+void ConverterModel::SetFromSelection(int index) {
+  fromSelected_[fromCategory_] = CodeAt(Categories()[fromCategory_], index) ? index : -1;
+  FromUnitChosen(fromCategory_);
 }
 
-void ConverterModel::SetRightSelection(int index) {
-  rightSelected_[intoCategory_] = CodeAt(Categories()[intoCategory_], index) ? index : -1;
-  RightListClick();
+void ConverterModel::SetIntoSelection(int index) {
+  intoSelected_[intoCategory_] = CodeAt(Categories()[intoCategory_], index) ? index : -1;
+  IntoUnitChosen();
 }
 
 // The handlers read the lists referred to, not the list that raised them; the two are
 // the same whenever the user clicks, since only the current pair is visible.
-void ConverterModel::LeftListClick(int category) {
-  label1_ = SelectedText(fromCategory_, LeftIndex());
+void ConverterModel::FromUnitChosen(int category) {
+  sourceUnit_ = SelectedText(fromCategory_, FromUnit());
   // The Area list is selected first at start-up, before its right partner.
-  if (category == kArea && RightIndex() < 0) return;
+  if (category == kArea && IntoUnit() < 0) return;
   Convert();
 }
 
-void ConverterModel::RightListClick() {
-  label2_ = SelectedText(intoCategory_, RightIndex());
+void ConverterModel::IntoUnitChosen() {
+  targetUnit_ = SelectedText(intoCategory_, IntoUnit());
   Convert();
 }
 
 // ---- direction --------------------------------------------------------------------
 
-void ConverterModel::ClickImage1() {
-  if (direction_ != ConversionDirection::Forward) return;  // Image1 is hidden
-  direction_ = ConversionDirection::Reverse;
-  Convert();
-}
-
-void ConverterModel::ClickImage2() {
-  if (direction_ != ConversionDirection::Reverse) return;  // Image2 is hidden
-  direction_ = ConversionDirection::Forward;
+void ConverterModel::Reverse() {
+  direction_ = direction_ == ConversionDirection::Forward ? ConversionDirection::Reverse
+                                                          : ConversionDirection::Forward;
   Convert();
 }
 
@@ -159,15 +143,15 @@ void ConverterModel::DecimalPlacesClick() {
   std::optional<double> places = ReadStrictNumber(decimalText_);
   if (!places || *places < 0 || *places > kMaxDecimalPlaces || *places != std::floor(*places))
     return;
-  decimalPoints_ = static_cast<int>(*places);
+  decimalPlaces_ = static_cast<int>(*places);
   Convert();
 }
 
 // ---- the conversion ----------------------------------------------------------------
 
 void ConverterModel::Convert() {
-  const int from = LeftIndex();
-  const int into = RightIndex();
+  const int from = FromUnit();
+  const int into = IntoUnit();
   // Both codes are read before anything is written: a list without a selection
   // ends the run with nothing changed.
   std::optional<UnitCode> fromCode = CodeAt(Categories()[fromCategory_], from);
@@ -177,20 +161,20 @@ void ConverterModel::Convert() {
   UnitCode source = *fromCode;
   UnitCode target = *intoCode;
   if (direction_ == ConversionDirection::Forward) {
-    label1_ = SelectedText(fromCategory_, from);
-    label2_ = SelectedText(intoCategory_, into);
-    label6_ = Caption(kConvertCaption);
-    label7_ = Caption(kIntoCaption);
+    sourceUnit_ = SelectedText(fromCategory_, from);
+    targetUnit_ = SelectedText(intoCategory_, into);
+    fromHeading_ = Caption(kConvertCaption);
+    intoHeading_ = Caption(kIntoCaption);
   } else {
-    label1_ = SelectedText(intoCategory_, into);
-    label2_ = SelectedText(fromCategory_, from);
-    label6_ = Caption(kIntoCaption);
-    label7_ = Caption(kConvertCaption);
+    sourceUnit_ = SelectedText(intoCategory_, into);
+    targetUnit_ = SelectedText(fromCategory_, from);
+    fromHeading_ = Caption(kIntoCaption);
+    intoHeading_ = Caption(kConvertCaption);
     std::swap(source, target);
   }
   // No text: the input or the result lies beyond the double range; the output keeps
   // what it showed.
-  std::optional<std::string> result = ConvertValue(source, target, input_, decimalPoints_);
+  std::optional<std::string> result = ConvertValue(source, target, input_, decimalPlaces_);
   if (result) output_ = std::move(*result);
 }
 
@@ -202,10 +186,10 @@ void ConverterModel::Swap() {
   std::optional<double> previous = ReadStrictNumber(output_);
   if (!previous) return;
   InputChanged(GeneralNumberText(*previous));
-  const int a = LeftIndex();
-  const int b = RightIndex();
-  SetLeftSelection(b);
-  SetRightSelection(a);
+  const int a = FromUnit();
+  const int b = IntoUnit();
+  SetFromSelection(b);
+  SetIntoSelection(a);
   Convert();
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The conversion calculator's window logic without a toolkit: which category is
-// shown, the selections of the 28 unit lists, the direction of the conversion, the
-// decimal places, the input and output texts and the captions. Every operation runs
+// The conversion calculator's window logic without a toolkit: the quantity (the unit
+// category) shown, the unit chosen in the "Convert:" list and in the "Into:" list, the
+// direction of the conversion, the decimal places, the input and output texts, and the
+// names of the source and the target unit and the list headings. Every operation runs
 // the handlers of the window in the order the window runs them, nested runs included:
 // selecting a list item runs that list's handler, setting the input runs its change
 // handler. The window shows what the model holds after each operation.
@@ -16,8 +17,8 @@
 
 namespace numbrella {
 
-// Forward: the left list is the source (Image1, the hand pointing right, is shown).
-// Reverse: the right list is the source (Image2, the hand pointing left, is shown).
+// Forward: the unit of the left list ("Convert:") is the source, the hand points right.
+// Reverse: the unit of the right list is the source, the hand points left.
 enum class ConversionDirection { Forward, Reverse };
 
 class ConverterModel {
@@ -38,26 +39,25 @@ class ConverterModel {
       NUMBRELLA_TRANSLATE("numbrella::frmListBoxConverter", "Released to\r\nZederu Dizira");
   static constexpr std::string_view kStartDecimals = "14";
 
-  // The state of a window before it is loaded: only the Area lists visible, no list
-  // with a selection, the forward direction, every text empty.
+  // The state of a window before it is loaded: Area, no unit chosen, the forward
+  // direction, every text empty.
   ConverterModel();
 
   // Start-up: Area, the first unit on both sides, input "1", 14 decimal places.
   void Load();
 
-  // A category command (the "&Lists" entries, by index into Categories()): shows the
-  // category's two lists with their first units selected; keeps input, decimal
-  // places and direction.
+  // A category command (the "&Lists" entries, by index into Categories()): that
+  // quantity with its first unit on both sides; keeps input, decimal places and
+  // direction.
   void ChooseCategory(int category);
 
-  // The user selects an item of a list (a category's left or right list); the list's
-  // selection handler runs. An index outside the list clears the selection.
-  void SelectLeftItem(int category, int index);
-  void SelectRightItem(int category, int index);
+  // The user chooses the unit at `index` of a category's left ("from") or right
+  // ("into") list. An index outside the list chooses none.
+  void SelectFromUnit(int category, int index);
+  void SelectIntoUnit(int category, int index);
 
-  // A click on the shown hand picture reverses the direction.
-  void ClickImage1();
-  void ClickImage2();
+  // Reverses the direction of the conversion (a click on the hand).
+  void Reverse();
 
   // The input text changed (typed or pasted by the user, or set by the window's own
   // commands); the output follows.
@@ -85,58 +85,53 @@ class ConverterModel {
   // whether the reset ran.
   bool HiddenReset();
 
-  // What the window shows.
-  int Category() const { return fromCategory_; }  // the category of the left list
-  int IntoCategory() const { return intoCategory_; }
-  int LeftIndex() const { return leftSelected_[fromCategory_]; }
-  int RightIndex() const { return rightSelected_[intoCategory_]; }
-  int LeftSelected(int category) const { return leftSelected_[category]; }
-  int RightSelected(int category) const { return rightSelected_[category]; }
-  bool LeftVisible(int category) const { return leftVisible_[category]; }
-  bool RightVisible(int category) const { return rightVisible_[category]; }
+  // What the window shows: the quantity, the units chosen in its left and right list
+  // by their index (-1 for none).
+  int Category() const { return fromCategory_; }
+  int FromUnit() const { return fromSelected_[fromCategory_]; }
+  int IntoUnit() const { return intoSelected_[intoCategory_]; }
   ConversionDirection Direction() const { return direction_; }
-  int DecimalPoints() const { return decimalPoints_; }
+  int DecimalPlaces() const { return decimalPlaces_; }
   const std::string& DecimalText() const { return decimalText_; }
   const std::string& Input() const { return input_; }
   const std::string& Output() const { return output_; }
-  const std::string& Label1() const { return label1_; }  // unit of the input
-  const std::string& Label2() const { return label2_; }  // unit of the output
-  const std::string& Label6() const { return label6_; }  // over the left list
-  const std::string& Label7() const { return label7_; }  // over the right list
+  const std::string& SourceUnitName() const { return sourceUnit_; }  // unit of the input
+  const std::string& TargetUnitName() const { return targetUnit_; }  // unit of the output
+  const std::string& FromHeading() const { return fromHeading_; }    // over the left list
+  const std::string& IntoHeading() const { return intoHeading_; }    // over the right list
   const std::string& Title() const { return title_; }
-  const std::string& TitleTip() const { return titleTip_; }
+  const std::string& Description() const { return description_; }
 
  private:
   // Setting a control from code, with the handler it raises.
-  void SetLeftSelection(int index);   // on the left list referred to
-  void SetRightSelection(int index);  // on the right list referred to
+  void SetFromSelection(int index);  // on the left list referred to
+  void SetIntoSelection(int index);  // on the right list referred to
   // Handlers.
-  void LeftListClick(int category);
-  void RightListClick();
+  void FromUnitChosen(int category);
+  void IntoUnitChosen();
   void InputChange();
   void DecimalPlacesClick();
   // Procedures.
   void Convert();
-  void ClearLists();
   std::string SelectedText(int category, int index) const;
 
-  int fromCategory_ = 0;  // the list objFromList refers to: this category's left list
-  int intoCategory_ = 0;  // the list objIntoList refers to: this category's right list
-  std::array<int, kCategoryCount> leftSelected_{};
-  std::array<int, kCategoryCount> rightSelected_{};
-  std::array<bool, kCategoryCount> leftVisible_{};
-  std::array<bool, kCategoryCount> rightVisible_{};
+  // The lists the conversion reads: this category's left list and that one's right
+  // list, different only while a category command runs.
+  int fromCategory_ = 0;
+  int intoCategory_ = 0;
+  std::array<int, kCategoryCount> fromSelected_{};
+  std::array<int, kCategoryCount> intoSelected_{};
   ConversionDirection direction_ = ConversionDirection::Forward;
-  int decimalPoints_ = 0;
+  int decimalPlaces_ = 0;
   std::string decimalText_;
   std::string input_;
   std::string output_;
-  std::string label1_;
-  std::string label2_;
-  std::string label6_;
-  std::string label7_;
+  std::string sourceUnit_;
+  std::string targetUnit_;
+  std::string fromHeading_;
+  std::string intoHeading_;
   std::string title_;
-  std::string titleTip_;
+  std::string description_;
 };
 
 }  // namespace numbrella

@@ -70,21 +70,21 @@ void frmListBoxConverter::NameOutput() {
 
 void frmListBoxConverter::ShowModel() {
   const ConverterModel& m = model_;
-  if (!Shows(lblTitle->toolTip(), m.TitleTip())) lblTitle->setToolTip(Q(m.TitleTip()));
+  if (!Shows(lblTitle->toolTip(), m.Description())) lblTitle->setToolTip(Q(m.Description()));
   auto show = [](QWidget* control, bool shown) {
     if (control->isHidden() == shown) control->setVisible(shown);
   };
   for (int c = 0; c < kCategoryCount; ++c) {
-    show(leftLists_[c], m.LeftVisible(c));
-    show(rightLists_[c], m.RightVisible(c));
+    show(leftLists_[c], c == m.Category());
+    show(rightLists_[c], c == m.Category());
   }
   auto select = [](QListWidget* list, int index) {
     if (list->currentRow() == index) return;
     const QSignalBlocker quiet(list);
     list->setCurrentRow(index);
   };
-  select(leftLists_[m.Category()], m.LeftIndex());
-  select(rightLists_[m.IntoCategory()], m.RightIndex());
+  select(leftLists_[m.Category()], m.FromUnit());
+  select(rightLists_[m.Category()], m.IntoUnit());
 
   const bool forward = m.Direction() == ConversionDirection::Forward;
   show(Image1, forward);
@@ -103,10 +103,10 @@ void frmListBoxConverter::ShowModel() {
     return true;
   };
   caption(lblTitle, m.Title());
-  caption(Label1, m.Label1());
-  if (caption(Label2, m.Label2())) NameOutput();
-  const bool leftCaption = caption(Label6, m.Label6());
-  const bool rightCaption = caption(Label7, m.Label7());
+  caption(Label1, m.SourceUnitName());
+  if (caption(Label2, m.TargetUnitName())) NameOutput();
+  const bool leftCaption = caption(Label6, m.FromHeading());
+  const bool rightCaption = caption(Label7, m.IntoHeading());
   // The lists are named after the captions above them, which only the direction changes.
   if (leftCaption || rightCaption) NameLists();
 }
@@ -125,79 +125,32 @@ void frmListBoxConverter::Form_MouseUp(Qt::MouseButton button, const QPoint& glo
   mnuLists->popup(globalPosition);
 }
 
-// ---- category commands ------------------------------------------------------------------
+// ---- category commands and list selections ----------------------------------------------
 
-void frmListBoxConverter::ChooseCategory(int category) {
+void frmListBoxConverter::mnuCategory_Click(int category) {
   model_.ChooseCategory(category);
   ShowModel();
 }
 
-void frmListBoxConverter::mnuArea_Click() { ChooseCategory(category::kArea); }
-void frmListBoxConverter::mnuMemory_Click() { ChooseCategory(category::kMemory); }
-void frmListBoxConverter::mnuDistance_Click() { ChooseCategory(category::kDistance); }
-void frmListBoxConverter::mnuEnergy_Click() { ChooseCategory(category::kEnergy); }
-void frmListBoxConverter::mnuFlowRate_Click() { ChooseCategory(category::kFlowRate); }
-void frmListBoxConverter::mnuForce_Click() { ChooseCategory(category::kForce); }
-void frmListBoxConverter::mnuLight_Click() { ChooseCategory(category::kLight); }
-void frmListBoxConverter::mnuMass_Click() { ChooseCategory(category::kMass); }
-void frmListBoxConverter::mnuPower_Click() { ChooseCategory(category::kPower); }
-void frmListBoxConverter::mnuPressure_Click() { ChooseCategory(category::kPressure); }
-void frmListBoxConverter::mnuTemp_Click() { ChooseCategory(category::kTemperature); }
-void frmListBoxConverter::mnuTorque_Click() { ChooseCategory(category::kTorque); }
-void frmListBoxConverter::mnuSpeed_Click() { ChooseCategory(category::kVelocity); }
-void frmListBoxConverter::mnuVolume_Click() { ChooseCategory(category::kVolume); }
-
-// ---- list selections ---------------------------------------------------------------------
-
-void frmListBoxConverter::LeftListClicked(int category) {
-  model_.SelectLeftItem(category, leftLists_[category]->currentRow());
+void frmListBoxConverter::lstFrom_Click(int category) {
+  model_.SelectFromUnit(category, leftLists_[category]->currentRow());
   ShowModel();
 }
 
-void frmListBoxConverter::RightListClicked(int category) {
-  model_.SelectRightItem(category, rightLists_[category]->currentRow());
+void frmListBoxConverter::lstInto_Click(int category) {
+  model_.SelectIntoUnit(category, rightLists_[category]->currentRow());
   ShowModel();
 }
-
-void frmListBoxConverter::lstArea1_Click() { LeftListClicked(category::kArea); }
-void frmListBoxConverter::lstMemory1_Click() { LeftListClicked(category::kMemory); }
-void frmListBoxConverter::lstDistance1_Click() { LeftListClicked(category::kDistance); }
-void frmListBoxConverter::lstEnergy1_Click() { LeftListClicked(category::kEnergy); }
-void frmListBoxConverter::lstFlow1_Click() { LeftListClicked(category::kFlowRate); }
-void frmListBoxConverter::lstForce1_Click() { LeftListClicked(category::kForce); }
-void frmListBoxConverter::lstLight1_Click() { LeftListClicked(category::kLight); }
-void frmListBoxConverter::lstMass1_Click() { LeftListClicked(category::kMass); }
-void frmListBoxConverter::lstPower1_Click() { LeftListClicked(category::kPower); }
-void frmListBoxConverter::lstPressure1_Click() { LeftListClicked(category::kPressure); }
-void frmListBoxConverter::lstTemps1_Click() { LeftListClicked(category::kTemperature); }
-void frmListBoxConverter::lstTorque1_Click() { LeftListClicked(category::kTorque); }
-void frmListBoxConverter::lstSpeed1_Click() { LeftListClicked(category::kVelocity); }
-void frmListBoxConverter::lstVolume1_Click() { LeftListClicked(category::kVolume); }
-
-void frmListBoxConverter::lstArea2_Click() { RightListClicked(category::kArea); }
-void frmListBoxConverter::lstMemory2_Click() { RightListClicked(category::kMemory); }
-void frmListBoxConverter::lstDistance2_Click() { RightListClicked(category::kDistance); }
-void frmListBoxConverter::lstEnergy2_Click() { RightListClicked(category::kEnergy); }
-void frmListBoxConverter::lstFlow2_Click() { RightListClicked(category::kFlowRate); }
-void frmListBoxConverter::lstForce2_Click() { RightListClicked(category::kForce); }
-void frmListBoxConverter::lstLight2_Click() { RightListClicked(category::kLight); }
-void frmListBoxConverter::lstMass2_Click() { RightListClicked(category::kMass); }
-void frmListBoxConverter::lstPower2_Click() { RightListClicked(category::kPower); }
-void frmListBoxConverter::lstPressure2_Click() { RightListClicked(category::kPressure); }
-void frmListBoxConverter::lstTemps2_Click() { RightListClicked(category::kTemperature); }
-void frmListBoxConverter::lstTorque2_Click() { RightListClicked(category::kTorque); }
-void frmListBoxConverter::lstSpeed2_Click() { RightListClicked(category::kVelocity); }
-void frmListBoxConverter::lstVolume2_Click() { RightListClicked(category::kVolume); }
 
 // ---- direction, input, decimal places ------------------------------------------------------
 
 void frmListBoxConverter::Image1_Click() {
-  model_.ClickImage1();
+  model_.Reverse();
   ShowModel();
 }
 
 void frmListBoxConverter::Image2_Click() {
-  model_.ClickImage2();
+  model_.Reverse();
   ShowModel();
 }
 

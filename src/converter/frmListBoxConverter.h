@@ -45,51 +45,12 @@ class frmListBoxConverter : public QMainWindow {
   void Form_Load();
   void Form_Click();
   void Form_MouseUp(Qt::MouseButton button, const QPoint& globalPosition);
-  // Category commands.
-  void mnuArea_Click();
-  void mnuMemory_Click();
-  void mnuDistance_Click();
-  void mnuEnergy_Click();
-  void mnuFlowRate_Click();
-  void mnuForce_Click();
-  void mnuLight_Click();
-  void mnuMass_Click();
-  void mnuPower_Click();
-  void mnuPressure_Click();
-  void mnuTemp_Click();
-  void mnuTorque_Click();
-  void mnuSpeed_Click();
-  void mnuVolume_Click();
-  // Selections in the left lists.
-  void lstArea1_Click();
-  void lstMemory1_Click();
-  void lstDistance1_Click();
-  void lstEnergy1_Click();
-  void lstFlow1_Click();
-  void lstForce1_Click();
-  void lstLight1_Click();
-  void lstMass1_Click();
-  void lstPower1_Click();
-  void lstPressure1_Click();
-  void lstTemps1_Click();
-  void lstTorque1_Click();
-  void lstSpeed1_Click();
-  void lstVolume1_Click();
-  // Selections in the right lists.
-  void lstArea2_Click();
-  void lstMemory2_Click();
-  void lstDistance2_Click();
-  void lstEnergy2_Click();
-  void lstFlow2_Click();
-  void lstForce2_Click();
-  void lstLight2_Click();
-  void lstMass2_Click();
-  void lstPower2_Click();
-  void lstPressure2_Click();
-  void lstTemps2_Click();
-  void lstTorque2_Click();
-  void lstSpeed2_Click();
-  void lstVolume2_Click();
+  // The category commands, one for each quantity of the "&Lists" menu (mnuArea ...
+  // mnuVolume), and the selections in its left lists (lstArea1 ... lstVolume1) and
+  // right lists (lstArea2 ... lstVolume2), each given the category's index.
+  void mnuCategory_Click(int category);
+  void lstFrom_Click(int category);
+  void lstInto_Click(int category);
   // The other controls.
   void Image1_Click();
   void Image2_Click();
@@ -109,9 +70,6 @@ class frmListBoxConverter : public QMainWindow {
 
   // Procedures.
   void TextSelected();
-  void ChooseCategory(int category);
-  void LeftListClicked(int category);
-  void RightListClicked(int category);
   // Writes what the model holds into the controls that show something else. Controls
   // set here raise no handler: the model has run them already.
   void ShowModel();
@@ -121,6 +79,8 @@ class frmListBoxConverter : public QMainWindow {
   static const CategoryRow kCategoryRows[];
   void BuildControls();
   void BuildLists();
+  void FitToDesktop();
+  void DesktopChanged();
   void ConnectControls();
   void BuildMenus();
   // Names for screen readers, the Tab chain, the focus marks.
@@ -128,7 +88,6 @@ class frmListBoxConverter : public QMainWindow {
   void MakeAccessible();
   // The unit lists are named after the captions above them and their categories.
   void NameLists();
-  using Handler = void (frmListBoxConverter::*)();
 
   const ui::Services& services_;
   const std::function<void(SIWindow)> showSIWindow_;

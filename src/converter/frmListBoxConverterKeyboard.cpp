@@ -36,8 +36,7 @@ void frmListBoxConverter::MakeAccessible() {
   // Which list has the focus shows on its frame, whatever the style draws.
   for (auto* lists : {&leftLists_, &rightLists_}) {
     for (QListWidget* list : *lists) {
-      ui::MarkFocus(list, list->palette().color(QPalette::Mid),
-                    list->palette().color(QPalette::Highlight), kListFrameWidth);
+      ui::MarkFocus(list, QPalette::Mid, QPalette::Highlight, kListFrameWidth);
     }
   }
 

@@ -8,16 +8,19 @@
 #include "ui/menu_keys.h"
 #include "ui/menus.h"
 #include "ui/readable_colours.h"
+#include "ui/screen_fit.h"
 #include "ui/text.h"
 #include "ui/translations.h"
 #include "ui/window_font.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QtGlobal>
 
@@ -52,45 +55,20 @@ constexpr int kPlacesShownAtOnce = 8;
 
 }  // namespace
 
-// The handlers of one category, by its index in the catalogue: its command, its
-// shortcut and its two lists.
+// The shortcut of each category's command, by its index in the catalogue.
 struct frmListBoxConverter::CategoryRow {
   int category;
   Qt::Key key;
-  Handler command;
-  Handler left;
-  Handler right;
 };
 
 constexpr frmListBoxConverter::CategoryRow frmListBoxConverter::kCategoryRows[] = {
-    {category::kArea, Qt::Key_A, &frmListBoxConverter::mnuArea_Click,
-     &frmListBoxConverter::lstArea1_Click, &frmListBoxConverter::lstArea2_Click},
-    {category::kMemory, Qt::Key_C, &frmListBoxConverter::mnuMemory_Click,
-     &frmListBoxConverter::lstMemory1_Click, &frmListBoxConverter::lstMemory2_Click},
-    {category::kDistance, Qt::Key_D, &frmListBoxConverter::mnuDistance_Click,
-     &frmListBoxConverter::lstDistance1_Click, &frmListBoxConverter::lstDistance2_Click},
-    {category::kEnergy, Qt::Key_G, &frmListBoxConverter::mnuEnergy_Click,
-     &frmListBoxConverter::lstEnergy1_Click, &frmListBoxConverter::lstEnergy2_Click},
-    {category::kFlowRate, Qt::Key_F, &frmListBoxConverter::mnuFlowRate_Click,
-     &frmListBoxConverter::lstFlow1_Click, &frmListBoxConverter::lstFlow2_Click},
-    {category::kForce, Qt::Key_O, &frmListBoxConverter::mnuForce_Click,
-     &frmListBoxConverter::lstForce1_Click, &frmListBoxConverter::lstForce2_Click},
-    {category::kLight, Qt::Key_L, &frmListBoxConverter::mnuLight_Click,
-     &frmListBoxConverter::lstLight1_Click, &frmListBoxConverter::lstLight2_Click},
-    {category::kMass, Qt::Key_M, &frmListBoxConverter::mnuMass_Click,
-     &frmListBoxConverter::lstMass1_Click, &frmListBoxConverter::lstMass2_Click},
-    {category::kPower, Qt::Key_W, &frmListBoxConverter::mnuPower_Click,
-     &frmListBoxConverter::lstPower1_Click, &frmListBoxConverter::lstPower2_Click},
-    {category::kPressure, Qt::Key_P, &frmListBoxConverter::mnuPressure_Click,
-     &frmListBoxConverter::lstPressure1_Click, &frmListBoxConverter::lstPressure2_Click},
-    {category::kTemperature, Qt::Key_E, &frmListBoxConverter::mnuTemp_Click,
-     &frmListBoxConverter::lstTemps1_Click, &frmListBoxConverter::lstTemps2_Click},
-    {category::kTorque, Qt::Key_T, &frmListBoxConverter::mnuTorque_Click,
-     &frmListBoxConverter::lstTorque1_Click, &frmListBoxConverter::lstTorque2_Click},
-    {category::kVelocity, Qt::Key_Y, &frmListBoxConverter::mnuSpeed_Click,
-     &frmListBoxConverter::lstSpeed1_Click, &frmListBoxConverter::lstSpeed2_Click},
-    {category::kVolume, Qt::Key_V, &frmListBoxConverter::mnuVolume_Click,
-     &frmListBoxConverter::lstVolume1_Click, &frmListBoxConverter::lstVolume2_Click},
+    {category::kArea, Qt::Key_A},        {category::kMemory, Qt::Key_C},
+    {category::kDistance, Qt::Key_D},    {category::kEnergy, Qt::Key_G},
+    {category::kFlowRate, Qt::Key_F},    {category::kForce, Qt::Key_O},
+    {category::kLight, Qt::Key_L},       {category::kMass, Qt::Key_M},
+    {category::kPower, Qt::Key_W},       {category::kPressure, Qt::Key_P},
+    {category::kTemperature, Qt::Key_E}, {category::kTorque, Qt::Key_T},
+    {category::kVelocity, Qt::Key_Y},    {category::kVolume, Qt::Key_V},
 };
 
 // ---- the window's controls ---------------------------------------------------------
@@ -130,15 +108,13 @@ void frmListBoxConverter::BuildControls() {
   };
   // clang-format on
 
-  const ui::Layout layout(*this);
   surface_ = new QWidget(this);
   surface_->setObjectName(QStringLiteral("frmListBoxConverterClient"));
-  surface_->setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
   surface_->setFont(Of(kWindowFont));
   surface_->installEventFilter(this);
   setCentralWidget(surface_);
 
-  layout.Create(surface_, kControls);
+  ui::Layout(*this).Create(surface_, kControls);
   lblTitle->setFont(Of(kTitleFont));
   for (QLabel* caption : {Label6, Label7}) caption->setFont(Of(kCaptionFont));
   for (QLineEdit* field : {txtIn, txtOut}) field->setFont(Of(kLargeFont));
@@ -166,6 +142,21 @@ void frmListBoxConverter::BuildControls() {
     cmbDP->addItem(ui::Q(item.text), item.data);
   }
   cmbDP->setMaxVisibleItems(kPlacesShownAtOnce);
+  cmbDP->setCurrentIndex(-1);
+  cmbDP->setEditText(QString());
+
+  BuildLists();
+  FitToDesktop();
+  ui::FollowDesktop(*this, [this] { DesktopChanged(); });
+  ConnectControls();
+  txtIn->setFocus(Qt::OtherFocusReason);
+}
+
+// What the table leaves to the desktop's font, style and palette, at start-up and after
+// each change of theirs: the window's size, a drop-down as high as its text and wide
+// enough for its values, and units as readable as the window's other texts.
+void frmListBoxConverter::FitToDesktop() {
+  surface_->setFixedSize(ui::Layout(*this).Pixels(kClientWidth, kClientHeight));
   cmbDP->resize(cmbDP->width(), cmbDP->sizeHint().height());
   // Styles with a wide arrow (Adwaita) leave the drop-down no room for "14": it grows
   // to show its widest value, and its caption moves along.
@@ -173,12 +164,24 @@ void frmListBoxConverter::BuildControls() {
     cmbDP->resize(cmbDP->width() + grow, cmbDP->height());
     Label5->move(Label5->x() + grow, Label5->y());
   }
-  cmbDP->setCurrentIndex(-1);
-  cmbDP->setEditText(QString());
+  // Some styles (Adwaita) grey the units out while another control has the focus,
+  // too faintly to read; the units stay as readable as the window's other texts.
+  for (auto* lists : {&leftLists_, &rightLists_}) {
+    for (QListWidget* list : *lists) {
+      QPalette colours = list->palette();
+      colours.setColor(QPalette::Inactive, QPalette::Text,
+                       colours.color(QPalette::Active, QPalette::Text));
+      list->setPalette(colours);
+    }
+  }
+}
 
-  BuildLists();
-  ConnectControls();
-  txtIn->setFocus(Qt::OtherFocusReason);
+// A new desktop font, palette or style: the window takes the size and places a start
+// at that font gives it, where it stands; what it shows stays.
+void frmListBoxConverter::DesktopChanged() {
+  ui::Layout(*this).PlaceAgain(*this);
+  FitToDesktop();
+  ui::FitToScreen(*this, surface_->size());
 }
 
 void frmListBoxConverter::BuildLists() {
@@ -194,23 +197,18 @@ void frmListBoxConverter::BuildLists() {
   const QFont font = Of(kWindowFont);
   const ui::Layout layout(*this);
   auto makeList = [&](const UnitCategory& category, std::string_view name, ui::TwipsRect place,
-                      Handler handler) {
+                      void (frmListBoxConverter::*handler)(int), int index) {
     auto* list = new QListWidget(surface_);
     list->setObjectName(ui::Q(name));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(layout.Pixels(place));
+    layout.Place(list, place);
     list->setFont(font);
-    // Some styles (Adwaita) grey the units out while another control has the focus,
-    // too faintly to read; the units stay as readable as the window's other texts.
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Inactive, QPalette::Text,
-                     colours.color(QPalette::Active, QPalette::Text));
-    list->setPalette(colours);
     for (const Unit& unit : category.units) {
       auto* item = new QListWidgetItem(ui::Translated(kUnitCatalogueContext, unit.text), list);
       item->setData(Qt::UserRole, static_cast<int>(unit.code));
     }
-    connect(list, &QListWidget::currentRowChanged, this, [this, handler] { (this->*handler)(); });
+    connect(list, &QListWidget::currentRowChanged, this,
+            [this, handler, index] { (this->*handler)(index); });
     connect(list, &QListWidget::itemSelectionChanged, list, [list] {
       const QList<QListWidgetItem*> selected = list->selectedItems();
       // A list always shows its unit: Ctrl+click on it does not take the selection away.
@@ -231,8 +229,10 @@ void frmListBoxConverter::BuildLists() {
   };
   for (const CategoryRow& row : kCategoryRows) {
     const UnitCategory& category = Categories()[row.category];
-    leftLists_[row.category] = makeList(category, category.leftList, kLeftLists, row.left);
-    rightLists_[row.category] = makeList(category, category.rightList, kRightLists, row.right);
+    leftLists_[row.category] = makeList(category, category.leftList, kLeftLists,
+                                        &frmListBoxConverter::lstFrom_Click, row.category);
+    rightLists_[row.category] = makeList(category, category.rightList, kRightLists,
+                                         &frmListBoxConverter::lstInto_Click, row.category);
   }
 }
 
@@ -283,17 +283,17 @@ void frmListBoxConverter::BuildMenus() {
   std::vector<ui::MenuRow<W>> rows = {kLists};
   for (const CategoryRow& row : kCategoryRows) {
     const UnitCategory& category = Categories()[row.category];
-    rows.push_back({Entry,
-                    category.menuName,
-                    category.caption,
-                    row.key,
-                    row.command,
-                    {},
-                    kUnitCatalogueContext});
+    rows.push_back(
+        {Entry, category.menuName, category.caption, row.key, nullptr, {}, kUnitCatalogueContext});
   }
   rows.insert(rows.end(), std::begin(kOptionsAndInfo), std::end(kOptionsAndInfo));
   menuBar()->setObjectName(QStringLiteral("menuBar"));
   ui::BuildMenus<W>(*this, *menuKeys_, rows);
+  for (const CategoryRow& row : kCategoryRows) {
+    const int index = row.category;
+    connect(findChild<QAction*>(ui::Q(Categories()[index].menuName)), &QAction::triggered, this,
+            [this, index] { mnuCategory_Click(index); });
+  }
 }
 
 }  // namespace numbrella

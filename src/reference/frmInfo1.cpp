@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/frmInfo1.h"
 
+#include "reference/frmSIBaseUnits1.h"
 #include "reference/si_texts.h"
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
@@ -52,10 +53,8 @@ frmInfo1::frmInfo1() : QWidget(nullptr) {
   setWindowTitle(tr(" SI Info "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(InfoIcon());
-  const ui::Layout layout(*this);
-  setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
-
-  layout.Create(this, kText);
+  si_tables::FollowDesktop(*this, kClientWidth, kClientHeight);
+  ui::Layout(*this).Create(this, kText);
   // Screen readers name the text after the window.
   rtbInfo->setAccessibleName(windowTitle().trimmed());
   QFont font("System");

@@ -91,6 +91,16 @@ void ShowWhole(QLabel* label) {
 
 }  // namespace
 
+void FollowDesktop(QWidget& window, int widthTwips, int heightTwips) {
+  window.setFixedSize(ui::Layout(window).Pixels(widthTwips, heightTwips));
+  ui::FollowDesktop(window, [&window, widthTwips, heightTwips] {
+    const ui::Layout layout(window);
+    layout.PlaceAgain(window);
+    window.setFixedSize(layout.Pixels(widthTwips, heightTwips));
+    for (QLabel* label : window.findChildren<QLabel*>()) ShowWhole(label);
+  });
+}
+
 void ShowAsHeading(QLabel* label) {
   label->setFont(HeadingFont());
   ShowWhole(label);
@@ -126,10 +136,8 @@ frmSIBaseUnits1::frmSIBaseUnits1() : QWidget(nullptr) {
   setWindowTitle(tr(" SI Base Units "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
-  const ui::Layout layout(*this);
-  setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
-
-  layout.Create(this, kLabels);
+  si_tables::FollowDesktop(*this, kClientWidth, kClientHeight);
+  ui::Layout(*this).Create(this, kLabels);
   for (QLabel* heading : Label1) si_tables::ShowAsHeading(heading);
   const std::span<const SIBaseUnit> units = SIBaseUnits();
   for (std::size_t i = 0; i < Label2.size(); ++i) {

@@ -22,8 +22,14 @@ class frmSIBaseUnits1 : public QWidget {
   std::array<QLabel*, 7> Label2{};  // one row per base unit, Meter first
 };
 
-// Pieces shared by the two table windows.
+// Pieces shared by the two table windows; FollowDesktop serves all three reference
+// windows.
 namespace si_tables {
+
+// Gives `window` its client area of `widthTwips` by `heightTwips`, and again, with its
+// controls placed anew and each label's text whole, whenever the desktop's font,
+// palette or style changes while it is open.
+void FollowDesktop(QWidget& window, int widthTwips, int heightTwips);
 
 // Two crossed yellow rulers, 32 by 32 and 16 by 16.
 QIcon RulersIcon();

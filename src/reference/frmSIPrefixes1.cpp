@@ -53,10 +53,8 @@ frmSIPrefixes1::frmSIPrefixes1() : QWidget(nullptr) {
   setWindowTitle(tr(" SI Prefixes "));
   ui::AnnounceAsWindow(this);
   setWindowIcon(si_tables::RulersIcon());
-  const ui::Layout layout(*this);
-  setFixedSize(layout.Pixels(kClientWidth, kClientHeight));
-
-  layout.Create(this, kLabels);
+  si_tables::FollowDesktop(*this, kClientWidth, kClientHeight);
+  ui::Layout(*this).Create(this, kLabels);
   for (QLabel* heading : {Label2, Label5, Label3, Label4}) si_tables::ShowAsHeading(heading);
   for (int index = 0; index < static_cast<int>(Label1.size()); ++index) {
     si_tables::ShowAsRow(Label1[static_cast<std::size_t>(index)],

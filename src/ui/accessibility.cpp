@@ -15,6 +15,9 @@
 #include <QScrollArea>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 namespace numbrella::ui {
 
 namespace {
@@ -22,6 +25,7 @@ namespace {
 constexpr char kWindowProperty[] = "numbrellaAnnouncedAsWindow";
 constexpr char kAnnouncerProperty[] = "numbrellaAnnouncer";
 constexpr char kTypedIntoProperty[] = "numbrellaTypedInto";
+constexpr char kNamedBoxProperty[] = "numbrellaNamedBox";
 
 // A drop-down list as Qt presents it on Linux says its chosen item as its name, so a
 // screen reader reads "14" where the user should hear "Size". This one is named by its
@@ -153,7 +157,11 @@ QAccessibleInterface* OurInterface(const QString&, QObject* object) {
   if (widget->isWindow() && widget->property(kWindowProperty).toBool()) {
     return new QAccessibleWidget(widget, QAccessible::Window);
   }
-  if (auto* box = qobject_cast<QComboBox*>(widget)) return new NamedComboBox(box);
+  // Only our own drop-downs: Qt's dialogs (files, printing) keep Qt's.
+  if (auto* box = qobject_cast<QComboBox*>(widget);
+      box != nullptr && box->property(kNamedBoxProperty).toBool()) {
+    return new NamedComboBox(box);
+  }
   if (auto* field = qobject_cast<QLineEdit*>(widget);
       field != nullptr && field->property(kTypedIntoProperty).toBool()) {
     return new TypedIntoField(field);
@@ -162,6 +170,16 @@ QAccessibleInterface* OurInterface(const QString&, QObject* object) {
     return new QAccessibleWidget(widget, QAccessible::Notification);
   }
   return nullptr;
+}
+
+// Marks `control` for an interface of ours. Qt keeps the interface it made first, maybe
+// as the control was being laid out: that one goes.
+void MarkForOurInterface(QWidget* control, const char* property) {
+  InstallAccessibleInterfaces();
+  control->setProperty(property, true);
+  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  }
 }
 
 // Where `widget` lies, in the coordinates of its window.
@@ -181,8 +199,10 @@ QScrollArea* ScrollingParent(const QWidget* widget) {
 // would do the same at a start-up cost of its own for each control.)
 class FocusFrame final : public QObject {
  public:
-  FocusFrame(QWidget* control, const QColor& rest, const QColor& focused, int width)
-      : QObject(control), rest_(rest), focused_(focused), width_(width) {
+  // The frame's colour, at rest or with the focus, as the control is drawn.
+  using Colour = std::function<QColor(const QWidget& control, bool focused)>;
+  FocusFrame(QWidget* control, Colour colour, int width)
+      : QObject(control), colour_(std::move(colour)), width_(width) {
     control->installEventFilter(this);
   }
 
@@ -197,17 +217,27 @@ class FocusFrame final : public QObject {
       // MarkFocus gives a QFrame, in its text colour. A clip region rounds otherwise at a
       // fractional scale and leaves a line of that colour showing.
       QPainter painter(control);
-      qDrawPlainRect(&painter, control->rect(), control->hasFocus() ? focused_ : rest_, width_);
+      qDrawPlainRect(&painter, control->rect(), colour_(*control, control->hasFocus()), width_);
       return true;
     }
     return false;
   }
 
  private:
-  QColor rest_;
-  QColor focused_;
+  Colour colour_;
   int width_;
 };
+
+void MarkFocus(QWidget* control, FocusFrame::Colour colour, int width) {
+  // The frame takes room of its own, so that it covers none of the content.
+  if (auto* frame = qobject_cast<QFrame*>(control)) {
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(width);
+  } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+    field->setTextMargins(width, 0, width, 0);
+  }
+  new FocusFrame(control, std::move(colour), width);
+}
 
 // A Tab stop as Qt takes it: one that takes the focus by Tab itself, not through another.
 bool TakesTab(const QWidget* widget, const QWidget* window) {
@@ -238,8 +268,9 @@ void NameAfter(QLabel* caption, QWidget* control) {
   caption->setBuddy(control);
   caption->setAccessibleName(name);
   control->setAccessibleName(name);
-  if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->lineEdit() != nullptr) {
-    box->lineEdit()->setAccessibleName(name);
+  if (auto* box = qobject_cast<QComboBox*>(control)) {
+    MarkForOurInterface(box, kNamedBoxProperty);
+    if (box->lineEdit() != nullptr) box->lineEdit()->setAccessibleName(name);
   }
 }
 
@@ -295,14 +326,18 @@ bool FocusNextSeen(QWidget* window, bool next) {
 }
 
 void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int width) {
-  // The frame takes room of its own, so that it covers none of the content.
-  if (auto* frame = qobject_cast<QFrame*>(control)) {
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(width);
-  } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
-    field->setTextMargins(width, 0, width, 0);
-  }
-  new FocusFrame(control, rest, focused, width);
+  MarkFocus(
+      control, [rest, focused](const QWidget&, bool hasFocus) { return hasFocus ? focused : rest; },
+      width);
+}
+
+void MarkFocus(QWidget* control, QPalette::ColorRole rest, QPalette::ColorRole focused, int width) {
+  MarkFocus(
+      control,
+      [rest, focused](const QWidget& shown, bool hasFocus) {
+        return shown.palette().color(hasFocus ? focused : rest);
+      },
+      width);
 }
 
 void InstallAccessibleInterfaces() {
@@ -336,14 +371,7 @@ void DescribeByToolTip(QWidget* control) {
   control->setAccessibleDescription(control->toolTip().trimmed());
 }
 
-void SpeakAsTypedInto(QLineEdit* field) {
-  InstallAccessibleInterfaces();
-  field->setProperty(kTypedIntoProperty, true);
-  // Qt keeps the interface it made first, maybe as the field was being laid out.
-  if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(field)) {
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-  }
-}
+void SpeakAsTypedInto(QLineEdit* field) { MarkForOurInterface(field, kTypedIntoProperty); }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   InstallAccessibleInterfaces();
@@ -356,12 +384,14 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 }
 
 void Announcer::Announce(const QString& text) {
-  setAccessibleName(text);
-  hide();
-  show();
+  // One way only: a screen reader that gets both says the text twice.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   QAccessibleAnnouncementEvent event(this, text);
   QAccessible::updateAccessibility(&event);
+#else
+  setAccessibleName(text);
+  hide();
+  show();
 #endif
 }
 

@@ -4,6 +4,7 @@
 // from the captions beside them, a Tab chain that passes over what the user cannot
 // see, and a focus mark that shows on any background.
 #include <QColor>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 
@@ -18,8 +19,9 @@ namespace numbrella::ui {
 // stays one "&"), without a trailing colon and without surrounding blanks.
 QString SpokenCaption(const QString& caption);
 
-// Our own accessible interfaces: drop-down lists named by their captions, and the
-// windows of AnnounceAsWindow. Qt asks for a control's interface once and keeps it, so
+// Our own accessible interfaces: drop-down lists named by their captions (NameAfter),
+// and the windows of AnnounceAsWindow. Other controls, Qt's dialogs' among them, keep
+// Qt's. Qt asks for a control's interface once and keeps it, so
 // this is called before the first control is made.
 void InstallAccessibleInterfaces();
 
@@ -50,6 +52,9 @@ bool FocusNextSeen(QWidget* window, bool next);
 // colour while the control has the focus. The frame's width never changes, so the
 // content does not move when the focus comes or goes.
 void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int width);
+// The same in the control's palette colours `rest` and `focused`, the palette's as it is
+// when the frame is drawn, so that the frame follows a new palette of the desktop's.
+void MarkFocus(QWidget* control, QPalette::ColorRole rest, QPalette::ColorRole focused, int width);
 
 // Screen readers describe `control` by its tooltip without the blanks around it, as
 // the tooltip changes. (Qt's own description keeps the blanks, and a screen reader then
@@ -64,11 +69,11 @@ void SpeakAsTypedInto(QLineEdit* field);
 // title without the blanks around it (they would take it for a mere pane otherwise).
 void AnnounceAsWindow(QWidget* window);
 
-// Says a text to screen readers without moving the focus. Screen readers speak a
-// change of a control's name only while the control has the focus (Orca does so, and
-// ignores labels altogether): the text comes as a notification that shows for a
-// moment, unseen, which they speak as it shows. Qt 6.8 and later send it as an
-// announcement too.
+// Says a text to screen readers without moving the focus, in one way for the Qt it is
+// built with. Qt 6.8 and later send it as an announcement. Before, as screen readers
+// speak a change of a control's name only while the control has the focus (Orca does
+// so, and ignores labels altogether), the text comes as a notification that shows for
+// a moment, unseen, which they speak as it shows.
 class Announcer final : public QWidget {
  public:
   explicit Announcer(QWidget* parent);

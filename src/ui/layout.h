@@ -13,7 +13,9 @@
 //   ui::Layout(*this).Create(area, kRows);
 //
 // Every twip of a window, its controls' places and its own size, becomes pixels in
-// Layout::Pixels and nowhere else, so that the whole design scales in one place.
+// Layout::Pixels and nowhere else, so that the whole design scales in one place. Each
+// control keeps the place it was given, so that the window can lay itself out again
+// when the desktop's font changes while it is open (FollowDesktop).
 #include "ui/text_field.h"
 
 #include <QRect>
@@ -21,6 +23,8 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <span>
 #include <type_traits>
 
@@ -31,10 +35,10 @@ class QLineEdit;
 namespace numbrella::ui {
 
 struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
+  double left;
+  double top;
+  double width;
+  double height;
 };
 
 // One control of a window as designed. Texts are nullptr where the control has none;
@@ -112,6 +116,14 @@ class Layout {
   void Create(QWidget* parent, std::span<const ControlRow> rows) const;
   QWidget* Create(QWidget* parent, const ControlRow& row) const;
 
+  // Places `control` at `twips`, and keeps the place for PlaceAgain.
+  void Place(QWidget* control, const TwipsRect& twips) const;
+  // The place `control` was last given, in twips; nullopt for one no Layout placed.
+  static std::optional<TwipsRect> PlaceOf(const QWidget* control);
+  // Places every control in `root` that was given a place again, at the window's font
+  // as it is now: where a window laid out at that font would have it.
+  void PlaceAgain(const QWidget& root) const;
+
   // Twips in pixels, 15 to a pixel at the design's font, halves rounded up; fractions
   // of a twip are allowed.
   int Pixels(double twips) const;
@@ -119,8 +131,8 @@ class Layout {
   QSize Pixels(int widthTwips, int heightTwips) const;
 
  private:
-  // Gives the row's control its name, place and texts.
-  void Place(QWidget* control, const ControlRow& row) const;
+  // Gives the row's control its name and texts.
+  void Name(QWidget* control, const ControlRow& row) const;
 
   QWidget& window_;
   double scale_;  // the window's font against the design's, at least 1
@@ -128,5 +140,12 @@ class Layout {
 
 // The width a drop-down needs to show its widest entry whole, as its style draws it.
 int WidthToShow(const QComboBox* box);
+
+// Desktops change the application's font, palette and style while programs run (a dark
+// scheme at sunset, a larger font from the settings). Once `window` and all its
+// controls have taken on such a change, `changed` runs, once for a burst of changes:
+// the window's one handler, which lays it out again from its table (PlaceAgain) as a
+// fresh start at the new font would, and applies its colour fixes to the new palette.
+void FollowDesktop(QWidget& window, std::function<void()> changed);
 
 }  // namespace numbrella::ui

@@ -100,6 +100,12 @@ void WorkboardDocument::SetChanged(bool changed) {
   window_.ShowModified(changed);
 }
 
+void WorkboardDocument::SetFileName(std::string path) {
+  if (path == strFileName) return;
+  strFileName = std::move(path);
+  window_.ShowFileName(strFileName);
+}
+
 WorkboardDocument::UnsavedWork WorkboardDocument::MaybeSave(std::string_view question,
                                                             bool (WorkboardDocument::*save)()) {
   if (!blnWorkboardChanged) return UnsavedWork::None;
@@ -126,7 +132,7 @@ bool WorkboardDocument::SaveUnderNewName() {
   std::optional<std::string> chosen = window_.ChooseFileToSave();
   if (!chosen) return false;
   // The name is kept even when the write fails, so that Save tries it again.
-  strFileName = std::move(*chosen);
+  SetFileName(std::move(*chosen));
   if (!WriteWorkboard()) return false;
   ShowTitle();
   return true;
@@ -169,7 +175,7 @@ void WorkboardDocument::OpenExistingFile(std::string path) {
     window_.TellFailure(OpenFailureText(path, Translate(kWindowTextsContext, reason)));
     return;
   }
-  strFileName = std::move(path);
+  SetFileName(std::move(path));
   // A new text on the workboard shows the Clear Workboard button, as any change does.
   if (window_.SetWorkboardText(reading.document->text)) window_.ShowClearButton(true);
   encoding_ = reading.document->encoding;
@@ -180,7 +186,7 @@ void WorkboardDocument::OpenExistingFile(std::string path) {
 void WorkboardDocument::Restore(const RecoveryRecord& record) {
   window_.SetWorkboardText(record.text);
   window_.ShowClearButton(true);
-  strFileName = record.fileName;
+  SetFileName(record.fileName);
   encoding_ = record.encoding;
   lastChanged_ = record.lastChanged;
   if (strFileName.empty()) {
@@ -197,7 +203,7 @@ void WorkboardDocument::StartUntitled() {
   window_.SetWorkboardText("");
   SetChanged(false);
   ShowUntitled();
-  strFileName.clear();
+  SetFileName({});
   window_.ForgetDialogFileName();
   encoding_ = TextEncoding::Utf8;
 }

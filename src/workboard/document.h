@@ -45,6 +45,9 @@ class DocumentWindow {
   virtual void ShowClearButton(bool shown) = 0;
   // Called each time the workboard comes to hold unsaved work or ceases to.
   virtual void ShowModified(bool modified) = 0;
+  // Called each time the document comes to belong to another file (`path`), or to
+  // none (""), also to one that could not be written.
+  virtual void ShowFileName(std::string_view path) = 0;
   // The question that offers unsaved work back after the calculator ended without a
   // clean close: `question`, with a question mark and the buttons Yes (the default) and
   // No; Cancel when it went unanswered.
@@ -115,6 +118,7 @@ class WorkboardDocument {
   void StartUntitled();
   void ShowTitle();
   void ShowUntitled();
+  void SetFileName(std::string path);
 
   DocumentWindow& window_;
   std::string strFileName;

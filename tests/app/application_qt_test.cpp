@@ -2,6 +2,7 @@
 // The program as one object: each run with its own services, and its end with every
 // window open and a key held down.
 #include "app/application.h"
+#include "app/end_signals.h"
 #include "support/fake_services.h"
 #include "support/window_driver.h"
 
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <csignal>
+#include <cstdlib>
 #include <memory>
 
 namespace numbrella::testing {
@@ -60,6 +63,23 @@ TEST(Application, EndsWithItsWindowsOpenAndAKeyHeld) {
                            "frmSIBaseUnits1", "frmSIPrefixes1"}) {
     EXPECT_EQ(WindowsNamed(name), 0) << name;
   }
+}
+
+// A program held up past its first signal to end, as in a modal loop or on a stuck
+// disk, ends at the second, as the signal ends a program by default.
+TEST(EndSignals, TheSecondSignalEndsAtOnce) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        int ended = 0;
+        const ui::EndSignals watch([&ended] { ++ended; });
+        ::raise(SIGTERM);
+        (void)QTest::qWaitFor([&ended] { return ended > 0; }, 5000);
+        if (ended != 1) std::_Exit(2);
+        ::raise(SIGTERM);
+        std::_Exit(3);
+      },
+      ::testing::KilledBySignal(SIGTERM), "");
 }
 
 }  // namespace

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace numbrella::testing {
 
 // A file's bytes, and bytes written as a whole file.
@@ -21,6 +25,21 @@ inline QByteArray Bytes(const QString& path) {
 inline bool Write(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Runs `write` while files may grow to `bytes` only, with the signal that would end
+// the program ignored: a write beyond fails as on a full disk.
+template <typename Write>
+void WithFilesLimitedTo(rlim_t bytes, Write write) {
+  rlimit before{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit small = before;
+  small.rlim_cur = bytes;
+  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  write();
+  setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, previous);
 }
 
 class Documents : public CalculatorWindowTest {

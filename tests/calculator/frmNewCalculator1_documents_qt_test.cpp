@@ -14,10 +14,6 @@
 #include <QTextCursor>
 #include <QWindow>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 namespace numbrella::testing {
 namespace {
 
@@ -245,21 +241,11 @@ TEST_F(FailingFiles, SavingWhereNoFileCanBe) {
 }
 
 TEST_F(FailingFiles, SavingOntoAFullDisk) {
-  // Files may grow to 8 bytes only; the signal that would end the program is ignored,
-  // so the write fails as on a full disk.
   fakes.messages.answers = {ui::MessageAnswer::No};  // not saving the calculation first
   fakes.dialogs.openFiles = {Path("old.txt")};
   Choose("mnuFileOpen");
   Keys("1+2=");
-  rlimit before{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-  rlimit small = before;
-  small.rlim_cur = 8;
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  Choose("mnuFileSave");
-  setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, previous);
+  WithFilesLimitedTo(8, [this] { Choose("mnuFileSave"); });
   ExpectTold(Path("old.txt"), "File too large");
   EXPECT_TRUE(LastMessage().text.contains("The file was not changed."));
   ExpectOldFileWhole();

@@ -8,10 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
+#include <functional>
 
 namespace numbrella::testing {
 namespace {
@@ -70,6 +69,45 @@ TEST_F(Recovery, UnsavedWorkHasACopyAndSavedWorkNone) {
   application.reset();
   window = nullptr;
   EXPECT_EQ(StateFiles(), QStringList());
+}
+
+// The copy follows the workboard's document by itself: each command below changes it
+// once the copy has been taken away, and the copy is back as the work stands, or gone
+// where nothing is unsaved.
+TEST_F(Recovery, EveryChangeOfTheDocumentReachesTheCopy) {
+  Keep();
+  const QString copy = Keeper().Path();
+  ASSERT_TRUE(Write(Path("old.txt"), "old\r\n"));
+  const QString unwritable = Path("gone/sums.txt");
+  fakes.dialogs.saveFiles = {unwritable, Path("sums.txt")};
+  fakes.dialogs.openFiles = {Path("old.txt")};
+  fakes.messages.answers = {ui::MessageAnswer::Ok, ui::MessageAnswer::No, ui::MessageAnswer::No};
+  struct Step {
+    const char* name;
+    std::function<void()> command;
+  };
+  const Step steps[] = {
+      {"typing", [&] { Keys("7+5="); }},
+      {"a save that fails", [&] { Choose("mnuFileSaveFileAs"); }},
+      {"a save", [&] { Choose("mnuFileSaveFileAs"); }},
+      {"typing again", [&] { Keys("2*3="); }},
+      {"opening, the work let go", [&] { Choose("mnuFileOpen"); }},
+      {"typing into the opened file", [&] { Keys("1+1="); }},
+      {"clearing, the work let go", [&] { Choose("mnuClearWhiteboad"); }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    ASSERT_TRUE(Write(copy, "taken away"));
+    step.command();
+    Keeper().Flush();
+    const std::optional<RecoveryRecord> unsaved = window->Document().UnsavedRecord();
+    EXPECT_EQ(CopyAt(copy), unsaved);
+    if (unsaved) {
+      EXPECT_EQ(unsaved->fileName, window->Document().FileName());
+    }
+  }
+  EXPECT_TRUE(fakes.messages.answers.empty());
+  EXPECT_EQ(window->Document().FileName(), "");
 }
 
 TEST_F(Recovery, LeftCopiesAreOfferedBackOneByOne) {
@@ -135,15 +173,8 @@ TEST(RecoveryKeeper, AFullDiskLeavesTheOldCopyWhole) {
   const QByteArray before = Bytes(keeper.Path());
 
   work.text.assign(100000, '7');
-  rlimit limit{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-  rlimit small = limit;
-  small.rlim_cur = 4096;
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = keeper.WriteNow();
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, previous);
+  bool written = true;
+  WithFilesLimitedTo(4096, [&] { written = keeper.WriteNow(); });
 
   EXPECT_FALSE(written);
   EXPECT_EQ(Bytes(keeper.Path()), before);

@@ -28,34 +28,27 @@ ConverterModel Loaded() {
 
 // Selects a pair in the current category as the user would: left, then right.
 void Pick(ConverterModel& model, int left, int right) {
-  model.SelectLeftItem(model.Category(), left);
-  model.SelectRightItem(model.Category(), right);
+  model.SelectFromUnit(model.Category(), left);
+  model.SelectIntoUnit(model.Category(), right);
 }
 
 TEST(ConverterModel, StartsInAreaWithTheIdentityOfOne) {
   ConverterModel model = Loaded();
   EXPECT_EQ(model.Title(), "Area");
-  EXPECT_EQ(model.TitleTip(), "The measure of a bounded region on a plane");
+  EXPECT_EQ(model.Description(), "The measure of a bounded region on a plane");
   EXPECT_EQ(model.Category(), Cat("mnuArea"));
-  EXPECT_EQ(model.LeftIndex(), 0);
-  EXPECT_EQ(model.RightIndex(), 0);
-  EXPECT_EQ(model.Label1(), "Sq Inches");
-  EXPECT_EQ(model.Label2(), "Sq Inches");
-  EXPECT_EQ(model.Label6(), "Convert:");
-  EXPECT_EQ(model.Label7(), "Into:");
+  EXPECT_EQ(model.FromUnit(), 0);
+  EXPECT_EQ(model.IntoUnit(), 0);
+  EXPECT_EQ(model.SourceUnitName(), "Sq Inches");
+  EXPECT_EQ(model.TargetUnitName(), "Sq Inches");
+  EXPECT_EQ(model.FromHeading(), "Convert:");
+  EXPECT_EQ(model.IntoHeading(), "Into:");
   EXPECT_EQ(model.Input(), "1");
   EXPECT_EQ(model.Output(), "1.00000000000000");
   EXPECT_EQ(model.DecimalText(), "14");
-  EXPECT_EQ(model.DecimalPoints(), 14);
+  EXPECT_EQ(model.DecimalPlaces(), 14);
   EXPECT_EQ(model.Direction(), ConversionDirection::Forward);
-  for (int c = 0; c < static_cast<int>(Categories().size()); ++c) {
-    bool area = c == Cat("mnuArea");
-    EXPECT_EQ(model.LeftVisible(c), area) << Categories()[c].leftList;
-    EXPECT_EQ(model.RightVisible(c), area) << Categories()[c].rightList;
-    if (!area) {
-      EXPECT_EQ(model.LeftSelected(c), -1);
-    }
-  }
+  EXPECT_EQ(model.Category(), Cat("mnuArea"));
   EXPECT_EQ(ConverterModel::kCaption.size(), 63u);
   EXPECT_EQ(ConverterModel::kCaption.substr(0, 15), " Zaduzer Uvev!!");
   EXPECT_EQ(ConverterModel::kCaption.substr(15, 27), std::string(27, ' '));
@@ -67,29 +60,26 @@ TEST(ConverterModel, CategoryCommandStartsAtTheFirstUnitsAndKeepsTheRest) {
   Pick(model, 3, 5);
   model.ChooseDecimalPlaces(3);
   model.InputChanged("2");
-  model.ClickImage1();
+  model.Reverse();
 
   // The same category again: its selections go back to the first units.
   model.ChooseCategory(Cat("mnuDistance"));
-  EXPECT_EQ(model.LeftIndex(), 0);
-  EXPECT_EQ(model.RightIndex(), 0);
+  EXPECT_EQ(model.FromUnit(), 0);
+  EXPECT_EQ(model.IntoUnit(), 0);
   EXPECT_EQ(model.Input(), "2");
-  EXPECT_EQ(model.DecimalPoints(), 3);
+  EXPECT_EQ(model.DecimalPlaces(), 3);
   EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
   EXPECT_EQ(model.Output(), "2.000");
 
   model.ChooseCategory(Cat("mnuMass"));
   EXPECT_EQ(model.Title(), "Mass");
   EXPECT_EQ(model.Category(), Cat("mnuMass"));
-  EXPECT_EQ(model.IntoCategory(), Cat("mnuMass"));
-  for (int c = 0; c < static_cast<int>(Categories().size()); ++c) {
-    EXPECT_EQ(model.LeftVisible(c), c == Cat("mnuMass"));
-    EXPECT_EQ(model.RightVisible(c), c == Cat("mnuMass"));
-  }
-  EXPECT_EQ(model.Label1(), "Ounces(avdp)");
-  EXPECT_EQ(model.Label2(), "Ounces(avdp)");
-  EXPECT_EQ(model.Label6(), "Into:");
-  EXPECT_EQ(model.Label7(), "Convert:");
+  EXPECT_EQ(model.FromUnit(), 0);
+  EXPECT_EQ(model.IntoUnit(), 0);
+  EXPECT_EQ(model.SourceUnitName(), "Ounces(avdp)");
+  EXPECT_EQ(model.TargetUnitName(), "Ounces(avdp)");
+  EXPECT_EQ(model.FromHeading(), "Into:");
+  EXPECT_EQ(model.IntoHeading(), "Convert:");
   EXPECT_EQ(model.Output(), "2.000");
 }
 
@@ -99,14 +89,14 @@ TEST(ConverterModel, ShowsItsTextsTranslated) {
   BracketingTranslation translation;
   ConverterModel model = Loaded();
   EXPECT_EQ(model.Title(), "[Area]");
-  EXPECT_EQ(model.TitleTip(), "[The measure of a bounded region on a plane]");
+  EXPECT_EQ(model.Description(), "[The measure of a bounded region on a plane]");
   model.ChooseCategory(Cat("mnuDistance"));
-  model.SelectRightItem(Cat("mnuDistance"), 1);
-  model.ClickImage1();
-  EXPECT_EQ(model.Label1(), "[Feet]");
-  EXPECT_EQ(model.Label2(), "[Inches]");
-  EXPECT_EQ(model.Label6(), "[Into:]");
-  EXPECT_EQ(model.Label7(), "[Convert:]");
+  model.SelectIntoUnit(Cat("mnuDistance"), 1);
+  model.Reverse();
+  EXPECT_EQ(model.SourceUnitName(), "[Feet]");
+  EXPECT_EQ(model.TargetUnitName(), "[Inches]");
+  EXPECT_EQ(model.FromHeading(), "[Into:]");
+  EXPECT_EQ(model.IntoHeading(), "[Convert:]");
   model.InputChanged("Zederu Dizira");
   model.ChooseDecimalPlaces(15);
   EXPECT_TRUE(model.HiddenReset());
@@ -120,18 +110,18 @@ TEST(ConverterModel, CategoryCommandEndsWithTheNewPairWhateverTheMixedKeyMatched
   model.InputChanged("5");
   model.ChooseCategory(Cat("mnuLight"));
   Pick(model, 0, 1);
-  model.ClickImage1();
+  model.Reverse();
   EXPECT_EQ(model.Output(), "1.25000000000000");
   model.ChooseCategory(Cat("mnuDistance"));
   EXPECT_EQ(model.Output(), "5.00000000000000");
-  EXPECT_EQ(model.Label1(), "Inches");
+  EXPECT_EQ(model.SourceUnitName(), "Inches");
 
-  model.ClickImage2();
+  model.Reverse();
   model.ChooseCategory(Cat("mnuMemory"));
   Pick(model, 0, 1);
   model.ChooseCategory(Cat("mnuDistance"));
   EXPECT_EQ(model.Output(), "5.00000000000000");
-  EXPECT_EQ(model.Label2(), "Inches");
+  EXPECT_EQ(model.TargetUnitName(), "Inches");
 }
 
 TEST(ConverterModel, ReversingExchangesTheCaptionsAndTheDirection) {
@@ -139,25 +129,23 @@ TEST(ConverterModel, ReversingExchangesTheCaptionsAndTheDirection) {
   model.ChooseCategory(Cat("mnuDistance"));
   Pick(model, 0, 1);
   EXPECT_EQ(model.Output(), "0.08333333333333");
-  model.ClickImage1();
+  model.Reverse();
   EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
-  EXPECT_EQ(model.Label1(), "Feet");
-  EXPECT_EQ(model.Label2(), "Inches");
-  EXPECT_EQ(model.Label6(), "Into:");
-  EXPECT_EQ(model.Label7(), "Convert:");
+  EXPECT_EQ(model.SourceUnitName(), "Feet");
+  EXPECT_EQ(model.TargetUnitName(), "Inches");
+  EXPECT_EQ(model.FromHeading(), "Into:");
+  EXPECT_EQ(model.IntoHeading(), "Convert:");
   EXPECT_EQ(model.Output(), "12.00000000000000");
-  EXPECT_EQ(model.LeftIndex(), 0);
-  EXPECT_EQ(model.RightIndex(), 1);
+  EXPECT_EQ(model.FromUnit(), 0);
+  EXPECT_EQ(model.IntoUnit(), 1);
   // A click on a unit in reverse names it as the output (left) or input (right).
-  model.SelectLeftItem(model.Category(), 2);
-  EXPECT_EQ(model.Label2(), "Yards");
+  model.SelectFromUnit(model.Category(), 2);
+  EXPECT_EQ(model.TargetUnitName(), "Yards");
   EXPECT_EQ(model.Output(), "0.33333333333333");
-  model.ClickImage1();  // hidden: nothing happens
-  EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
-  model.ClickImage2();
+  model.Reverse();
   EXPECT_EQ(model.Direction(), ConversionDirection::Forward);
-  EXPECT_EQ(model.Label1(), "Yards");
-  EXPECT_EQ(model.Label6(), "Convert:");
+  EXPECT_EQ(model.SourceUnitName(), "Yards");
+  EXPECT_EQ(model.FromHeading(), "Convert:");
   EXPECT_EQ(model.Output(), "3.00000000000000");
 }
 
@@ -172,13 +160,13 @@ TEST(ConverterModel, DecimalPlacesChangeOnlyWhenAnItemIsChosen) {
   model.ChooseDecimalPlaces(30);
   EXPECT_EQ(model.Output(), "0.083333333333333300000000000000");
   model.DecimalTextEdited("20");
-  EXPECT_EQ(model.DecimalPoints(), 30);
+  EXPECT_EQ(model.DecimalPlaces(), 30);
   model.InputChanged("2");
   EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
   // No item leaves the places as they were.
   model.ChooseDecimalPlaces(-1);
   model.ChooseDecimalPlaces(31);
-  EXPECT_EQ(model.DecimalPoints(), 30);
+  EXPECT_EQ(model.DecimalPlaces(), 30);
   EXPECT_EQ(model.Output(), "0.166666666666667000000000000000");
 }
 
@@ -202,17 +190,17 @@ TEST(ConverterModel, InputIsReadByItsLeadingNumberAndFailuresKeepTheOutput) {
   ASSERT_EQ(model.Output(), "3000000000000.00");
   model.InputChanged("1e300");  // the result overflows
   EXPECT_EQ(model.Output(), "3000000000000.00");
-  EXPECT_EQ(model.Label1(), "Sq Kilometers");
-  EXPECT_EQ(model.Label2(), "Sq Millimeters");
+  EXPECT_EQ(model.SourceUnitName(), "Sq Kilometers");
+  EXPECT_EQ(model.TargetUnitName(), "Sq Millimeters");
   model.InputChanged("1e999");  // the input itself lies beyond the range
   EXPECT_EQ(model.Output(), "3000000000000.00");
 
   // A list without a selection ends the conversion before anything is written.
   model.InputChanged("1");
-  model.SelectRightItem(model.Category(), -1);
+  model.SelectIntoUnit(model.Category(), -1);
   model.InputChanged("7");
   EXPECT_EQ(model.Output(), "1000000000000.00");
-  EXPECT_EQ(model.Label1(), "Sq Kilometers");
+  EXPECT_EQ(model.SourceUnitName(), "Sq Kilometers");
 }
 
 TEST(ConverterModel, SwapMakesTheRoundTripAndASecondSwapRestoresTheUnits) {
@@ -221,29 +209,29 @@ TEST(ConverterModel, SwapMakesTheRoundTripAndASecondSwapRestoresTheUnits) {
   ASSERT_EQ(model.Output(), "9.00000000000000");
   model.Swap();
   EXPECT_EQ(model.Input(), "9");
-  EXPECT_EQ(model.LeftIndex(), 1);
-  EXPECT_EQ(model.RightIndex(), 2);
-  EXPECT_EQ(model.Label1(), "Sq Feet");
-  EXPECT_EQ(model.Label2(), "Sq Yards");
+  EXPECT_EQ(model.FromUnit(), 1);
+  EXPECT_EQ(model.IntoUnit(), 2);
+  EXPECT_EQ(model.SourceUnitName(), "Sq Feet");
+  EXPECT_EQ(model.TargetUnitName(), "Sq Yards");
   EXPECT_EQ(model.Output(), "1.00000000000001");
   // The rounded output comes back as the input: the round trip shows it.
   model.Swap();
   EXPECT_EQ(model.Input(), "1.00000000000001");
-  EXPECT_EQ(model.LeftIndex(), 2);
-  EXPECT_EQ(model.RightIndex(), 1);
+  EXPECT_EQ(model.FromUnit(), 2);
+  EXPECT_EQ(model.IntoUnit(), 1);
   EXPECT_EQ(model.Output(), "9.00000000000009");
 
   // In reverse the exchange swaps the input and output units just the same.
   model.ChooseCategory(Cat("mnuDistance"));
   model.InputChanged("1");
   Pick(model, 0, 1);
-  model.ClickImage1();  // Feet into Inches
+  model.Reverse();  // Feet into Inches
   ASSERT_EQ(model.Output(), "12.00000000000000");
   model.Swap();
   EXPECT_EQ(model.Direction(), ConversionDirection::Reverse);
   EXPECT_EQ(model.Input(), "12");
-  EXPECT_EQ(model.Label1(), "Inches");
-  EXPECT_EQ(model.Label2(), "Feet");
+  EXPECT_EQ(model.SourceUnitName(), "Inches");
+  EXPECT_EQ(model.TargetUnitName(), "Feet");
   EXPECT_EQ(model.Output(), "1.00000000000000");
 }
 
@@ -255,8 +243,8 @@ TEST(ConverterModel, SwapWithAnOutputThatIsNoNumberChangesNothing) {
     model.Swap();
     EXPECT_EQ(model.Input(), "1") << typed;
     EXPECT_EQ(model.Output(), typed);
-    EXPECT_EQ(model.LeftIndex(), 1);
-    EXPECT_EQ(model.RightIndex(), 0);
+    EXPECT_EQ(model.FromUnit(), 1);
+    EXPECT_EQ(model.IntoUnit(), 0);
   }
   model.OutputEdited(" 2 ");  // surrounding blanks still read
   model.Swap();
@@ -294,7 +282,7 @@ TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
   EXPECT_TRUE(model.HiddenReset());
   EXPECT_EQ(model.Input(), "");
   EXPECT_EQ(model.DecimalText(), "14");
-  EXPECT_EQ(model.DecimalPoints(), 14);
+  EXPECT_EQ(model.DecimalPlaces(), 14);
   EXPECT_EQ(model.Output(), "0.00000000000000");
 
   struct Case {
@@ -312,7 +300,7 @@ TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
     EXPECT_FALSE(other.HiddenReset()) << c.places << " / " << c.input;
     EXPECT_EQ(other.Input(), c.input);
     EXPECT_EQ(other.DecimalText(), c.places);
-    EXPECT_EQ(other.DecimalPoints(), 3);
+    EXPECT_EQ(other.DecimalPlaces(), 3);
     EXPECT_EQ(other.Output(), output);
   }
   // Fifteen typed into the text part counts as fifteen, blanks around it too.
@@ -320,7 +308,7 @@ TEST(ConverterModel, HiddenResetNeedsFifteenPlacesAndTheExactName) {
   typed.DecimalTextEdited(" 15 ");
   typed.InputChanged("Zederu Dizira");
   EXPECT_TRUE(typed.HiddenReset());
-  EXPECT_EQ(typed.DecimalPoints(), 14);
+  EXPECT_EQ(typed.DecimalPlaces(), 14);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
 
@@ -137,6 +139,18 @@ TEST_F(ScreenReader, CalculatorControlsSayWhatTheyAre) {
   Press("Command5");
   EXPECT_EQ(SpokenName(Find("Command5")), "Show Workboard");
   EXPECT_EQ(Description(Find("Command5")), "Workboard reappears");
+}
+
+// A drop-down of Qt's dialogs (files, printing) keeps Qt's interface, without the
+// text that ours offers.
+TEST_F(ScreenReader, OnlyOurDropDownsAreOurs) {
+  Open();
+  QDialog dialog;
+  auto* box = new QComboBox(&dialog);
+  box->addItem(QStringLiteral("All Files (*)"));
+  ASSERT_TRUE(Accessible(Combo(4)) != nullptr && Accessible(box) != nullptr);
+  EXPECT_NE(Accessible(Combo(4))->textInterface(), nullptr);
+  EXPECT_EQ(Accessible(box)->textInterface(), nullptr);
 }
 
 TEST_F(ScreenReader, ConverterUnitListsAreNamedAfterTheirCaptionAndCategory) {

@@ -18,6 +18,8 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace numbrella::testing {
@@ -204,6 +206,25 @@ TEST_F(Palettes, EveryTextIsReadableLightAndDark) {
     EXPECT_EQ(windows.size(), 5u);
     for (QWidget* shown : windows) {
       for (const std::string& fault : Unreadable(shown)) ADD_FAILURE() << fault;
+    }
+  }
+}
+
+// A desktop that turns dark while the windows are open, as GNOME and Plasma do at
+// sunset: every text stays readable.
+TEST_F(Palettes, TextsStayReadableWhenTheDesktopTurnsDark) {
+  // Fusion with the dark palette, or Adwaita turning Adwaita-Dark with its own.
+  for (const auto& [light, dark] :
+       {std::pair{"Fusion", "Fusion"}, std::pair{"Adwaita", "Adwaita-Dark"}}) {
+    const std::vector<QWidget*> windows = OpenAllUnder({light, false});
+    ASSERT_EQ(windows.size(), 5u) << light;
+    QApplication::setStyle(QLatin1String(dark));
+    QApplication::setPalette(
+        std::string_view(light) == dark ? DarkPalette() : QApplication::style()->standardPalette());
+    // The change comes as an event; the windows follow once it has reached them.
+    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
+    for (QWidget* shown : windows) {
+      for (const std::string& fault : Unreadable(shown)) ADD_FAILURE() << dark << ' ' << fault;
     }
   }
 }

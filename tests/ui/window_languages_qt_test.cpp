@@ -18,6 +18,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -29,6 +30,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -299,6 +301,67 @@ TEST_F(WindowLanguages, CaptionsFitAtDesktopFontsAndStyles) {
   }
   QApplication::setFont(before);
   QApplication::setStyle(style);
+}
+
+// Where each of the window's own controls stands, by its name, and the window's size.
+std::map<std::string, QRect> Places(QWidget* window) {
+  std::map<std::string, QRect> places{{"", QRect(QPoint(), window->size())}};
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    const QString name = control->objectName();
+    if (control->window() != window || name.isEmpty() || name.startsWith(u"qt_")) continue;
+    places[name.toStdString()] = control->geometry();
+  }
+  return places;
+}
+
+// A desktop font and a dark scheme that come while the windows are open: each window
+// takes the size and places a start at that font gives it, every caption fits, and
+// what the windows show stays.
+TEST_F(WindowLanguages, WindowsFollowTheDesktopWhileOpen) {
+  const QFont before = QApplication::font();
+  const QPalette colours = QApplication::palette();
+  const char* const names[] = {"frmNewCalculator1", "frmListBoxConverter", "frmInfo1",
+                               "frmSIBaseUnits1", "frmSIPrefixes1"};
+  OpenAllIn(nullptr);
+  Keys(QStringLiteral("7+5="));
+  ClickInto(1);
+  auto* input = Find<QLineEdit>(converter, QStringLiteral("txtIn"));
+  input->selectAll();
+  QTest::keyClicks(input, QStringLiteral("250"));
+  const QString record = WorkboardText();
+  const QString output = Find<QLineEdit>(converter, QStringLiteral("txtOut"))->text();
+
+  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+  QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+  // The change comes as an event, and the windows follow it once it has reached them.
+  for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
+  std::map<std::string, std::map<std::string, QRect>> followed;
+  for (const char* name : names) {
+    QWidget* shown = OpenWindow(name);
+    ASSERT_NE(shown, nullptr);
+    followed[name] = Places(shown);
+    for (const std::string& fault : Overflowing(shown)) ADD_FAILURE() << fault;
+  }
+  EXPECT_EQ(Operand1(), "7");
+  EXPECT_EQ(Operand2(), "5");
+  EXPECT_EQ(OperatorShown(), "+");
+  EXPECT_EQ(AnswerShown(), "12.00000");
+  EXPECT_EQ(WorkboardText(), record);
+  EXPECT_EQ(input->text(), "250");
+  EXPECT_EQ(Find<QLineEdit>(converter, QStringLiteral("txtOut"))->text(), output);
+  EXPECT_EQ(window->focusWidget(), Operand(1));
+
+  CloseAll();
+  OpenAllIn(nullptr);
+  for (const char* name : names) {
+    SCOPED_TRACE(name);
+    const std::map<std::string, QRect> fresh = Places(OpenWindow(name));
+    for (const auto& [control, place] : fresh) {
+      EXPECT_EQ(followed[name][control], place) << "\"" << control << "\"";
+    }
+  }
+  QApplication::setFont(before);
+  QApplication::setPalette(colours);
 }
 
 // The checks see a caption that is too long, and two that share their key.

@@ -77,6 +77,7 @@ class FakeWindow : public DocumentWindow {
   }
   void ShowClearButton(bool shown) override { clearButtonShown = shown; }
   void ShowModified(bool shown) override { modified = shown; }
+  void ShowFileName(std::string_view path) override { fileName = path; }
   void TellFailure(std::string_view message) override {
     log.push_back("tell " + std::string(message));
   }
@@ -124,6 +125,7 @@ class FakeWindow : public DocumentWindow {
   std::string dialogName;  // the name the dialogs offer next
   bool clearButtonShown = false;
   bool modified = false;  // as the window last showed it
+  std::string fileName;   // the file the window was last told the document belongs to
 
  private:
   Choice Dialog(const char* what, std::deque<Choice>& script) {

@@ -157,6 +157,7 @@ TEST(WorkboardDocument, EveryCommandInEveryState) {
 
     EXPECT_EQ(window.Seen(), c.seen);
     EXPECT_EQ(desk.document.FileName(), c.fileName);
+    EXPECT_EQ(window.fileName, c.fileName) << "the window was told of another file";
     EXPECT_EQ(window.title,
               c.titleName.empty() ? UntitledWindowTitle() : TitledWindowTitle(c.titleName));
     EXPECT_EQ(desk.document.Changed(), c.changed);
