@@ -63,12 +63,15 @@ bench: bench-build
 	scripts/startup-ratio.sh build-bench
 
 FUZZ_SECONDS ?= 60
+# Targets held to a number of inputs instead; empty (as CI sets it) holds every target
+# to FUZZ_SECONDS.
+FUZZ_RUNS ?= fuzz/runs.txt
 FUZZ_BUILD ?= build-fuzz
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMBRELLA_FUZZ=ON \
 	  -DNUMBRELLA_TESTS=OFF -DNUMBRELLA_WITH_UI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS) "$(FUZZ_RUNS)"
 
 screenshots: build
 	scripts/screenshots.sh $(BUILD)
