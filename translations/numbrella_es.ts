@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Calculadora Numbrella: una calculadora de dos operandos con un registro de los cálculos y un conversor de unidades.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Un archivo de texto para abrir en el registro, como lo hace Archivo &gt; Abrir. Solo uno.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: el sistema de ventanas, xcb (X11) o wayland; por omisión, el del escritorio.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: la pantalla X11 que abrir, como :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: el estilo de los controles, como Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: dispone las ventanas de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Pruebe «%1 --help» para ver las opciones.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: una ventana contiene un solo registro; no se abrieron: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>vacío</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Pegar &amp;número</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>&amp;Usar en el operando</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nada que pegar</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>No es un único número</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Fuera del rango de la calculadora</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>No hay resultado en esta línea</translation>
     </message>
 </context>
 <context>

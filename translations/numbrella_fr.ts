@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Calculatrice Numbrella&#xa0;: une calculatrice à deux opérandes, avec un journal des calculs et un convertisseur d&apos;unités.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Un fichier texte à ouvrir dans le journal, comme avec Fichier &gt; Ouvrir. Un seul.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt&#xa0;: le système de fenêtrage, xcb (X11) ou wayland&#xa0;; par défaut celui du bureau.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt&#xa0;: l&apos;affichage X11 à ouvrir, par exemple :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt&#xa0;: le style des widgets, par exemple Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt&#xa0;: dispose les fenêtres de droite à gauche.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour voir les options.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella&#xa0;: une fenêtre ne contient qu&apos;un journal&#xa0;; non ouverts&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>vide</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Coller un &amp;nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>Utiliser dans l&apos;&amp;opérande</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Rien à coller</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Pas un nombre unique</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Hors de la plage de la calculatrice</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Aucun résultat sur cette ligne</translation>
     </message>
 </context>
 <context>

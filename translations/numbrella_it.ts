@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Calcolatrice Numbrella: una calcolatrice a due operandi con un registro dei calcoli e un convertitore di unità.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Un file di testo da aprire nel registro, come con File &gt; Apri. Uno solo.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: il sistema di finestre, xcb (X11) o wayland; predefinito quello del desktop.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: il display X11 da aprire, ad esempio :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: lo stile dei widget, ad esempio Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: dispone le finestre da destra a sinistra.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Usare «%1 --help» per vedere le opzioni.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: una finestra contiene un solo registro; non aperti: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Incolla &amp;numero</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>&amp;Usa nell&apos;operando</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Niente da incollare</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Non è un solo numero</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Fuori dall&apos;intervallo della calcolatrice</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Nessun risultato su questa riga</translation>
     </message>
 </context>
 <context>

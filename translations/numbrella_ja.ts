@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Numbrella 電卓: 記録と単位換算を備えた 2 オペランドの電卓です。</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>記録に開くテキストファイル。「ファイル &gt; 開く」と同じように開きます。1 つだけです。</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: ウィンドウシステム、xcb (X11) または wayland。既定ではデスクトップのものです。</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: 開く X11 ディスプレイ (例: :0)。</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: ウィジェットのスタイル (例: Fusion)。</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: ウィンドウを右から左に配置します。</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>オプションは「%1 --help」で確認できます。</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: 1 つのウィンドウで開ける記録は 1 つです。開かなかったファイル: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>空</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>数値を貼り付け(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>オペランドに使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>貼り付けるものがありません</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>1 つの数値ではありません</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>電卓の範囲外です</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>この行に結果はありません</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Numbrella-rekenmachine: een rekenmachine met twee operanden, een logboek van de berekeningen en een eenhedenomrekenaar.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Een tekstbestand om in het logboek te openen, zoals met Bestand &gt; Openen. Slechts één.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Toont deze hulp en stopt.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Toont de versie en stopt.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: het venstersysteem, xcb (X11) of wayland; standaard dat van de desktop.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: het X11-scherm om te openen, zoals :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: de stijl van de widgets, zoals Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: deelt de vensters van rechts naar links in.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Typ ‘%1 --help’ voor de opties.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: een venster bevat één logboek; niet geopend: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>&amp;Getal plakken</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>In operand &amp;overnemen</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Niets om te plakken</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Niet precies één getal</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Buiten het bereik van de rekenmachine</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Geen uitkomst op deze regel</translation>
     </message>
 </context>
 <context>

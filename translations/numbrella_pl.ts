@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Kalkulator Numbrella: kalkulator z dwoma argumentami, dziennikiem obliczeń i przelicznikiem jednostek.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Plik tekstowy do otwarcia w dzienniku, tak jak przez Plik &gt; Otwórz. Tylko jeden.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Wyświetla tę pomoc i kończy działanie.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Wyświetla wersję i kończy działanie.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: system okien, xcb (X11) lub wayland; domyślnie ten, którego używa pulpit.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: ekran X11 do otwarcia, np. :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: styl elementów interfejsu, np. Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: układa okna od prawej do lewej.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Opcje wyświetli polecenie „%1 --help”.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: okno mieści jeden dziennik; nie otwarto: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -32,11 +76,11 @@
     </message>
     <message>
         <source>  LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>  DŁUGOŚĆ - Metr - Do 1983 roku metr był zdefiniowany jako 1 650 763,73 długości fali w próżni promieniowania odpowiadającego pomarańczowoczerwonej linii widma kryptonu-86. Od tego czasu jest równy odległości, jaką światło przebywa w próżni w czasie 1/299 792,45 sekundy.</translation>
+        <translation>  DŁUGOŚĆ - Metr - Do 1983 roku metr był zdefiniowany jako 1&#xa0;650&#xa0;763,73 długości fali w próżni promieniowania odpowiadającego pomarańczowoczerwonej linii widma kryptonu-86. Od tego czasu jest równy odległości, jaką światło przebywa w próżni w czasie 1/299&#xa0;792,45 sekundy.</translation>
     </message>
     <message>
         <source>  TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>  CZAS - Sekunda - Sekunda jest zdefiniowana jako czas trwania 9 192 631 770 okresów promieniowania odpowiadającego określonemu przejściu atomu cezu-133.</translation>
+        <translation>  CZAS - Sekunda - Sekunda jest zdefiniowana jako czas trwania 9&#xa0;192&#xa0;631&#xa0;770 okresów promieniowania odpowiadającego określonemu przejściu atomu cezu-133.</translation>
     </message>
     <message>
         <source>  MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -52,7 +96,7 @@
     </message>
     <message>
         <source>  LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>  ŚWIATŁOŚĆ - Kandela - Kandela jest zdefiniowana jako światłość 1/600 000 metra kwadratowego wnęki w temperaturze krzepnięcia platyny (2 042 °K).</translation>
+        <translation>  ŚWIATŁOŚĆ - Kandela - Kandela jest zdefiniowana jako światłość 1/600&#xa0;000 metra kwadratowego wnęki w temperaturze krzepnięcia platyny (2&#xa0;042 °K).</translation>
     </message>
     <message>
         <source>  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>puste</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Wklej &amp;liczbę</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>Użyj w &amp;argumencie</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nic do wklejenia</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>To nie jest jedna liczba</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Poza zakresem kalkulatora</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Brak wyniku w tym wierszu</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Calculadora Numbrella: uma calculadora de dois operandos com um registro dos cálculos e um conversor de unidades.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Um arquivo de texto para abrir no registro, como faz Arquivo &gt; Abrir. Apenas um.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: o sistema de janelas, xcb (X11) ou wayland; por padrão, o da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: a tela X11 a abrir, como :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: o estilo dos widgets, como Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: dispõe as janelas da direita para a esquerda.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Tente “%1 --help” para ver as opções.</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: uma janela contém um só registro; não abertos: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>vazio</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Colar &amp;número</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>&amp;Usar no operando</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nada para colar</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Não é um único número</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Fora do intervalo da calculadora</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>Nenhum resultado nesta linha</translation>
     </message>
 </context>
 <context>

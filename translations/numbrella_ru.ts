@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Калькулятор Numbrella: калькулятор с двумя операндами, журналом вычислений и конвертером единиц.</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>Текстовый файл журнала, который откроется так же, как через Файл &gt; Открыть. Только один.</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>Показывает эту справку и завершает работу.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>Показывает версию и завершает работу.</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt: оконная система, xcb (X11) или wayland; по умолчанию та, что у рабочего стола.</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt: открываемый дисплей X11, например :0.</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt: стиль элементов управления, например Fusion.</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt: располагает окна справа налево.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>Список параметров выводит «%1 --help».</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella: в окне только один журнал; не открыты: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -32,11 +76,11 @@
     </message>
     <message>
         <source>  LENGTH - Meter - Up until 1983, the meter was defined as 1,650,763.73 wavelengths in a vacuum of the orange-red line of the spectrum of krypton-86. Since then, it is equal to the distance traveled by light in a vacuum in 1/299,792.45 of a second.</source>
-        <translation>  ДЛИНА - Метр - До 1983 года метр определялся как 1 650 763,73 длины волны оранжево-красной линии спектра криптона-86 в вакууме. С тех пор он равен расстоянию, которое свет проходит в вакууме за 1/299 792,45 секунды.</translation>
+        <translation>  ДЛИНА - Метр - До 1983 года метр определялся как 1&#xa0;650&#xa0;763,73 длины волны оранжево-красной линии спектра криптона-86 в вакууме. С тех пор он равен расстоянию, которое свет проходит в вакууме за 1/299&#xa0;792,45 секунды.</translation>
     </message>
     <message>
         <source>  TIME - Second - The second is defined as the duration of 9,192,631,770 cycles of the radiation associated with a specified transition of the cesium-133 atom.</source>
-        <translation>  ВРЕМЯ - Секунда - Секунда определяется как продолжительность 9 192 631 770 периодов излучения, соответствующего определённому переходу атома цезия-133.</translation>
+        <translation>  ВРЕМЯ - Секунда - Секунда определяется как продолжительность 9&#xa0;192&#xa0;631&#xa0;770 периодов излучения, соответствующего определённому переходу атома цезия-133.</translation>
     </message>
     <message>
         <source>  MASS - Kilogram - The standard for the kilogram is a cylinder of platinum-iridium alloy kept by the International Bureau of Weights and Measures at Paris. A duplicate at the National Bureau of Standards serves as the mass standard for the United States. The kilogram is the only base unit still defined by a physical object.</source>
@@ -44,7 +88,7 @@
     </message>
     <message>
         <source>  TEMPERATURE - Kelvin - The Kelvin is defined as the fraction 1/273.16 of the thermodynamic temperature of the triple point of water; that is, the point at which water forms an interface of solid, liquid, and vapor. This is defined as 0.01°C on the Centigrade or Celsius scale and 32.02°F on the Fahrenheit scale. The temperature 0°K is called &apos;absolute zero.&apos;</source>
-        <translation>  ТЕМПЕРАТУРА - Кельвин - Кельвин определяется как доля 1/273,16 термодинамической температуры тройной точки воды, то есть точки, в которой вода одновременно находится в твёрдом, жидком и газообразном состояниях. Это соответствует 0,01 °C по шкале Цельсия и 32,02 °F по шкале Фаренгейта. Температура 0 °K называется «абсолютным нулём».</translation>
+        <translation>  ТЕМПЕРАТУРА - Кельвин - Кельвин определяется как доля 1/273,16 термодинамической температуры тройной точки воды, то есть точки, в которой вода одновременно находится в твёрдом, жидком и газообразном состояниях. Это соответствует 0,01&#xa0;°C по шкале Цельсия и 32,02&#xa0;°F по шкале Фаренгейта. Температура 0&#xa0;°K называется «абсолютным нулём».</translation>
     </message>
     <message>
         <source>  ELECTRIC CURRENT - Ampere - The ampere is defined as that current that, if maintained in each of two long parallel wires separated by one meter in free space, would produce a force between the two wires (due to their magnetic fields) of 2 × 10-7 newton for each meter of length. (A newton is the unit of force that when applied to one kilogram mass would experience an acceleration of one meter per second per second.)</source>
@@ -52,7 +96,7 @@
     </message>
     <message>
         <source>  LUMINOUS INTESITY - Candela - The candela is defined as the luminous intensity of 1/600,000 of a square meter of a cavity at the temperature of freezing platinum (2,042°K).</source>
-        <translation>  СИЛА СВЕТА - Кандела - Кандела определяется как сила света 1/600 000 квадратного метра полости при температуре затвердевания платины (2 042 °K).</translation>
+        <translation>  СИЛА СВЕТА - Кандела - Кандела определяется как сила света 1/600&#xa0;000 квадратного метра полости при температуре затвердевания платины (2&#xa0;042&#xa0;°K).</translation>
     </message>
     <message>
         <source>  AMOUNT OF SUBSTANCE - Mole - The mole is the amount of substance of a system that contains as many elementary entities as there are atoms in 0.012 kilogram of carbon-12.</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>пусто</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Вставить &amp;число</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>&amp;Использовать в операнде</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Нечего вставлять</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>Это не одно число</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>Вне диапазона калькулятора</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>В этой строке нет результата</translation>
     </message>
 </context>
 <context>

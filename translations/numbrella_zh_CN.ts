@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>numbrella::CommandLine</name>
+    <message>
+        <source>Numbrella Calculator: a two-operand calculator with a workboard record and a unit converter.</source>
+        <translation>Numbrella 计算器：带有计算记录和单位换算器的双操作数计算器。</translation>
+    </message>
+    <message>
+        <source>A text record to open in the workboard, as File &gt; Open opens it. Only one.</source>
+        <translation>要在记录中打开的文本文件，如同“文件 &gt; 打开”。只能一个。</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Qt: the windowing system, xcb (X11) or wayland; by default the desktop&apos;s.</source>
+        <translation>Qt：窗口系统，xcb (X11) 或 wayland；默认使用桌面的窗口系统。</translation>
+    </message>
+    <message>
+        <source>Qt: the X11 display to open, as in :0.</source>
+        <translation>Qt：要打开的 X11 显示，例如 :0。</translation>
+    </message>
+    <message>
+        <source>Qt: the widget style, as in Fusion.</source>
+        <translation>Qt：控件样式，例如 Fusion。</translation>
+    </message>
+    <message>
+        <source>Qt: lays the windows out from right to left.</source>
+        <translation>Qt：从右到左排列窗口。</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.</source>
+        <translation>请尝试“%1 --help”查看选项。</translation>
+    </message>
+    <message>
+        <source>numbrella: a window holds one record; not opened: %1</source>
+        <extracomment>%1 is the list of files named after the first one, each in quotes.</extracomment>
+        <translation>numbrella：一个窗口只能打开一个记录；未打开：%1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::DocumentFiles</name>
     <message>
         <source>It is a folder</source>
@@ -1363,6 +1407,30 @@ Zederu Dizira</translation>
     <message>
         <source>empty</source>
         <translation>空</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>粘贴数字(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Use in Operand</source>
+        <translation>用于操作数(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>没有可粘贴的内容</translation>
+    </message>
+    <message>
+        <source>Not one number</source>
+        <translation>不是单个数字</translation>
+    </message>
+    <message>
+        <source>Beyond the calculator&apos;s range</source>
+        <translation>超出计算器的范围</translation>
+    </message>
+    <message>
+        <source>No answer on this line</source>
+        <translation>此行没有结果</translation>
     </message>
 </context>
 <context>
