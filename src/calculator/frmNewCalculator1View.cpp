@@ -153,8 +153,10 @@ void frmNewCalculator1::PrintWorkboard(int request, bool printSystemAnswering) {
   const QString page = Q(PrintedPage(txtArchive1->Utf8Text()));
   const bool printed = ui::PrintText(page, txtArchive1->TextFont(), target);
   // Printing counts as a change to the workboard: closing it afterwards asks whether
-  // to save it, and its Clear button shows.
-  txtArchive1_Change();
+  // to save it, and its Clear button shows. The text itself did not change, so unsaved
+  // work keeps the time of its last change, which its recovery copy holds.
+  if (!document_.Changed()) document_.TextChanged();
+  Command4->setVisible(true);
   if (printed) return;
   // Printing into a file keeps the printer's name too: the file is what failed.
   const QString file = target->outputFileName();
