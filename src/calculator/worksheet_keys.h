@@ -11,42 +11,32 @@
 
 namespace numbrella {
 
-enum class Operator : std::uint8_t {
-  Multiply,
-  Divide,
-  Add,
-  Subtract,
-  SquareRoot,
-  CubeRoot,
-  Power,
-  Reciprocal,
-};
+// The eight operators, each with the symbol the operator display shows and whether it
+// takes two operands, in the order an operator text is compared when it is read back.
+// The one list makes the operators, their traits and the worksheet's operator keys,
+// which therefore stand in the same order.
+#define NUMBRELLA_OPERATORS(X) \
+  X(Multiply, "X", true)       \
+  X(Divide, "/", true)         \
+  X(Add, "+", true)            \
+  X(Subtract, "-", true)       \
+  X(SquareRoot, "SR", false)   \
+  X(CubeRoot, "CR", false)     \
+  X(Power, "X^Y", true)        \
+  X(Reciprocal, "1/X", false)
+#define NUMBRELLA_OPERATOR_NAME(name, symbol, twoOperands) name,
+#define NUMBRELLA_OPERATOR_TRAITS(name, symbol, twoOperands) {Operator::name, symbol, twoOperands},
+
+enum class Operator : std::uint8_t { NUMBRELLA_OPERATORS(NUMBRELLA_OPERATOR_NAME) };
 
 struct OperatorTraits {
   Operator op;
-  std::string_view symbol;  // what the operator display shows
+  std::string_view symbol;
   bool twoOperands;
 };
 
-// In the order an operator text is compared when it is read back.
-inline constexpr std::array<OperatorTraits, 8> kOperators = {{
-    {Operator::Multiply, "X", true},
-    {Operator::Divide, "/", true},
-    {Operator::Add, "+", true},
-    {Operator::Subtract, "-", true},
-    {Operator::SquareRoot, "SR", false},
-    {Operator::CubeRoot, "CR", false},
-    {Operator::Power, "X^Y", true},
-    {Operator::Reciprocal, "1/X", false},
-}};
-
-constexpr bool InOrderOfTheirIds() {
-  for (std::size_t i = 0; i < kOperators.size(); ++i) {
-    if (static_cast<std::size_t>(kOperators[i].op) != i) return false;
-  }
-  return true;
-}
-static_assert(InOrderOfTheirIds(), "an operator's traits stand at its id");
+inline constexpr std::array<OperatorTraits, 8> kOperators = {
+    {NUMBRELLA_OPERATORS(NUMBRELLA_OPERATOR_TRAITS)}};
 
 constexpr const OperatorTraits& TraitsOf(Operator op) {
   return kOperators[static_cast<std::size_t>(op)];
@@ -74,16 +64,12 @@ enum class WorksheetKey : std::uint8_t {
   Backspace,
   ClearAll,
   Equals,
-  Multiply,
-  Divide,
-  Add,
-  Subtract,
-  SquareRoot,
-  CubeRoot,
-  Power,
-  Reciprocal,
+  NUMBRELLA_OPERATORS(NUMBRELLA_OPERATOR_NAME)
 };
 inline constexpr int kWorksheetKeyCount = static_cast<int>(WorksheetKey::Reciprocal) + 1;
+#undef NUMBRELLA_OPERATOR_TRAITS
+#undef NUMBRELLA_OPERATOR_NAME
+#undef NUMBRELLA_OPERATORS
 
 // The keypad's index of a key: the digit itself, or 10 for "Pi"; none for the others.
 constexpr std::optional<int> KeypadIndex(WorksheetKey key) {
@@ -99,19 +85,6 @@ constexpr std::optional<Operator> OperatorOf(WorksheetKey key) {
 constexpr WorksheetKey KeyOf(Operator op) {
   return static_cast<WorksheetKey>(static_cast<int>(WorksheetKey::Multiply) + static_cast<int>(op));
 }
-// The two conversions above count on the operator keys standing last, in the operators'
-// order.
-static_assert(KeyOf(Operator::Multiply) == WorksheetKey::Multiply &&
-                  KeyOf(Operator::Divide) == WorksheetKey::Divide &&
-                  KeyOf(Operator::Add) == WorksheetKey::Add &&
-                  KeyOf(Operator::Subtract) == WorksheetKey::Subtract &&
-                  KeyOf(Operator::SquareRoot) == WorksheetKey::SquareRoot &&
-                  KeyOf(Operator::CubeRoot) == WorksheetKey::CubeRoot &&
-                  KeyOf(Operator::Power) == WorksheetKey::Power &&
-                  KeyOf(Operator::Reciprocal) == WorksheetKey::Reciprocal &&
-                  kOperators.size() == static_cast<std::size_t>(kWorksheetKeyCount) -
-                                           static_cast<std::size_t>(WorksheetKey::Multiply),
-              "the operator keys stand last, in the operators' order");
 
 // Keys that act from their press to their release (the keypad and backspace); the
 // others act once, as a click.
