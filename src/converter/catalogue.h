@@ -36,23 +36,25 @@ struct DecimalPlacesItem {
 
 // The index of each category in Categories(), the order of the "&Lists" menu.
 namespace category {
-inline constexpr int kArea = 0;
-inline constexpr int kMemory = 1;
-inline constexpr int kDistance = 2;
-inline constexpr int kEnergy = 3;
-inline constexpr int kFlowRate = 4;
-inline constexpr int kForce = 5;
-inline constexpr int kLight = 6;
-inline constexpr int kMass = 7;
-inline constexpr int kPower = 8;
-inline constexpr int kPressure = 9;
-inline constexpr int kTemperature = 10;
-inline constexpr int kTorque = 11;
-inline constexpr int kVelocity = 12;
-inline constexpr int kVolume = 13;
+enum : int {
+  kArea,
+  kMemory,
+  kDistance,
+  kEnergy,
+  kFlowRate,
+  kForce,
+  kLight,
+  kMass,
+  kPower,
+  kPressure,
+  kTemperature,
+  kTorque,
+  kVelocity,
+  kVolume,
+};
 }  // namespace category
 
-inline constexpr int kCategoryCount = 14;
+inline constexpr int kCategoryCount = category::kVolume + 1;
 
 // The fourteen categories in the order of the "&Lists" menu (Area first).
 std::span<const UnitCategory> Categories();
