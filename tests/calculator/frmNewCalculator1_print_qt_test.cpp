@@ -68,6 +68,27 @@ void AnswerPrintDialog(QWidget* modal, const QString& printer, const QString& pd
   QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
+// The program with the real printers and dialogs; its messages are answered by the
+// test.
+struct RealPrinting {
+  static ui::Services AnsweredBy(ui::Services services, FakeMessageBoxes& messages) {
+    services.messages = &messages;
+    return services;
+  }
+
+  FakeMessageBoxes messages;
+  const ui::RealServices real;
+  Application application{AnsweredBy(real.services(), messages)};
+  frmNewCalculator1* window = &application.Calculator();
+
+  // The window shown and made the active one.
+  bool Show() {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+  }
+};
+
 // A scheduler of the test's own whose default printer is "numbrella-office", and the
 // workboard's face installed.
 class OfficePrinter : public ::testing::Test {
@@ -91,16 +112,10 @@ using PrintingTheWorkboard = OfficePrinter;
 TEST_F(PrintingTheWorkboard, OnAPrinterAndIntoAPdfFile) {
   ModalWatchdog watchdog(60000);
 
-  // The real printers and dialogs; the messages are answered by the test.
-  FakeMessageBoxes messages;
-  const ui::RealServices real;
-  ui::Services services = real.services();
-  services.messages = &messages;
-  Application application(services);
-  frmNewCalculator1* window = &application.Calculator();
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  RealPrinting program;
+  FakeMessageBoxes& messages = program.messages;
+  frmNewCalculator1* window = program.window;
+  ASSERT_TRUE(program.Show());
   EXPECT_TRUE(messages.shown.empty()) << "the printer's fonts were found";
   for (const char* key : {"Command1(1)", "Command1(2)", "cmdOperatorPlus", "Command1(3)",
                           "Command1(0)", "cmdEqualSign"}) {
@@ -152,17 +167,12 @@ TEST_F(PrintServerLate, ItsAnswerChangesOnlyThePrinterFields) {
   relay.SetDelay(std::chrono::milliseconds(150));
   qputenv("CUPS_SERVER", relay.Path().c_str());
 
-  FakeMessageBoxes messages;
-  const ui::RealServices real;
-  ui::Services services = real.services();
-  services.messages = &messages;
-  Application application(services);
-  frmNewCalculator1* window = &application.Calculator();
+  RealPrinting program;
+  FakeMessageBoxes& messages = program.messages;
+  frmNewCalculator1* window = program.window;
   auto* printer = WindowDriver::Find<QLineEdit>(window, "Text3");
   ASSERT_EQ(printer->text(), "Screen Fonts") << "the answer came before the window";
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  ASSERT_TRUE(program.Show());
   // Places chosen, and operand 1 clicked, before the answer comes.
   WindowDriver::Choose(WindowDriver::Find<QComboBox>(window, "Combo4"), "3");
   WindowDriver::Click(WindowDriver::Find(window, "txtOperand(0)"));
@@ -184,17 +194,12 @@ void ExpectNothingHeldBy(const std::string& server) {
   const QByteArray before = qgetenv("CUPS_SERVER");
   qputenv("CUPS_SERVER", server.c_str());
   {
-    FakeMessageBoxes messages;
-    const ui::RealServices real;
-    ui::Services services = real.services();
-    services.messages = &messages;
     QElapsedTimer clock;
     clock.start();
-    Application application(services);
-    frmNewCalculator1* window = &application.Calculator();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    RealPrinting program;
+    FakeMessageBoxes& messages = program.messages;
+    frmNewCalculator1* window = program.window;
+    ASSERT_TRUE(program.Show());
     EXPECT_LT(clock.elapsed(), 1000) << "start-up waited on the print server";
     EXPECT_TRUE(messages.shown.empty()) << "a server that has not answered is no failure";
     EXPECT_EQ(WindowDriver::Find<QLineEdit>(window, "Text3")->text(), "Screen Fonts");
