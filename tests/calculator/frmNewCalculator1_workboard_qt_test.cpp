@@ -120,14 +120,31 @@ TEST_F(WorkboardRecord, TypingMarksTheWorkboardChanged) {
   EXPECT_EQ(WorkboardText(), "note\r\n\r\n5  X  5  =  25.00000");
 }
 
-using RepaintCheck = WorkboardFonts;
+class RepaintCheck : public WorkboardFonts {
+ protected:
+  // A sum on the workboard in a size, a face and a number of places of the user's.
+  void SumInChosenFonts() {
+    Open();
+    Keys("2+3=");
+    Choose(Combo(1), "20");
+    Choose(Combo(2), "DejaVu Sans");
+    Choose(Combo(4), "2");
+  }
+
+  // A difference on the workboard, then the default printer gone at the next repaint;
+  // gives the record as it stood before.
+  QString PrinterGoneAfterADifference() {
+    Open();
+    Keys("8-1=");
+    const QString record = WorkboardText();
+    fakes.printers.name = std::nullopt;
+    Repaint();
+    return record;
+  }
+};
 
 TEST_F(RepaintCheck, SamePrinterLeavesEverythingAsItWas) {
-  Open();
-  Keys("2+3=");
-  Choose(Combo(1), "20");
-  Choose(Combo(2), "DejaVu Sans");
-  Choose(Combo(4), "2");
+  SumInChosenFonts();
   const QString record = WorkboardText();
   for (int i = 0; i < 3; ++i) Repaint();
   EXPECT_EQ(WorkboardText(), record);
@@ -141,12 +158,8 @@ TEST_F(RepaintCheck, SamePrinterLeavesEverythingAsItWas) {
 // The default printer changes in the middle of a calculation, and the print system
 // tells the window so: only the printer's fields follow it.
 TEST_F(RepaintCheck, AnotherDefaultPrinterMidCalculationChangesOnlyThePrinterFields) {
-  Open();
-  Keys("2+3=");
-  Choose(Combo(1), "20");
+  SumInChosenFonts();
   Choose(Combo(3), "3");
-  Choose(Combo(4), "2");
-  Choose(Combo(2), "DejaVu Sans");
   Tick("Check1");
   Keys("4*1.");
   const QString record = WorkboardText();
@@ -186,11 +199,7 @@ TEST_F(RepaintCheck, AnotherDefaultPrinterMidCalculationChangesOnlyThePrinterFie
 }
 
 TEST_F(RepaintCheck, APrinterThatGoesAwayGivesScreenFontsOnce) {
-  Open();
-  Keys("8-1=");
-  const QString record = WorkboardText();
-  fakes.printers.name = std::nullopt;
-  Repaint();
+  const QString record = PrinterGoneAfterADifference();
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
   EXPECT_EQ(Combo(2)->currentText(), "Arial Rounded MT Bold");
   EXPECT_EQ(Face(Workboard()->TextFont()), "Arial Rounded MT Bold");
@@ -213,11 +222,7 @@ TEST_F(RepaintCheck, APrinterThatGoesAwayGivesScreenFontsOnce) {
 
 TEST_F(RepaintCheck, APrinterThatGoesAwayFromAScreenWithoutArialRounded) {
   fakes.screenFonts.families = {"DejaVu Sans", "DejaVu Serif"};
-  Open();
-  Keys("8-1=");
-  const QString record = WorkboardText();
-  fakes.printers.name = std::nullopt;
-  Repaint();
+  const QString record = PrinterGoneAfterADifference();
   EXPECT_EQ(Find<QLineEdit>("Text3")->text(), "Screen Fonts");
   EXPECT_EQ(Find<QLineEdit>("Text2")->text(), "2");
   EXPECT_EQ(Combo(2)->currentIndex(), -1);
