@@ -63,6 +63,12 @@ def keys(*names):
         subprocess.run(["xdotool", "key", name], check=True)
 
 
+def hear_after(names, pattern, since, what):
+    """Presses the keys `names`, then waits as hear() does."""
+    keys(*names)
+    return hear(pattern, since, what)
+
+
 def main():
     for setting in (("org.gnome.desktop.a11y.applications", "screen-reader-enabled"),
                     ("org.gnome.desktop.interface", "toolkit-accessibility")):
@@ -80,15 +86,11 @@ def main():
         at = max(hear(r"^Numbrella Calculator - Untitled frame", 0, "the window's name", 30.0),
                  hear(r"^Operand 1 text\.$", 0, "the first field, not read only"))
 
-        keys("Tab", "Tab")
-        at = hear(r"^Answer empty label", at, "the empty answer")
-        keys("shift+Tab", "shift+Tab")
-        at = hear(r"^Operand 1\b", at, "back in operand 1")
+        at = hear_after(("Tab", "Tab"), r"^Answer empty label", at, "the empty answer")
+        at = hear_after(("shift+Tab", "shift+Tab"), r"^Operand 1\b", at, "back in operand 1")
 
-        keys("7", "plus", "5", "Return")
-        at = hear(r"Answer 12\.00000", at, "7 + 5 Return")
-        keys("2", "r")
-        at = hear(r"Answer 0\.50000", at, "2 r")
+        at = hear_after(("7", "plus", "5", "Return"), r"Answer 12\.00000", at, "7 + 5 Return")
+        at = hear_after(("2", "r"), r"Answer 0\.50000", at, "2 r")
         check(sum("12.00000" in line for line in spoken()) == 1, "the answer 12 is said once")
 
         app = wait_for(application, "program on the accessibility bus", 20.0)
@@ -113,13 +115,12 @@ def main():
                     and after.rstrip(".") == name[:-len(" push button.")]]
         check(not repeated, f"no key's name is said twice: {repeated}")
 
-        keys("F6", "F6")
-        at = hear(r"^Workboard\b", at, "F6 twice reaches the workboard")
-        keys("shift+F6", "shift+F6")
-        at = hear(r"^Operand 1\b", at, "Shift+F6 twice goes back to the worksheet")
+        at = hear_after(("F6", "F6"), r"^Workboard\b", at, "F6 twice reaches the workboard")
+        at = hear_after(("shift+F6", "shift+F6"), r"^Operand 1\b", at,
+                        "Shift+F6 twice goes back to the worksheet")
 
-        keys("8", "slash", "0", "Return")
-        at = hear(r"You cannot divide by zero", at, "the divide-by-zero message")
+        at = hear_after(("8", "slash", "0", "Return"), r"You cannot divide by zero", at,
+                        "the divide-by-zero message")
         check(any(line.startswith("alert ") for line in spoken()[at - 3:at]), "said as an alert")
         keys("Return")
     finally:
