@@ -69,20 +69,19 @@ time_to_window() {
     sleep 0.005
   done
   end=$(date +%s%N)
-  # Its processor time so far (user and system, fields 14 and 15), which other
-  # work on the machine does not stretch.
-  local stat ticks
-  stat=$(cat "/proc/$pid/stat")
-  stat=${stat##*) }
-  read -r -a fields <<<"$stat"
-  ticks=$((fields[11] + fields[12]))
+  # Its processor time so far, in nanoseconds, summed over its threads (the first
+  # field of each one's schedstat): other work on the machine does not stretch it,
+  # and unlike the clock ticks of /proc/PID/stat it resolves a few milliseconds.
+  local ns=0 task run
+  for task in /proc/"$pid"/task/*/schedstat; do
+    read -r run _ <"$task" 2>/dev/null && ns=$((ns + run))
+  done
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null || true
-  echo "$(((end - start) / 1000000)) $((ticks * 1000 / hz))"
+  echo "$(((end - start) / 1000000)) $(awk -v ns="$ns" 'BEGIN { printf "%.1f", ns / 1e6 }')"
 }
 
 # One run of each untimed, so that all start from a warm disk cache.
-hz=$(getconf CLK_TCK)
 programs=(bare calculator hung)
 declare -A path=([bare]=$bare [calculator]=$calculator [hung]=$root/hung [speedcrunch]=)
 declare -A title=([bare]="^Numbrella bare window$" [calculator]="Numbrella Calculator - "

@@ -214,6 +214,7 @@ class frmNewCalculator1 : public QMainWindow, private DocumentWindow {
   std::optional<std::string> ChooseFileToSave() override;
   void ForgetDialogFileName() override;
   std::string WorkboardText() override;
+  std::uint64_t WorkboardRevision() override;
   bool SetWorkboardText(std::string_view text) override;
   void SetTitle(std::string_view title, std::string_view spoken) override;
   void ShowClearButton(bool shown) override;

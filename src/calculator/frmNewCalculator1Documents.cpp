@@ -120,6 +120,8 @@ void frmNewCalculator1::ForgetDialogFileName() { CommonDialog1->FileName.clear()
 
 std::string frmNewCalculator1::WorkboardText() { return txtArchive1->Utf8Text(); }
 
+std::uint64_t frmNewCalculator1::WorkboardRevision() { return txtArchive1->Revision(); }
+
 bool frmNewCalculator1::SetWorkboardText(std::string_view text) {
   bool replaced = false;
   {

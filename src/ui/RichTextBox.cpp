@@ -49,6 +49,7 @@ QString RichTextBox::DocumentRange(int from, int to) const {
 }
 
 void RichTextBox::OnContentsChange(int position, int removed, int added) {
+  ++revision_;
   if (quiet_ > 0) return;
   // The document reports a window that holds the change; for format changes it is
   // as wide in the old text as in the new one. The text before and after is compared

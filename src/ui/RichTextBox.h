@@ -24,6 +24,7 @@
 #include <QTextEdit>
 #include <QtGlobal>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -69,6 +70,9 @@ class RichTextBox : public QTextEdit {
   QString LineAt(int position) const;  // the whole line that holds the document position
   void ReplaceSelection(
       const QString& text);  // "" deletes the selection; no selection: inserts at the caret
+  // Changes with every change of the document, format changes too: equal revisions
+  // mean an untouched text.
+  std::uint64_t Revision() const { return revision_; }
  signals:
   void Change();  // exactly once for each real change of the text (typing, cut, paste, set,
                   // append); never for format changes or an equal text
@@ -98,6 +102,7 @@ class RichTextBox : public QTextEdit {
   // closing one too: the text before each change, so that a change can be told from
   // a mere format change by comparing only the part that was touched.
   QString shadow_;
+  std::uint64_t revision_ = 0;
   int quiet_ = 0;             // > 0 while the box changes formats or replaces all
   bool shownBreaks_ = false;  // some paragraph may continue the line before it
 };

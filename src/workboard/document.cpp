@@ -64,6 +64,7 @@ bool WorkboardDocument::QueryUnload() {
 void WorkboardDocument::TextChanged() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   lastChanged_ = std::chrono::duration_cast<std::chrono::seconds>(now).count();
+  fileBytes_.reset();
   SetChanged(true);
 }
 
@@ -141,7 +142,10 @@ bool WorkboardDocument::SaveUnderNewName() {
 bool WorkboardDocument::WriteWorkboard() {
   std::optional<std::string> failure;
   TextEncoding written = TextEncoding::Utf8;
-  if (encoding_ == TextEncoding::Utf8) {
+  if (encoding_ == TextEncoding::Utf8 && fileBytes_ &&
+      window_.WorkboardRevision() == fileRevision_) {
+    failure = window_.WriteFile(strFileName, *fileBytes_);
+  } else if (encoding_ == TextEncoding::Utf8) {
     // The text is the file but for its last line break: no copy of megabytes is made.
     failure = window_.WriteWorkboardFile(strFileName);
   } else {
@@ -179,8 +183,23 @@ void WorkboardDocument::OpenExistingFile(std::string path) {
   // A new text on the workboard shows the Clear Workboard button, as any change does.
   if (window_.SetWorkboardText(reading.document->text)) window_.ShowClearButton(true);
   encoding_ = reading.document->encoding;
+  KeepFileBytes(std::move(*file.bytes));
   ShowTitle();
   SetChanged(false);
+}
+
+// Saving an opened record again, as users do out of habit, writes its bytes as they
+// came: no conversion of megabytes of text. Kept only when they are exactly what the
+// conversion would write; any change to the workboard lets them go.
+void WorkboardDocument::KeepFileBytes(std::string bytes) {
+  fileBytes_.reset();
+  if (encoding_ != TextEncoding::Utf8) return;
+  const std::string text = window_.WorkboardText();
+  if (bytes.size() != text.size() + 2 || !bytes.starts_with(text) || !bytes.ends_with("\r\n")) {
+    return;
+  }
+  fileBytes_ = std::move(bytes);
+  fileRevision_ = window_.WorkboardRevision();
 }
 
 void WorkboardDocument::Restore(const RecoveryRecord& record) {
@@ -201,6 +220,7 @@ void WorkboardDocument::Restore(const RecoveryRecord& record) {
 // and which starts in UTF-8.
 void WorkboardDocument::StartUntitled() {
   window_.SetWorkboardText("");
+  fileBytes_.reset();
   SetChanged(false);
   ShowUntitled();
   SetFileName({});

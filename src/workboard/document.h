@@ -37,6 +37,9 @@ class DocumentWindow {
   virtual void ForgetDialogFileName() = 0;
   // The workboard's whole text, UTF-8 with "\r\n" line breaks.
   virtual std::string WorkboardText() = 0;
+  // A number that changes each time the workboard's text may have changed, by any
+  // means: the user's, the document's own or the program's.
+  virtual std::uint64_t WorkboardRevision() = 0;
   // Replaces it without running the window's change handler: what the document puts on
   // the workboard is no work of the user's. True when the new text differs from the old.
   virtual bool SetWorkboardText(std::string_view text) = 0;
@@ -119,12 +122,17 @@ class WorkboardDocument {
   void ShowTitle();
   void ShowUntitled();
   void SetFileName(std::string path);
+  void KeepFileBytes(std::string bytes);
 
   DocumentWindow& window_;
   std::string strFileName;
   bool blnWorkboardChanged = false;
   TextEncoding encoding_ = TextEncoding::Utf8;
   std::int64_t lastChanged_ = 0;  // seconds since 1970, UTC
+  // The opened file's bytes, while they are what saving the workboard would write and
+  // the workboard is as it was then (at fileRevision_).
+  std::optional<std::string> fileBytes_;
+  std::uint64_t fileRevision_ = 0;
 };
 
 }  // namespace numbrella

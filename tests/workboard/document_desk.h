@@ -59,9 +59,11 @@ class FakeWindow : public DocumentWindow {
   Choice ChooseFileToSave() override { return Dialog("save dialog", saves); }
   void ForgetDialogFileName() override { dialogName.clear(); }
   std::string WorkboardText() override { return text; }
+  std::uint64_t WorkboardRevision() override { return revision; }
   bool SetWorkboardText(std::string_view newText) override {
     if (newText == text) return false;
     text = newText;
+    ++revision;
     return true;
   }
   // The user changes the text: the window's change handler runs.
@@ -98,6 +100,7 @@ class FakeWindow : public DocumentWindow {
     return std::nullopt;
   }
   std::optional<std::string> WriteWorkboardFile(const std::string& path) override {
+    ++conversions;
     return WriteFile(path, WriteDocument(text, TextEncoding::Utf8).bytes);
   }
 
@@ -111,6 +114,8 @@ class FakeWindow : public DocumentWindow {
   }
 
   WorkboardDocument* document = nullptr;
+  std::uint64_t revision = 0;
+  int conversions = 0;  // saves that converted the text rather than write kept bytes
   std::deque<SaveAnswer> answers;
   std::deque<SaveAnswer> restoreAnswers;
   std::deque<Choice> opens;

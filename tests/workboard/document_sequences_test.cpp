@@ -33,6 +33,22 @@ TEST(WorkboardDocument, SaveToItsNameWritesTheTextAndOneLineBreakOnly) {
   EXPECT_EQ(desk.window.log, std::vector<std::string>{Write(kOld)}) << "no dialog, no new title";
 }
 
+TEST(WorkboardDocument, AnOpenedFileIsSavedAsItCameUntilTheWorkboardChanges) {
+  Desk desk(Start::TitledUnchanged);  // kOld opened: its text and one "\r\n"
+  desk.document.Save();
+  EXPECT_EQ(desk.window.conversions, 0) << "its own bytes written again";
+  desk.window.text = "1 + 1 = 2";  // a change the document was not told of
+  ++desk.window.revision;
+  desk.document.Save();
+  EXPECT_EQ(desk.window.files[kOld], "1 + 1 = 2\r\n");
+  desk.window.files[kOld] = "3 + 3 = 6\n";  // would be written with "\r\n"
+  desk.window.opens = {kOld};
+  desk.document.Open();
+  desk.document.Save();
+  EXPECT_EQ(desk.window.files[kOld], "3 + 3 = 6\r\n");
+  EXPECT_EQ(desk.window.conversions, 2);
+}
+
 TEST(WorkboardDocument, AnEntrySavedAndReopenedComesBackUnchanged) {
   Desk desk(Start::UntitledUnchanged);
   const std::string entries =
