@@ -1,12 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/print_system.h"
 
+#include "common/scheduler_messages.h"
+
 #include <QMetaObject>
 
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -124,11 +137,129 @@ class Connection {
   bool timedOut_ = false;
 };
 
+bool Chosen(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+bool Exists(const std::string& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0;
+}
+
+// The socket of the scheduler on this machine, when the print library would ask it and
+// nothing else: no server, default printer or instance chosen in the environment or in
+// the library's files. Asked directly, it answers without the library's dozen
+// libraries (TLS, Kerberos, service discovery) being loaded at start-up.
+std::optional<std::string> LocalSchedulerSocket() {
+  if (Chosen("LPDEST") || Chosen("PRINTER")) return std::nullopt;
+  const std::string home = Chosen("HOME") ? std::getenv("HOME") : "";
+  const std::string root = Chosen("CUPS_SERVERROOT") ? std::getenv("CUPS_SERVERROOT") : "/etc/cups";
+  if (Exists(root + "/lpoptions") || Exists(root + "/client.conf")) return std::nullopt;
+  if (!home.empty() && (Exists(home + "/.cups/lpoptions") || Exists(home + "/.cups/client.conf"))) {
+    return std::nullopt;
+  }
+  if (Chosen("CUPS_SERVER")) {
+    const std::string server = std::getenv("CUPS_SERVER");
+    if (server.starts_with('/')) return server;
+    return std::nullopt;
+  }
+  if (std::string socket = "/run/cups/cups.sock"; Exists(socket)) return socket;
+  return std::nullopt;
+}
+
+// What one request to the scheduler's socket came to.
+struct SocketReply {
+  bool silent = false;                  // it took the request and gave no answer in time
+  std::optional<SchedulerReply> reply;  // none: no scheduler took the connection
+};
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Waits for the scheduler in slices of a tenth of a second, as the library does, so
+// that a stop asked for ends it at once.
+SocketReply AskSocket(const std::string& path, std::string_view request, std::stop_token stop) {
+  SocketReply result;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof(address.sun_path)) {
+    result.reply = SchedulerReply{SchedulerReply::State::Unreadable, false, {}};
+    return result;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  if (socket.get() < 0 ||
+      connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    // A scheduler whose queue of connections is full takes none now: no answer.
+    result.silent = socket.get() >= 0 && errno == EAGAIN;
+    return result;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + kPrintSystemTimeout;
+  std::string received;
+  while (true) {
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (stop.stop_requested() || left.count() <= 0) {
+      result.silent = true;
+      return result;
+    }
+    pollfd ready{socket.get(), static_cast<short>(request.empty() ? POLLIN : POLLOUT), 0};
+    const int polled = poll(&ready, 1, static_cast<int>(std::min<std::int64_t>(left.count(), 100)));
+    if (polled <= 0) {
+      if (polled < 0 && errno != EINTR) return result;
+      continue;
+    }
+    if (!request.empty()) {
+      const ssize_t sent = send(socket.get(), request.data(), request.size(), MSG_NOSIGNAL);
+      if (sent < 0 && errno != EAGAIN && errno != EINTR) return result;
+      request.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(sent, 0)));
+      continue;
+    }
+    char buffer[4096];
+    const ssize_t got = recv(socket.get(), buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+    if (got <= 0) {
+      // Closed before a whole answer came: the library may make more of it.
+      result.reply = SchedulerReply{SchedulerReply::State::Unreadable, false, {}};
+      return result;
+    }
+    received.append(buffer, static_cast<std::size_t>(got));
+    SchedulerReply reply = ReadSchedulerReply(received);
+    if (reply.state != SchedulerReply::State::Incomplete) {
+      result.reply = std::move(reply);
+      return result;
+    }
+  }
+}
+
+bool Answered(const SocketReply& asked) {
+  return !asked.reply || asked.reply->state == SchedulerReply::State::Answered;
+}
+
 }  // namespace
 
 int InstalledPrinterCount() { return CountQueues(nullptr); }
 
 int CountQueues(bool* silent, std::stop_token stop) {
+  if (const std::optional<std::string> socket = LocalSchedulerSocket()) {
+    const SocketReply asked = AskSocket(*socket, QueueNamesRequest(), stop);
+    if (Answered(asked)) {
+      if (silent != nullptr) *silent = asked.silent;
+      return asked.reply ? static_cast<int>(asked.reply->printers.size()) : 0;
+    }
+  }
   const Cups& cups = Library();
   if (!cups.Loaded()) return 0;
   // One request for the queues' names alone: the list of destinations would also
@@ -155,6 +286,13 @@ int CountQueues(bool* silent, std::stop_token stop) {
 }
 
 std::optional<QString> DefaultDestinationName(std::stop_token stop) {
+  if (const std::optional<std::string> socket = LocalSchedulerSocket()) {
+    const SocketReply asked = AskSocket(*socket, DefaultQueueRequest(), stop);
+    if (Answered(asked)) {
+      if (!asked.reply || !asked.reply->found || asked.reply->printers.empty()) return std::nullopt;
+      return QString::fromStdString(asked.reply->printers.front());
+    }
+  }
   const Cups& cups = Library();
   if (!cups.Loaded()) return std::nullopt;
   // The user's own default (environment, lpoptions) first, then the scheduler's: the
@@ -207,7 +345,9 @@ bool PrinterAnswers::WaitForFirst(std::chrono::milliseconds grace) {
 }
 
 void PrinterAnswers::Ask(std::stop_token stop) {
-  Library();
+  // Loaded before the first request when it is going to be needed, so that the wait
+  // for that request's answer does not count the loading.
+  if (!LocalSchedulerSocket()) Library();
   while (true) {
     std::vector<std::function<void(bool)>> waiting;
     {
