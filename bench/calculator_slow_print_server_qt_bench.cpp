@@ -45,7 +45,7 @@ void TypeThroughRelay(benchmark::State& state, const char* run, std::chrono::mil
   relay->SetDelay(delay);
   // The printers' own thread reads the server's address when it first asks.
   ::setenv("CUPS_SERVER", relay->Path().c_str(), 1);
-  const numbrella::ui::RealServices real;
+  const numbrella::app::RealServices real;
   numbrella::ui::Services services = real.services();
   services.messages = &fakes->messages;
   numbrella::Application application(services);

@@ -105,7 +105,7 @@ void SaveLanguages(const numbrella::ui::Services& services, const QString& folde
       std::exit(1);
     }
     setenv("LANGUAGE", language, 1);
-    numbrella::ui::InstallTranslations();
+    numbrella::app::InstallTranslations();
     numbrella::Application application(services);
     Calculate(application.Calculator());
     const std::string suffix = std::string("-") + language + ".png";
@@ -115,7 +115,7 @@ void SaveLanguages(const numbrella::ui::Services& services, const QString& folde
     Save(converter, folder, ("converter" + suffix).c_str());
   }
   unsetenv("LANGUAGE");
-  numbrella::ui::InstallTranslations();
+  numbrella::app::InstallTranslations();
 }
 
 }  // namespace
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
   numbrella::testing::InstallStandInFonts({QStringLiteral("Arial Narrow")});
   numbrella::testing::FakeMessageBoxes answers;  // OK on every message
   numbrella::testing::FakePrinters office;
-  const numbrella::ui::RealServices real;
+  const numbrella::app::RealServices real;
   numbrella::ui::Services services = real.services();
   office.name = QStringLiteral("Office");
   office.fonts = services.screenFonts->Families();

@@ -35,7 +35,7 @@ std::string Environment(const char* name) {
 // Whether the windowing system Qt is going to use has a display to connect to. A
 // platform chosen by name other than X11 or Wayland (offscreen, vnc, ...) needs none.
 // Qt takes the command line's choices over the environment's.
-bool DisplayAvailable(const numbrella::ui::CommandLine& line) {
+bool DisplayAvailable(const numbrella::app::CommandLine& line) {
   const std::string platform =
       line.platform.isEmpty() ? Environment("QT_QPA_PLATFORM") : line.platform.toStdString();
   const bool x11 = !line.display.isEmpty() || !Environment("DISPLAY").empty();
@@ -83,20 +83,20 @@ QStringList Arguments(int argc, char** argv) {
 // --help, --version or a misuse: the answer in the user's language, with no display.
 int Answer(int argc, char** argv, const QStringList& arguments) {
   const QCoreApplication core(argc, argv);
-  numbrella::ui::InstallTranslations();
-  const numbrella::ui::CommandLine line = numbrella::ui::ReadCommandLine(arguments);
+  numbrella::app::InstallTranslations();
+  const numbrella::app::CommandLine line = numbrella::app::ReadCommandLine(arguments);
   const QByteArray text = line.text.toLocal8Bit();
-  const bool misuse = line.action == numbrella::ui::CommandLine::Action::Misuse;
+  const bool misuse = line.action == numbrella::app::CommandLine::Action::Misuse;
   std::fputs(text.constData(), misuse ? stderr : stdout);
-  return misuse ? numbrella::ui::CommandLine::kMisuseStatus : 0;
+  return misuse ? numbrella::app::CommandLine::kMisuseStatus : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const QStringList arguments = Arguments(argc, argv);
-  const numbrella::ui::CommandLine line = numbrella::ui::ReadCommandLine(arguments);
-  if (line.action != numbrella::ui::CommandLine::Action::Run) {
+  const numbrella::app::CommandLine line = numbrella::app::ReadCommandLine(arguments);
+  if (line.action != numbrella::app::CommandLine::Action::Run) {
     return Answer(argc, argv, arguments);
   }
   if (!DisplayAvailable(line)) {
@@ -108,28 +108,28 @@ int main(int argc, char** argv) {
   // The window asks for the default printer before it shows: the print system is asked
   // while the application connects to the display, so that a local scheduler has
   // answered by the time the window is made.
-  auto printerAnswers = std::make_unique<numbrella::ui::PrinterAnswers>();
+  auto printerAnswers = std::make_unique<numbrella::app::PrinterAnswers>();
   const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);
-  QApplication::setStyle(new numbrella::ui::DeferredIconStyle);
-  numbrella::ui::NameDesktopEntry();
-  numbrella::ui::InstallTranslations();
-  std::fputs(numbrella::ui::NotOpenedText(line).toLocal8Bit().constData(), stderr);
+  QApplication::setStyle(new numbrella::app::DeferredIconStyle);
+  numbrella::app::NameDesktopEntry();
+  numbrella::app::InstallTranslations();
+  std::fputs(numbrella::app::NotOpenedText(line).toLocal8Bit().constData(), stderr);
 
   numbrella::Application program(
-      std::make_unique<numbrella::ui::RealServices>(std::move(printerAnswers)));
+      std::make_unique<numbrella::app::RealServices>(std::move(printerAnswers)));
   program.Calculator().show();
   // What the first frame does not show follows it: the icon the desktop shows beside
   // the title, the recovery copies, kept and offered back, and then the record named on
   // the command line.
   numbrella::ui::AfterFirstPaint(program.Calculator(), [&program, file = line.file] {
-    numbrella::ui::SetApplicationIcon();
-    program.KeepRecoveryCopies(numbrella::ui::RecoveryFolder());
+    numbrella::app::SetApplicationIcon();
+    program.KeepRecoveryCopies(numbrella::app::RecoveryFolder());
     if (!file.isEmpty()) program.OpenAtStart(file);
   });
   // A logout on Wayland or a `kill` asks nothing: the unsaved workboard is kept for the
   // next start instead.
-  const numbrella::ui::EndSignals endSignals([&program] { program.EndNow(); });
+  const numbrella::app::EndSignals endSignals([&program] { program.EndNow(); });
   return QApplication::exec();
 }

@@ -8,14 +8,14 @@
 
 namespace numbrella {
 
-Application::Application() : Application(std::make_unique<ui::RealServices>(), nullptr) {}
+Application::Application() : Application(std::make_unique<app::RealServices>(), nullptr) {}
 
-Application::Application(std::unique_ptr<ui::RealServices> real)
+Application::Application(std::unique_ptr<app::RealServices> real)
     : Application(std::move(real), nullptr) {}
 
 Application::Application(const ui::Services& services) : Application(nullptr, &services) {}
 
-Application::Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given)
+Application::Application(std::unique_ptr<app::RealServices> real, const ui::Services* given)
     : real_(std::move(real)),
       services_(given != nullptr ? *given : real_->services()),
       converter_([this] {
@@ -50,18 +50,18 @@ QWidget& Application::ShowSIWindow(SIWindow window) {
 
 void Application::KeepRecoveryCopies(const QString& folder) {
   frmNewCalculator1& window = Calculator();
-  recovery_ = std::make_unique<ui::RecoveryKeeper>(
+  recovery_ = std::make_unique<app::RecoveryKeeper>(
       folder, [&window] { return window.Document().UnsavedRecord(); });
-  ui::RecoveryKeeper* keeper = recovery_.get();
+  app::RecoveryKeeper* keeper = recovery_.get();
   keeper->Watch(window.Record());
   QObject::connect(&window, &frmNewCalculator1::ClosedCleanly, keeper,
-                   &ui::RecoveryKeeper::Discard);
+                   &app::RecoveryKeeper::Discard);
   // Inside the event loop, so that a signal to end stops the questions too.
   QMetaObject::invokeMethod(
       keeper,
       [this, folder, keeper, &window] {
         offeringCopies_ = true;
-        ui::OfferLeftCopies(
+        app::OfferLeftCopies(
             folder, keeper->Path(),
             [this, &window](const std::optional<RecoveryRecord>& copy, const QString& path) {
               if (ending_) return CopyFate::Keep;

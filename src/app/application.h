@@ -24,7 +24,7 @@ class Application {
   // With the real platform services, which it owns.
   Application();
   // With these real services, which it owns.
-  explicit Application(std::unique_ptr<ui::RealServices> real);
+  explicit Application(std::unique_ptr<app::RealServices> real);
   // With the given services, which must outlive it.
   explicit Application(const ui::Services& services);
   ~Application();
@@ -50,16 +50,16 @@ class Application {
   // recovery copies have been offered back: call it after KeepRecoveryCopies.
   void OpenAtStart(const QString& path);
   // The calculator's copy, once KeepRecoveryCopies has run.
-  ui::RecoveryKeeper* Recovery() const { return recovery_.get(); }
+  app::RecoveryKeeper* Recovery() const { return recovery_.get(); }
   // Ends the program at once, asking nothing (a signal to end): the copy is written
   // first, so that the next start offers the unsaved work back.
   void EndNow();
 
  private:
-  Application(std::unique_ptr<ui::RealServices> real, const ui::Services* given);
+  Application(std::unique_ptr<app::RealServices> real, const ui::Services* given);
   void OpenStartFile();
 
-  std::unique_ptr<ui::RealServices> real_;  // none when the services were given
+  std::unique_ptr<app::RealServices> real_;  // none when the services were given
   ui::Services services_;
   ui::SingleWindow<frmInfo1> info_;
   ui::SingleWindow<frmSIBaseUnits1> baseUnits_;
@@ -67,7 +67,7 @@ class Application {
   ui::SingleWindow<frmListBoxConverter> converter_;
   std::unique_ptr<frmNewCalculator1> calculator_;
   // After the calculator: it goes first, while the window it reads still stands.
-  std::unique_ptr<ui::RecoveryKeeper> recovery_;
+  std::unique_ptr<app::RecoveryKeeper> recovery_;
   bool ending_ = false;
   bool offeringCopies_ = false;
   QString startFile_;  // "" when none is to be opened, or once it has been

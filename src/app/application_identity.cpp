@@ -11,7 +11,7 @@
 // would leave out unless something names it.
 static void InitIconResources() { Q_INIT_RESOURCE(numbrella); }
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 void SetApplicationIdentity() {
   NameDesktopEntry();
@@ -30,4 +30,4 @@ void SetApplicationIcon() {
   QApplication::setWindowIcon(icon);
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

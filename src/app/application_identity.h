@@ -2,7 +2,7 @@
 #pragma once
 // How the desktop knows the program: its icon and its desktop entry.
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 // The id of the desktop entry, the metainfo and the icons: the maker's address
 // reversed, then the program's name.
@@ -19,4 +19,4 @@ void SetApplicationIdentity();
 void NameDesktopEntry();
 void SetApplicationIcon();
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

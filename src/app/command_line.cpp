@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 namespace {
 
 struct Texts {
@@ -102,4 +102,4 @@ QString NotOpenedText(const CommandLine& line) {
          QLatin1Char('\n');
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

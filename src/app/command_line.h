@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 struct CommandLine {
   enum class Action {
@@ -37,4 +37,4 @@ CommandLine ReadCommandLine(const QStringList& arguments);
 // The line for stderr that names the files not opened; "" when there are none.
 QString NotOpenedText(const CommandLine& line);
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

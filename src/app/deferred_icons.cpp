@@ -13,7 +13,7 @@
 #include <optional>
 #include <utility>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
@@ -77,4 +77,4 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
   }));
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -8,7 +8,7 @@
 #include <QProxyStyle>
 #include <QString>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 // The PNG picture at `path`, read as PNG; a null picture when it cannot be read.
 QPixmap ReadPng(const QString& path);
@@ -21,4 +21,4 @@ class DeferredIconStyle final : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
 };
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <utility>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
@@ -79,4 +79,4 @@ EndSignals::~EndSignals() {
   signalled = 0;
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

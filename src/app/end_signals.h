@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 class EndSignals {
  public:
@@ -27,4 +27,4 @@ class EndSignals {
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -14,7 +14,7 @@
 
 #include <string>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
@@ -73,7 +73,7 @@ QTranslator& Fresh(QPointer<QTranslator>& slot) {
 }
 
 std::string CoreTranslation(const char* context, std::string_view text) {
-  return Utf8(Translated(context, text));
+  return ui::Utf8(ui::Translated(context, text));
 }
 
 }  // namespace
@@ -95,4 +95,4 @@ void InstallTranslations() {
   }
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

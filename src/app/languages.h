@@ -3,7 +3,7 @@
 // The user's language: the program's catalogue and Qt's own, chosen from the
 // environment as every program on the desktop chooses its messages.
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 // Installs the catalogues of the first language the user asks for that the program has
 // one for, and Qt's catalogue of the same language, so that the standard dialogs and
@@ -17,4 +17,4 @@ namespace numbrella::ui {
 // program writes keeps "." in every language.
 void InstallTranslations();
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -23,7 +23,7 @@
 #include <thread>
 #include <utility>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
@@ -383,4 +383,4 @@ void PrinterAnswers::Ask(std::stop_token stop) {
   }
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 // The number of queues (printers and classes) the scheduler has, 0 when none.
 int InstalledPrinterCount();
@@ -83,4 +83,4 @@ class PrinterAnswers {
   std::jthread asker_;  // last: it goes first, before what it uses
 };
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -18,50 +18,50 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
-QMessageBox::StandardButton StandardButtonFor(MessageAnswer answer) {
+QMessageBox::StandardButton StandardButtonFor(ui::MessageAnswer answer) {
   switch (answer) {
-    case MessageAnswer::Ok:
+    case ui::MessageAnswer::Ok:
       return QMessageBox::Ok;
-    case MessageAnswer::Yes:
+    case ui::MessageAnswer::Yes:
       return QMessageBox::Yes;
-    case MessageAnswer::No:
+    case ui::MessageAnswer::No:
       return QMessageBox::No;
-    case MessageAnswer::Cancel:
+    case ui::MessageAnswer::Cancel:
       return QMessageBox::Cancel;
   }
   return QMessageBox::NoButton;
 }
 
-class RealMessageBoxes final : public MessageBoxes {
+class RealMessageBoxes final : public ui::MessageBoxes {
  public:
-  MessageAnswer Show(QWidget* parent, const QString& text, const QString& title,
-                     MessageButtons buttons, MessageIcon icon,
-                     MessageAnswer defaultButton) override {
+  ui::MessageAnswer Show(QWidget* parent, const QString& text, const QString& title,
+                         ui::MessageButtons buttons, ui::MessageIcon icon,
+                         ui::MessageAnswer defaultButton) override {
     QMessageBox box(parent);
     box.setTextFormat(Qt::PlainText);  // the texts are the program's words, never markup
     box.setText(text);
     box.setWindowTitle(title);
-    box.setIcon(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
+    box.setIcon(icon == ui::MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon);
 
     // The answer that closing the box without a button (Escape, the close box) gives.
-    MessageAnswer escape = MessageAnswer::Ok;
+    ui::MessageAnswer escape = ui::MessageAnswer::Ok;
     QMessageBox::StandardButtons offered = QMessageBox::Ok;
     switch (buttons) {
-      case MessageButtons::Ok:
+      case ui::MessageButtons::Ok:
         offered = QMessageBox::Ok;
-        escape = MessageAnswer::Ok;
+        escape = ui::MessageAnswer::Ok;
         break;
-      case MessageButtons::YesNo:
+      case ui::MessageButtons::YesNo:
         offered = QMessageBox::Yes | QMessageBox::No;
-        escape = MessageAnswer::No;
+        escape = ui::MessageAnswer::No;
         break;
-      case MessageButtons::YesNoCancel:
+      case ui::MessageButtons::YesNoCancel:
         offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        escape = MessageAnswer::Cancel;
+        escape = ui::MessageAnswer::Cancel;
         break;
     }
     box.setStandardButtons(offered);
@@ -69,20 +69,20 @@ class RealMessageBoxes final : public MessageBoxes {
     QMessageBox::StandardButton preferred = StandardButtonFor(defaultButton);
     if (!offered.testFlag(preferred)) {
       // A default that the box does not offer falls back to its first button.
-      preferred = buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes;
+      preferred = buttons == ui::MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes;
     }
     box.setDefaultButton(preferred);
 
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
       case QMessageBox::Ok:
-        return MessageAnswer::Ok;
+        return ui::MessageAnswer::Ok;
       case QMessageBox::Yes:
-        return MessageAnswer::Yes;
+        return ui::MessageAnswer::Yes;
       case QMessageBox::No:
-        return MessageAnswer::No;
+        return ui::MessageAnswer::No;
       case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
+        return ui::MessageAnswer::Cancel;
       default:
         return escape;
     }
@@ -96,7 +96,7 @@ void OfferFileName(QFileDialog& dialog, const QString& fileName) {
   dialog.selectFile(file.fileName());
 }
 
-void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+void PrepareFileDialog(QFileDialog& dialog, const ui::FileDialogRequest& request) {
   if (!request.nameFilters.isEmpty()) {
     dialog.setNameFilters(request.nameFilters);
     dialog.selectNameFilter(request.selectedNameFilter);
@@ -112,10 +112,10 @@ std::optional<QString> ChosenFile(QFileDialog& dialog) {
   return QFileInfo(files.front()).absoluteFilePath();
 }
 
-class RealDialogs final : public Dialogs {
+class RealDialogs final : public ui::Dialogs {
  public:
   std::optional<QString> ChooseOpenFile(QWidget* parent,
-                                        const FileDialogRequest& request) override {
+                                        const ui::FileDialogRequest& request) override {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -124,7 +124,7 @@ class RealDialogs final : public Dialogs {
   }
 
   std::optional<QString> ChooseSaveFile(QWidget* parent,
-                                        const FileDialogRequest& request) override {
+                                        const ui::FileDialogRequest& request) override {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -142,7 +142,7 @@ class RealDialogs final : public Dialogs {
   }
 
   bool ChoosePrinter(QWidget* parent, QPrinter& printer,
-                     const PrintDialogRequest& request) override {
+                     const ui::PrintDialogRequest& request) override {
     printer.setPrintRange(request.selectionPreselected ? QPrinter::Selection : QPrinter::AllPages);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
@@ -158,7 +158,7 @@ class RealDialogs final : public Dialogs {
 // Each question goes to the print system afresh (nothing is cached within the
 // process), so queues added or removed while the program runs are seen at once.
 // Answers from the print system's latest answer, never waiting for it but at start-up.
-class RealPrinters final : public Printers {
+class RealPrinters final : public ui::Printers {
  public:
   explicit RealPrinters(std::unique_ptr<PrinterAnswers> answers) : answers_(std::move(answers)) {
     answers_->TellChanges(this, [this] { emit Changed(); });
@@ -179,10 +179,10 @@ class RealPrinters final : public Printers {
     std::vector<std::string> families;
     const QStringList all = QFontDatabase::families();
     for (const QString& family : all) {
-      if (!QFontDatabase::isPrivateFamily(family)) families.push_back(Utf8(family));
+      if (!QFontDatabase::isPrivateFamily(family)) families.push_back(ui::Utf8(family));
     }
     QStringList names;
-    for (const std::string& name : PlainFamilyNames(families)) names.append(Q(name));
+    for (const std::string& name : PlainFamilyNames(families)) names.append(ui::Q(name));
     return names;
   }
 
@@ -192,12 +192,12 @@ class RealPrinters final : public Printers {
   std::unique_ptr<PrinterAnswers> answers_;
 };
 
-class RealScreenFonts final : public ScreenFonts {
+class RealScreenFonts final : public ui::ScreenFonts {
  public:
   QStringList Families() override { return RealPrinters::PrintableFamilies(); }
 };
 
-class RealClipboard final : public Clipboard {
+class RealClipboard final : public ui::Clipboard {
  public:
   void Clear() override { QGuiApplication::clipboard()->clear(); }
   void SetText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
@@ -207,7 +207,7 @@ class RealClipboard final : public Clipboard {
   }
 };
 
-class RealBeeper final : public Beeper {
+class RealBeeper final : public ui::Beeper {
  public:
   void Beep() override { QApplication::beep(); }
 };
@@ -236,4 +236,4 @@ RealServices::RealServices(std::unique_ptr<PrinterAnswers> printerAnswers)
 
 RealServices::~RealServices() = default;
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

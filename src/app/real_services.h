@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 class PrinterAnswers;
 
@@ -21,12 +21,12 @@ class RealServices {
   RealServices(const RealServices&) = delete;
   RealServices& operator=(const RealServices&) = delete;
 
-  const Services& services() const { return services_; }
+  const ui::Services& services() const { return services_; }
 
  private:
   struct Parts;
   std::unique_ptr<Parts> parts_;
-  Services services_;
+  ui::Services services_;
 };
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

@@ -13,7 +13,7 @@
 
 #include <utility>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 namespace {
 
@@ -101,8 +101,8 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
       QStringLiteral("workboard-%1-%2")
           .arg(QCoreApplication::applicationPid())
           .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')) +
-      Q(kRecoverySuffix));
-  lock_ = std::make_unique<QLockFile>(path + Q(kLockSuffix));
+      ui::Q(kRecoverySuffix));
+  lock_ = std::make_unique<QLockFile>(path + ui::Q(kLockSuffix));
   // A lock is stale only when its calculator is gone, however long it has run.
   lock_->setStaleLockTime(0);
   if (!lock_->tryLock(0)) return;
@@ -156,12 +156,12 @@ void RecoveryKeeper::Write() {
 
 void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer& offer) {
   const QDir dir(folder);
-  const QStringList names = dir.entryList({QStringLiteral("*") + Q(kRecoverySuffix)},
+  const QStringList names = dir.entryList({QStringLiteral("*") + ui::Q(kRecoverySuffix)},
                                           QDir::Files | QDir::Hidden, QDir::Name);
   for (const QString& name : names) {
     const QString path = dir.filePath(name);
-    if (path == own || !IsRecoveryCopyName(Utf8(name))) continue;
-    QLockFile lock(path + Q(kLockSuffix));
+    if (path == own || !IsRecoveryCopyName(ui::Utf8(name))) continue;
+    QLockFile lock(path + ui::Q(kLockSuffix));
     lock.setStaleLockTime(0);
     // Held: its calculator still runs, or another one is offering it just now.
     if (!lock.tryLock(0)) continue;
@@ -178,7 +178,7 @@ void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer&
         QFile::remove(path);
         break;
       case CopyFate::MoveAside:
-        QFile::rename(path, Q(UnreadableCopyName(Utf8(path))));
+        QFile::rename(path, ui::Q(UnreadableCopyName(ui::Utf8(path))));
         break;
       case CopyFate::Keep:
         break;
@@ -186,4 +186,4 @@ void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer&
   }
 }
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

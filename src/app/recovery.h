@@ -20,7 +20,7 @@ class QTextDocument;
 #include <optional>
 #include <thread>
 
-namespace numbrella::ui {
+namespace numbrella::app {
 
 // $XDG_STATE_HOME/numbrella, by default ~/.local/state/numbrella.
 QString RecoveryFolder();
@@ -96,4 +96,4 @@ using CopyOffer =
     std::function<CopyFate(const std::optional<RecoveryRecord>& copy, const QString& path)>;
 void OfferLeftCopies(const QString& folder, const QString& own, const CopyOffer& offer);
 
-}  // namespace numbrella::ui
+}  // namespace numbrella::app

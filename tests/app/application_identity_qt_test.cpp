@@ -15,7 +15,7 @@ namespace {
 using ApplicationIdentity = CalculatorWindowTest;
 
 TEST_F(ApplicationIdentity, CalculatorWindowShowsTheApplicationIconAndTheEntryIsNamed) {
-  ui::SetApplicationIdentity();
+  app::SetApplicationIdentity();
   Open();
 
   const QIcon icon = window->windowIcon();

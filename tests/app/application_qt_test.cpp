@@ -72,7 +72,7 @@ TEST(EndSignals, TheSecondSignalEndsAtOnce) {
   EXPECT_EXIT(
       {
         int ended = 0;
-        const ui::EndSignals watch([&ended] { ++ended; });
+        const app::EndSignals watch([&ended] { ++ended; });
         ::raise(SIGTERM);
         (void)QTest::qWaitFor([&ended] { return ended > 0; }, 5000);
         if (ended != 1) std::_Exit(2);

@@ -29,8 +29,8 @@ bool ImagePluginLoaded() {
 TEST(DeferredIconsTest, AStartingWindowLoadsNoImagePluginAndLooksTheSame) {
   ASSERT_FALSE(ImagePluginLoaded());
   const QString styleName = QApplication::style()->name();
-  QApplication::setStyle(new ui::DeferredIconStyle);
-  ui::SetApplicationIdentity();
+  QApplication::setStyle(new app::DeferredIconStyle);
+  app::SetApplicationIdentity();
   EXPECT_FALSE(QApplication::windowIcon().isNull());
   {
     QMainWindow window;
@@ -51,8 +51,8 @@ TEST(DeferredIconsTest, AStartingWindowLoadsNoImagePluginAndLooksTheSame) {
 }
 
 TEST(DeferredIconsTest, ReadsPngByName) {
-  EXPECT_EQ(ui::ReadPng(QStringLiteral(":/icons/numbrella-48.png")).size(), QSize(48, 48));
-  EXPECT_TRUE(ui::ReadPng(QStringLiteral(":/icons/there-is-none.png")).isNull());
+  EXPECT_EQ(app::ReadPng(QStringLiteral(":/icons/numbrella-48.png")).size(), QSize(48, 48));
+  EXPECT_TRUE(app::ReadPng(QStringLiteral(":/icons/there-is-none.png")).isNull());
 }
 
 }  // namespace

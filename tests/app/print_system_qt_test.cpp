@@ -40,28 +40,28 @@ TEST(PrintSystemTest, NamesTheDefaultThePrintDialogUses) {
   ASSERT_EQ(scheduler.AddQueue("office"), std::nullopt);
   ASSERT_EQ(scheduler.AddQueue("fax"), std::nullopt);
   ASSERT_EQ(scheduler.Admin({"-d", "fax"}), std::nullopt);
-  EXPECT_EQ(Str(ui::DefaultDestinationName().value_or("none")), "fax");
+  EXPECT_EQ(Str(app::DefaultDestinationName().value_or("none")), "fax");
   EXPECT_EQ(Str(QPrinterInfo::defaultPrinterName()), "fax");
 
   // The environment's choice comes before the scheduler's.
   ::setenv("LPDEST", "office", 1);
-  EXPECT_EQ(Str(ui::DefaultDestinationName().value_or("none")), "office");
+  EXPECT_EQ(Str(app::DefaultDestinationName().value_or("none")), "office");
   EXPECT_EQ(Str(QPrinterInfo::defaultPrinterName()), "office");
   ::unsetenv("LPDEST");
 
   // So does the user's own default, here an instance of another queue; an instance
   // is no printer of its own.
   ASSERT_TRUE(WriteUserOptions(QStringLiteral("Dest office/draft\nDefault office/draft\n")));
-  EXPECT_EQ(Str(ui::DefaultDestinationName().value_or("none")), "office/draft");
+  EXPECT_EQ(Str(app::DefaultDestinationName().value_or("none")), "office/draft");
   EXPECT_EQ(Str(QPrinterInfo::defaultPrinterName()), "office/draft");
-  EXPECT_EQ(ui::InstalledPrinterCount(), 2);
+  EXPECT_EQ(app::InstalledPrinterCount(), 2);
 
   // A default that names no queue is no default printer.
   ASSERT_TRUE(WriteUserOptions(QStringLiteral("Default gone\n")));
   ASSERT_EQ(scheduler.Admin({"-x", "fax"}), std::nullopt);
-  EXPECT_EQ(ui::DefaultDestinationName(), std::nullopt);
+  EXPECT_EQ(app::DefaultDestinationName(), std::nullopt);
   EXPECT_TRUE(QPrinterInfo::defaultPrinterName().isEmpty());
-  EXPECT_EQ(ui::InstalledPrinterCount(), 1);
+  EXPECT_EQ(app::InstalledPrinterCount(), 1);
 }
 
 }  // namespace

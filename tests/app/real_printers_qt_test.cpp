@@ -29,7 +29,7 @@ TEST(RealPrintersTest, ReportsQueuesAsTheyComeAndGo) {
   if (const std::optional<QString> failure = scheduler.Start()) {
     GTEST_SKIP() << "no private print scheduler: " << Str(*failure);
   }
-  const ui::RealServices real;
+  const app::RealServices real;
   ui::Printers* printers = real.services().printers;
   ui::ScreenFonts* screen = real.services().screenFonts;
   ASSERT_TRUE(printers->Answered(std::chrono::seconds(5)));

@@ -66,7 +66,7 @@ SeenBox ShowAndAnswer(MessageButtons buttons, MessageIcon icon, MessageAnswer de
     seen = Look(box);
     answer(box);
   });
-  const ui::RealServices real;
+  const app::RealServices real;
   *result = real.services().messages->Show(nullptr, text, title, buttons, icon, defaultButton);
   return seen;
 }
@@ -143,7 +143,7 @@ TEST(RealMessageBoxesTest, EscapeGivesNoOrCancel) {
 }
 
 TEST(RealServicesTest, ClipboardFontsAndBeep) {
-  const ui::RealServices real;
+  const app::RealServices real;
   const ui::Services& services = real.services();
   ASSERT_NE(services.clipboard, nullptr);
   services.clipboard->SetText("42.00000");

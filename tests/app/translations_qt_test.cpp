@@ -42,7 +42,7 @@ class Translations : public ::testing::Test {
   static void Use(Variables variables) {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
     for (const auto& [name, value] : variables) setenv(name, value, 1);
-    InstallTranslations();
+    app::InstallTranslations();
   }
 };
 

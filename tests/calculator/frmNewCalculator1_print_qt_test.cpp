@@ -77,7 +77,7 @@ struct RealPrinting {
   }
 
   FakeMessageBoxes messages;
-  const ui::RealServices real;
+  const app::RealServices real;
   Application application{AnsweredBy(real.services(), messages)};
   frmNewCalculator1* window = &application.Calculator();
 

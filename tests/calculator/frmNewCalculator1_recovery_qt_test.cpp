@@ -31,7 +31,7 @@ class Recovery : public Documents {
     application->KeepRecoveryCopies(state.path());
     QApplication::processEvents();
   }
-  ui::RecoveryKeeper& Keeper() const { return *application->Recovery(); }
+  app::RecoveryKeeper& Keeper() const { return *application->Recovery(); }
   QStringList StateFiles() const {
     return QDir(state.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }
@@ -146,29 +146,29 @@ TEST_F(Recovery, LeftCopiesAreOfferedBackOneByOne) {
 TEST(RecoveryKeeper, EachRunningCalculatorHasItsOwnCopy) {
   QTemporaryDir state;
   const RecoveryRecord work{"1  +  1  =  2", "", {}, true, 5};
-  auto first = std::make_unique<ui::RecoveryKeeper>(state.path(), [&work] { return work; });
-  ui::RecoveryKeeper second(state.path(), [&work] { return work; });
+  auto first = std::make_unique<app::RecoveryKeeper>(state.path(), [&work] { return work; });
+  app::RecoveryKeeper second(state.path(), [&work] { return work; });
   EXPECT_NE(first->Path(), second.Path());
   ASSERT_TRUE(first->WriteNow());
   ASSERT_TRUE(second.WriteNow());
   QStringList offered;
-  const ui::CopyOffer offer = [&offered](const std::optional<RecoveryRecord>&,
-                                         const QString& path) {
+  const app::CopyOffer offer = [&offered](const std::optional<RecoveryRecord>&,
+                                          const QString& path) {
     offered.push_back(path);
     return CopyFate::Keep;
   };
-  ui::OfferLeftCopies(state.path(), second.Path(), offer);
+  app::OfferLeftCopies(state.path(), second.Path(), offer);
   EXPECT_EQ(offered, QStringList());  // both calculators still run
   const QString left = first->Path();
   first.reset();
-  ui::OfferLeftCopies(state.path(), second.Path(), offer);
+  app::OfferLeftCopies(state.path(), second.Path(), offer);
   EXPECT_EQ(offered, QStringList({left}));
 }
 
 TEST(RecoveryKeeper, AFullDiskLeavesTheOldCopyWhole) {
   QTemporaryDir state;
   RecoveryRecord work{"1  +  1  =  2", "", {}, true, 5};
-  ui::RecoveryKeeper keeper(state.path(), [&work] { return work; });
+  app::RecoveryKeeper keeper(state.path(), [&work] { return work; });
   ASSERT_TRUE(keeper.WriteNow());
   const QByteArray before = Bytes(keeper.Path());
 

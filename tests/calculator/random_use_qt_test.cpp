@@ -161,7 +161,7 @@ class Soundness {
   // Once what a change made due is written (in at most two seconds; here at once),
   // the copy holds exactly the unsaved workboard, and there is none without one.
   std::optional<std::string> RecoveryCopy() const {
-    ui::RecoveryKeeper* keeper = user_.Recovery();
+    app::RecoveryKeeper* keeper = user_.Recovery();
     keeper->Flush();
     const std::optional<RecoveryRecord> unsaved = user_.Calculator()->Document().UnsavedRecord();
     QFile file(keeper->Path());

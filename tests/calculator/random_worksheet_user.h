@@ -38,7 +38,7 @@ class WorksheetUser : public ConverterUser {
   RandomMessageBoxes& Messages() { return messages_; }
   FakeServices& Fakes() { return fakes_; }
   const Scratch& Files() const { return files_; }
-  ui::RecoveryKeeper* Recovery() const { return application_->Recovery(); }
+  app::RecoveryKeeper* Recovery() const { return application_->Recovery(); }
 
  protected:
   // Faces the workboard takes, and one it rejects (its message traps the focus in the

@@ -98,7 +98,7 @@ class CommonDialogTest : public ::testing::Test {
 
   QTemporaryDir dir;
   ModalWatchdog watchdog;
-  const ui::RealServices real;
+  const app::RealServices real;
   CommonDialog dialog{*real.services().dialogs};
 };
 

@@ -42,7 +42,7 @@ namespace {
 void UseLanguage(const char* language) {
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
   if (language != nullptr) setenv("LANGUAGE", language, 1);
-  ui::InstallTranslations();
+  app::InstallTranslations();
 }
 
 // What a caption shows: "&&" is one ampersand, a single "&" marks the access key.
