@@ -12,27 +12,28 @@ namespace numbrella {
 
 namespace {
 
-// Value and delimiter tags (RFC 8010, section 3.5).
-constexpr unsigned char kOperationGroup = 0x01;
-constexpr unsigned char kEndOfAttributes = 0x03;
-constexpr unsigned char kFirstValueTag = 0x10;
-constexpr unsigned char kExtensionTag = 0x7F;
-constexpr unsigned char kKeyword = 0x44;
-constexpr unsigned char kName = 0x42;
-constexpr unsigned char kCharset = 0x47;
-constexpr unsigned char kNaturalLanguage = 0x48;
+// Delimiter and value tags (RFC 8010, section 3.5).
+enum Tag : unsigned char {
+  kOperationGroup = 0x01,
+  kEndOfAttributes = 0x03,
+  kFirstValueTag = 0x10,
+  kName = 0x42,
+  kKeyword = 0x44,
+  kCharset = 0x47,
+  kNaturalLanguage = 0x48,
+  kExtensionTag = 0x7F,
+};
 
-constexpr std::uint16_t kGetDefault = 0x4001;
-constexpr std::uint16_t kGetPrinters = 0x4002;
-constexpr std::uint16_t kNotFound = 0x0406;
+enum Operation : std::uint16_t { kGetDefault = 0x4001, kGetPrinters = 0x4002 };
+
+constexpr std::size_t kNotFound = 0x0406;  // the status of an answer that names no queue
 
 void PutShort(std::string& out, std::size_t value) {
   out += static_cast<char>(value >> 8 & 0xFF);
   out += static_cast<char>(value & 0xFF);
 }
 
-void PutAttribute(std::string& out, unsigned char tag, std::string_view name,
-                  std::string_view value) {
+void PutAttribute(std::string& out, Tag tag, std::string_view name, std::string_view value) {
   out += static_cast<char>(tag);
   PutShort(out, name.size());
   out += name;
@@ -40,7 +41,7 @@ void PutAttribute(std::string& out, unsigned char tag, std::string_view name,
   out += value;
 }
 
-std::string Request(std::uint16_t operation) {
+std::string Request(Operation operation) {
   std::string body = {2, 0};  // IPP 2.0
   PutShort(body, operation);
   body += std::string{0, 0, 0, 1};  // request-id
