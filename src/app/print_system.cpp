@@ -137,35 +137,37 @@ class Connection {
   bool timedOut_ = false;
 };
 
-bool Chosen(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value != nullptr && *value != '\0';
-}
-
 bool Exists(const std::string& path) {
   struct stat status {};
   return stat(path.c_str(), &status) == 0;
 }
 
+// A socket this user may connect to, as the library would find it usable.
+bool UsableSocket(const std::string& path) {
+  struct stat status {};
+  return stat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) &&
+         access(path.c_str(), R_OK) == 0;
+}
+
 // The socket of the scheduler on this machine, when the print library would ask it and
 // nothing else: no server, default printer or instance chosen in the environment or in
-// the library's files. Asked directly, it answers without the library's dozen
-// libraries (TLS, Kerberos, service discovery) being loaded at start-up.
+// the library's files, even an empty one. Asked directly, it answers without the
+// library's dozen libraries (TLS, Kerberos, service discovery) being loaded at start-up.
 std::optional<std::string> LocalSchedulerSocket() {
-  if (Chosen("LPDEST") || Chosen("PRINTER")) return std::nullopt;
-  const std::string home = Chosen("HOME") ? std::getenv("HOME") : "";
-  const std::string root = Chosen("CUPS_SERVERROOT") ? std::getenv("CUPS_SERVERROOT") : "/etc/cups";
-  if (Exists(root + "/lpoptions") || Exists(root + "/client.conf")) return std::nullopt;
-  if (!home.empty() && (Exists(home + "/.cups/lpoptions") || Exists(home + "/.cups/client.conf"))) {
-    return std::nullopt;
+  if (std::getenv("LPDEST") != nullptr || std::getenv("PRINTER") != nullptr) return std::nullopt;
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || *home == '\0') return std::nullopt;
+  const char* root = std::getenv("CUPS_SERVERROOT");
+  const std::string settings = root != nullptr && *root != '\0' ? root : "/etc/cups";
+  for (const std::string& file :
+       {settings + "/lpoptions", settings + "/client.conf", std::string(home) + "/.cups/lpoptions",
+        std::string(home) + "/.cups/client.conf"}) {
+    if (Exists(file)) return std::nullopt;
   }
-  if (Chosen("CUPS_SERVER")) {
-    const std::string server = std::getenv("CUPS_SERVER");
-    if (server.starts_with('/')) return server;
-    return std::nullopt;
-  }
-  if (std::string socket = "/run/cups/cups.sock"; Exists(socket)) return socket;
-  return std::nullopt;
+  const char* server = std::getenv("CUPS_SERVER");
+  std::string socket = server != nullptr && *server != '\0' ? server : "/run/cups/cups.sock";
+  if (!UsableSocket(socket)) return std::nullopt;
+  return socket;
 }
 
 // What one request to the scheduler's socket came to.
@@ -188,6 +190,8 @@ class Descriptor {
   int fd_;
 };
 
+constexpr std::size_t kLongestAnswer = 1 << 20;
+
 // Waits for the scheduler in slices of a tenth of a second, as the library does, so
 // that a stop asked for ends it at once.
 SocketReply AskSocket(const std::string& path, std::string_view request, std::stop_token stop) {
@@ -202,8 +206,13 @@ SocketReply AskSocket(const std::string& path, std::string_view request, std::st
   const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (socket.get() < 0 ||
       connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (socket.get() >= 0 && errno == ECONNREFUSED) return result;  // no scheduler listens
     // A scheduler whose queue of connections is full takes none now: no answer.
-    result.silent = socket.get() >= 0 && errno == EAGAIN;
+    if (socket.get() >= 0 && errno == EAGAIN) {
+      result.silent = true;
+      return result;
+    }
+    result.reply = SchedulerReply{SchedulerReply::State::Unreadable, false, {}};
     return result;
   }
   const auto deadline = std::chrono::steady_clock::now() + kPrintSystemTimeout;
@@ -218,23 +227,21 @@ SocketReply AskSocket(const std::string& path, std::string_view request, std::st
     pollfd ready{socket.get(), static_cast<short>(request.empty() ? POLLIN : POLLOUT), 0};
     const int polled = poll(&ready, 1, static_cast<int>(std::min<std::int64_t>(left.count(), 100)));
     if (polled <= 0) {
-      if (polled < 0 && errno != EINTR) return result;
+      if (polled < 0 && errno != EINTR) break;
       continue;
     }
     if (!request.empty()) {
       const ssize_t sent = send(socket.get(), request.data(), request.size(), MSG_NOSIGNAL);
-      if (sent < 0 && errno != EAGAIN && errno != EINTR) return result;
+      if (sent < 0 && errno != EAGAIN && errno != EINTR) break;
       request.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(sent, 0)));
       continue;
     }
     char buffer[4096];
     const ssize_t got = recv(socket.get(), buffer, sizeof buffer, 0);
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-    if (got <= 0) {
-      // Closed before a whole answer came: the library may make more of it.
-      result.reply = SchedulerReply{SchedulerReply::State::Unreadable, false, {}};
-      return result;
-    }
+    // Closed before a whole answer came, or more than any answer to these questions:
+    // the library may make more of it.
+    if (got <= 0 || received.size() > kLongestAnswer) break;
     received.append(buffer, static_cast<std::size_t>(got));
     SchedulerReply reply = ReadSchedulerReply(received);
     if (reply.state != SchedulerReply::State::Incomplete) {
@@ -242,6 +249,8 @@ SocketReply AskSocket(const std::string& path, std::string_view request, std::st
       return result;
     }
   }
+  result.reply = SchedulerReply{SchedulerReply::State::Unreadable, false, {}};
+  return result;
 }
 
 bool Answered(const SocketReply& asked) {

@@ -106,7 +106,7 @@ std::optional<std::string> Body(std::string_view head, std::string_view rest, bo
     }
     rest.remove_prefix(lineEnd + 2);
     if (*size == 0) return body;  // trailers, if any, say nothing the reader needs
-    if (rest.size() < *size + 2) return std::nullopt;
+    if (*size > rest.size() || rest.size() - *size < 2) return std::nullopt;
     body += rest.substr(0, *size);
     rest.remove_prefix(*size + 2);
   }
