@@ -219,17 +219,18 @@ class FocusFrame final : public QObject {
       // fractional scale and leaves a line of that colour showing.
       QPainter painter(control);
       const QColor colour = colour_(*control, control->hasFocus());
-      if (painter.deviceTransform().type() <= QTransform::TxTranslate) {
+      const QRect all = control->rect();
+      if (painter.deviceTransform().type() <= QTransform::TxTranslate &&
+          2 * width_ < std::min(all.width(), all.height())) {
         // The same pixels, filled as four bands rather than stroked as nested lines:
         // stroking costs a hundred times more, on every paint of every field.
-        const QRect all = control->rect();
-        const int w = std::min({width_, all.width() / 2, all.height() / 2});
+        const int w = width_;
         painter.fillRect(all.x(), all.y(), all.width(), w, colour);
         painter.fillRect(all.x(), all.bottom() - w + 1, all.width(), w, colour);
         painter.fillRect(all.x(), all.y() + w, w, all.height() - 2 * w, colour);
         painter.fillRect(all.right() - w + 1, all.y() + w, w, all.height() - 2 * w, colour);
       } else {
-        qDrawPlainRect(&painter, control->rect(), colour, width_);
+        qDrawPlainRect(&painter, all, colour, width_);
       }
       return true;
     }

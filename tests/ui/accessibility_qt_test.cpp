@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the program's windows: every control that takes the
 // focus has a name, the names and descriptions say what the captions and tooltips
-// say, and the reference windows are announced as windows.
+// say, and the reference windows are announced as windows; and the focus frames that
+// show sighted keyboard users where they are.
 //
 // The accessibility tree is read as a screen reader reads it, through
 // QAccessible::queryAccessibleInterface; Qt builds it on request, also on the
@@ -9,13 +10,16 @@
 #include "calculator/calculator_window.h"
 #include "converter/frmListBoxConverter.h"
 #include "reference/frmInfo1.h"
+#include "ui/accessibility.h"
 
+#include <qdrawutil.h>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 
 #include <string>
 #include <vector>
@@ -194,6 +198,27 @@ TEST_F(ScreenReader, ReferenceWindowsAreAnnouncedAsWindows) {
     EXPECT_EQ(Unnamed(reference), std::vector<std::string>{}) << name;
   }
   EXPECT_EQ(SpokenName(OpenWindow("frmInfo1")->findChild<QWidget*>("rtbInfo")), "SI Info");
+}
+
+// Drawn as Qt draws a plain frame, pixel for pixel, at every size down to less than the
+// frame's own width.
+TEST(FocusFrame, IsQtsPlainFrame) {
+  for (const QSize size : {QSize(40, 20), QSize(7, 5), QSize(5, 30), QSize(1, 9)}) {
+    for (const int width : {1, 2, 3}) {
+      QWidget control;
+      control.setAutoFillBackground(true);
+      control.setPalette(QPalette(Qt::white));
+      control.resize(size);
+      ui::MarkFocus(&control, QColor(Qt::red), QColor(Qt::blue), width);
+      QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+      expected.fill(Qt::white);
+      QPainter painter(&expected);
+      qDrawPlainRect(&painter, expected.rect(), QColor(Qt::red), width);
+      painter.end();
+      EXPECT_EQ(control.grab().toImage().convertToFormat(expected.format()), expected)
+          << size.width() << "x" << size.height() << ", " << width;
+    }
+  }
 }
 
 }  // namespace
