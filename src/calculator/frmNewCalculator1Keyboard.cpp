@@ -5,6 +5,7 @@
 
 #include "ui/RichTextBox.h"
 #include "ui/accessibility.h"
+#include "ui/focus_frame.h"
 
 #include <QApplication>
 #include <QCheckBox>

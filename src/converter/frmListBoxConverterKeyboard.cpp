@@ -4,6 +4,7 @@
 #include "converter/frmListBoxConverter.h"
 
 #include "ui/accessibility.h"
+#include "ui/focus_frame.h"
 #include "ui/menu_keys.h"
 #include "ui/translations.h"
 

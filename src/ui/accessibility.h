@@ -48,14 +48,6 @@ bool IsSeen(const QWidget* control);
 // controls can be covered, from their focusNextPrevChild.
 bool FocusNextSeen(QWidget* window, bool next);
 
-// A frame of `width` pixels drawn inside `control`: in `rest` colour, and in `focused`
-// colour while the control has the focus. The frame's width never changes, so the
-// content does not move when the focus comes or goes.
-void MarkFocus(QWidget* control, const QColor& rest, const QColor& focused, int width);
-// The same in the control's palette colours `rest` and `focused`, the palette's as it is
-// when the frame is drawn, so that the frame follows a new palette of the desktop's.
-void MarkFocus(QWidget* control, QPalette::ColorRole rest, QPalette::ColorRole focused, int width);
-
 // Screen readers describe `control` by its tooltip without the blanks around it, as
 // the tooltip changes. (Qt's own description keeps the blanks, and a screen reader then
 // takes " Multiply " for more than the name "Multiply" and says both.)

@@ -10,7 +10,7 @@
 #include "calculator/calculator_window.h"
 #include "converter/frmListBoxConverter.h"
 #include "reference/frmInfo1.h"
-#include "ui/accessibility.h"
+#include "ui/focus_frame.h"
 
 #include <qdrawutil.h>
 #include <QAccessible>
