@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application_identity.h"
 
-#include "app/deferred_icons.h"
-
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 
-// The icons are compiled into the static UI library, whose resource object the linker
-// would leave out unless something names it.
-static void InitIconResources() { Q_INIT_RESOURCE(numbrella); }
+#include <cstdint>
 
 namespace numbrella::app {
+
+namespace {
+
+// kIconPictures: the installed icon's pictures, 48 and 128 pixels square, as the build
+// made them into pixels.
+#include "app/icon_pixels.inc"
+
+}  // namespace
 
 void SetApplicationIdentity() {
   NameDesktopEntry();
@@ -23,10 +29,12 @@ void NameDesktopEntry() {
 }
 
 void SetApplicationIcon() {
-  InitIconResources();
   QIcon icon;
-  icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-48.png")));
-  icon.addPixmap(ReadPng(QStringLiteral(":/icons/numbrella-128.png")));
+  for (const IconPixels& picture : kIconPictures) {
+    icon.addPixmap(
+        QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(picture.pixels), picture.size,
+                                  picture.size, QImage::Format_ARGB32_Premultiplied)));
+  }
   QApplication::setWindowIcon(icon);
 }
 

@@ -14,8 +14,8 @@ inline constexpr char kApplicationId[] = "example.numbrella.Numbrella";
 void SetApplicationIdentity();
 
 // The two halves of it. The entry is named before the first window is shown, which
-// tells the desktop its name as it appears; the icon, read from two pictures, may
-// follow when the window is on the screen.
+// tells the desktop its name as it appears; the icon may follow when the window is on
+// the screen.
 void NameDesktopEntry();
 void SetApplicationIcon();
 

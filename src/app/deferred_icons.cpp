@@ -3,8 +3,8 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
@@ -51,12 +51,6 @@ class DeferredIconEngine final : public QIconEngine {
 };
 
 }  // namespace
-
-QPixmap ReadPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);
-  return QPixmap::fromImage(reader.read());
-}
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                       const QWidget* widget) const {

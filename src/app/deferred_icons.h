@@ -4,14 +4,9 @@
 // not told the format, loads each image-format plugin there is (with its libraries)
 // to ask whether it reads the file, before it tries its own PNG reader; a menu bar,
 // for the picture of a button it hardly ever shows, makes the first such read.
-#include <QPixmap>
 #include <QProxyStyle>
-#include <QString>
 
 namespace numbrella::app {
-
-// The PNG picture at `path`, read as PNG; a null picture when it cannot be read.
-QPixmap ReadPng(const QString& path);
 
 // The application's style, unchanged but for the pictures of the extension buttons of
 // menu and tool bars, which are read only when first drawn.

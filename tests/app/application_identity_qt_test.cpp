@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the desktop sees it: the calculator window carries the application's
-// icon, drawn at the sizes the desktop asks for, and the desktop entry is named.
+// icon, the installed pictures at the sizes the desktop asks for, and the desktop entry
+// is named.
 #include "app/application_identity.h"
 
 #include "calculator/calculator_window.h"
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QString>
 
 namespace numbrella::testing {
 namespace {
@@ -22,11 +24,14 @@ TEST_F(ApplicationIdentity, CalculatorWindowShowsTheApplicationIconAndTheEntryIs
   ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey());
   EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(48, 48), QSize(128, 128)}));
-  // Drawn, not blank: the calculator body fills the middle of the picture.
+  // The installed pictures, pixel for pixel.
   for (const int size : {48, 128}) {
-    const QImage picture = icon.pixmap(size).toImage();
-    ASSERT_EQ(picture.size(), QSize(size, size));
-    EXPECT_EQ(qAlpha(picture.pixel(size / 2, size * 3 / 4)), 255) << size;
+    const QString installed = QStringLiteral(NUMBRELLA_ICONS "/%1x%1/apps/%2.png")
+                                  .arg(size)
+                                  .arg(QString::fromLatin1(app::kApplicationId));
+    EXPECT_EQ(icon.pixmap(size).toImage(),
+              QImage(installed).convertToFormat(QImage::Format_ARGB32_Premultiplied))
+        << size;
   }
   EXPECT_EQ(QGuiApplication::desktopFileName(), "example.numbrella.Numbrella");
 }

@@ -50,10 +50,5 @@ TEST(DeferredIconsTest, AStartingWindowLoadsNoImagePluginAndLooksTheSame) {
   }
 }
 
-TEST(DeferredIconsTest, ReadsPngByName) {
-  EXPECT_EQ(app::ReadPng(QStringLiteral(":/icons/numbrella-48.png")).size(), QSize(48, 48));
-  EXPECT_TRUE(app::ReadPng(QStringLiteral(":/icons/there-is-none.png")).isNull());
-}
-
 }  // namespace
 }  // namespace numbrella
