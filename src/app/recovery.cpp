@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -47,7 +48,7 @@ QString RecoveryFolder() {
   return state + QStringLiteral("/numbrella");
 }
 
-RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)), thread_([this] { Run(); }) {}
+RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)) {}
 
 RecoveryWriter::~RecoveryWriter() {
   {
@@ -55,7 +56,7 @@ RecoveryWriter::~RecoveryWriter() {
     stopping_ = true;
   }
   wake_.notify_all();
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 void RecoveryWriter::Hand(std::optional<RecoveryRecord> record) {
@@ -63,6 +64,7 @@ void RecoveryWriter::Hand(std::optional<RecoveryRecord> record) {
     const std::lock_guard guard(mutex_);
     pending_ = std::move(record);
   }
+  if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
   wake_.notify_all();
 }
 
@@ -81,7 +83,7 @@ void RecoveryWriter::Run() {
     pending_.reset();
     busy_ = true;
     lock.unlock();
-    const bool written = record ? WriteCopy(path_, *record) : RemoveCopy(path_);
+    const bool written = record ? Claimed() && WriteCopy(path_, *record) : RemoveCopy(path_);
     record.reset();
     lock.lock();
     busy_ = false;
@@ -90,23 +92,29 @@ void RecoveryWriter::Run() {
   }
 }
 
-RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
-    : unsaved_(std::move(unsaved)) {
-  if (!QDir().mkpath(folder)) return;
+// Taking the lock syncs its file to the disk: a wait that the first copy, on the
+// writer's thread, may have, but not the window at start-up.
+bool RecoveryWriter::Claimed() {
+  if (lock_ != nullptr) return lock_->isLocked();
+  const QString folder = QFileInfo(path_).absolutePath();
+  lock_ = std::make_unique<QLockFile>(path_ + ui::Q(kLockSuffix));
+  if (!QDir().mkpath(folder)) return false;
   QFile::setPermissions(folder,
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  // A lock is stale only when its calculator is gone, however long it has run.
+  lock_->setStaleLockTime(0);
+  return lock_->tryLock(0);
+}
+
+RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
+    : unsaved_(std::move(unsaved)) {
   // A name of its own: a calculator started later may get the process number of one
   // that left a copy behind.
-  const QString path = QDir(folder).filePath(
+  path_ = QDir(folder).filePath(
       QStringLiteral("workboard-%1-%2")
           .arg(QCoreApplication::applicationPid())
           .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')) +
       ui::Q(kRecoverySuffix));
-  lock_ = std::make_unique<QLockFile>(path + ui::Q(kLockSuffix));
-  // A lock is stale only when its calculator is gone, however long it has run.
-  lock_->setStaleLockTime(0);
-  if (!lock_->tryLock(0)) return;
-  path_ = path;
   writer_ = std::make_unique<RecoveryWriter>(path_);
   due_.setSingleShot(true);
   due_.setInterval(kDueMilliseconds);

@@ -2,8 +2,9 @@
 #pragma once
 // Recovery copies on disk. While the workboard holds unsaved work, the calculator keeps
 // a copy of it in the user's state folder, written off the window's thread and held by
-// a lock while the calculator runs. A copy whose lock nobody holds was left by a
-// calculator that ended without a clean close: the next start offers it back.
+// a lock from the first copy on while the calculator runs. A copy whose lock nobody
+// holds was left by a calculator that ended without a clean close: the next start
+// offers it back.
 #include "workboard/recovery.h"
 
 #include <QLockFile>
@@ -26,11 +27,13 @@ namespace numbrella::app {
 QString RecoveryFolder();
 
 // Writes one copy on a thread of its own, atomically: a write that fails (a full disk)
-// leaves the copy as it was.
+// leaves the copy as it was. Before its first copy it makes the folder and takes the
+// copy's lock, which it holds until it ends; without them it writes nothing. Nothing
+// touches the disk, not even to start the thread, before a copy is first handed over.
 class RecoveryWriter {
  public:
   explicit RecoveryWriter(QString path);
-  // Finishes what was handed over.
+  // Finishes what was handed over, and lets the lock go.
   ~RecoveryWriter();
   RecoveryWriter(const RecoveryWriter&) = delete;
   RecoveryWriter& operator=(const RecoveryWriter&) = delete;
@@ -43,20 +46,23 @@ class RecoveryWriter {
 
  private:
   void Run();
+  // Whether the copy may be written: its folder is there and its lock is held.
+  bool Claimed();
 
   const QString path_;
+  std::unique_ptr<QLockFile> lock_;  // the writer's thread's alone
   std::mutex mutex_;
   std::condition_variable wake_;
   std::optional<std::optional<RecoveryRecord>> pending_;
   bool busy_ = false;
   bool stopping_ = false;
   bool lastWritten_ = true;
-  std::thread thread_;  // last: it starts once the rest is ready
+  std::thread thread_;
 };
 
 // The copy of one running calculator's workboard: a name of its own in `folder`, held
-// by its lock for as long as the keeper lives. A keeper that cannot have the folder or
-// the lock keeps nothing.
+// by its lock from the first copy for as long as the keeper lives. A keeper that
+// cannot have the folder or the lock keeps nothing, and its writes fail.
 class RecoveryKeeper : public QObject {
  public:
   // `unsaved` gives what the copy must hold now, nullopt when nothing is unsaved.
@@ -65,7 +71,7 @@ class RecoveryKeeper : public QObject {
   // The copy stays: only Discard and a workboard with nothing unsaved remove it.
   ~RecoveryKeeper() override;
 
-  // The copy's path, "" when nothing is kept.
+  // The copy's path.
   const QString& Path() const { return path_; }
 
   // Follows `record`, the workboard's document: each change of its text, of its
@@ -84,7 +90,6 @@ class RecoveryKeeper : public QObject {
   void Write();
 
   QString path_;
-  std::unique_ptr<QLockFile> lock_;
   Source unsaved_;
   QTimer due_;
   std::unique_ptr<RecoveryWriter> writer_;

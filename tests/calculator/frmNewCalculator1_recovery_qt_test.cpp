@@ -165,6 +165,26 @@ TEST(RecoveryKeeper, EachRunningCalculatorHasItsOwnCopy) {
   EXPECT_EQ(offered, QStringList({left}));
 }
 
+// Start-up touches no disk: the folder and the lock come with the first copy. A file
+// where the folder belongs fails the write and leaves the file alone.
+TEST(RecoveryKeeper, TheFirstCopyMakesTheFolderAndTheLock) {
+  QTemporaryDir state;
+  const QString folder = QDir(state.path()).filePath(QStringLiteral("numbrella"));
+  const RecoveryRecord work{"1  +  1  =  2", "", {}, true, 5};
+  app::RecoveryKeeper keeper(folder, [&work] { return work; });
+  EXPECT_FALSE(QFileInfo::exists(folder));
+  ASSERT_TRUE(keeper.WriteNow());
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+            QStringList({QFileInfo(keeper.Path()).fileName(),
+                         QFileInfo(keeper.Path()).fileName() + ".lock"}));
+
+  const QString blocked = QDir(state.path()).filePath(QStringLiteral("blocked"));
+  ASSERT_TRUE(Write(blocked, "mine"));
+  app::RecoveryKeeper nowhere(blocked, [&work] { return work; });
+  EXPECT_FALSE(nowhere.WriteNow());
+  EXPECT_EQ(Bytes(blocked), "mine");
+}
+
 TEST(RecoveryKeeper, AFullDiskLeavesTheOldCopyWhole) {
   QTemporaryDir state;
   RecoveryRecord work{"1  +  1  =  2", "", {}, true, 5};
