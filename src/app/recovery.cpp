@@ -56,6 +56,7 @@ RecoveryWriter::~RecoveryWriter() {
     stopping_ = true;
   }
   wake_.notify_all();
+  // The thread ends before the lock goes: a copy is never seen unlocked half written.
   if (thread_.joinable()) thread_.join();
 }
 
@@ -121,10 +122,7 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, Source unsaved)
   connect(&due_, &QTimer::timeout, this, &RecoveryKeeper::Write);
 }
 
-RecoveryKeeper::~RecoveryKeeper() {
-  // The writer finishes before the lock goes: a copy is never seen unlocked half written.
-  writer_.reset();
-}
+RecoveryKeeper::~RecoveryKeeper() = default;
 
 void RecoveryKeeper::Watch(const QTextDocument* record) {
   connect(record, &QTextDocument::contentsChange, this, &RecoveryKeeper::Touched);
