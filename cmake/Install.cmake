@@ -1,14 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on the system, and the Debian package made of it
-# (`cpack -G DEB`, or `make package`). Only the program, its desktop files and the
-# documents a Debian system expects beside every program are installed: no libraries,
-# tests, benchmarks or fuzz targets.
+# (`cpack -G DEB`, or `make package`). Only the program, its printing module, its
+# desktop files and the documents a Debian system expects beside every program are
+# installed: no libraries, tests, benchmarks or fuzz targets.
 include(GNUInstallDirs)
 
 set(NUMBRELLA_APP_ID example.numbrella.Numbrella)
 set(numbrella_data ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS numbrella RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS numbrella_print LIBRARY DESTINATION ${NUMBRELLA_PRINT_MODULE_DIR})
 install(FILES ${numbrella_data}/${NUMBRELLA_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(${numbrella_data}/${NUMBRELLA_APP_ID}.metainfo.xml.in

@@ -880,6 +880,14 @@ Ripristinare il registro non salvato?</translation>
     </message>
 </context>
 <context>
+    <name>numbrella::app::RealDialogs</name>
+    <message>
+        <source>Printing is not available: %1</source>
+        <extracomment>%1 is the system&apos;s reason, in English: the printing module&apos;s file and why it did not load.</extracomment>
+        <translation>La stampa non è disponibile: %1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::frmInfo1</name>
     <message>
         <source> SI Info </source>

@@ -880,6 +880,14 @@ Would you like to restore the unsaved workboard?</source>
     </message>
 </context>
 <context>
+    <name>numbrella::app::RealDialogs</name>
+    <message>
+        <source>Printing is not available: %1</source>
+        <extracomment>%1 is the system&apos;s reason, in English: the printing module&apos;s file and why it did not load.</extracomment>
+        <translation>无法打印：%1</translation>
+    </message>
+</context>
+<context>
     <name>numbrella::frmInfo1</name>
     <message>
         <source> SI Info </source>

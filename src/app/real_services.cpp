@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/real_services.h"
 
+#include "app/print_module.h"
 #include "app/print_system.h"
+#include "common/window_texts.h"
 #include "ui/text.h"
+#include "ui/translations.h"
 #include "workboard/face_list.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace numbrella::app {
 
@@ -113,7 +115,11 @@ std::optional<QString> ChosenFile(QFileDialog& dialog) {
 }
 
 class RealDialogs final : public ui::Dialogs {
+  Q_DECLARE_TR_FUNCTIONS(numbrella::app::RealDialogs)
+
  public:
+  explicit RealDialogs(ui::MessageBoxes& messages) : messages_(messages) {}
+
   std::optional<QString> ChooseOpenFile(QWidget* parent,
                                         const ui::FileDialogRequest& request) override {
     QFileDialog dialog(parent);
@@ -141,18 +147,32 @@ class RealDialogs final : public ui::Dialogs {
     return chosen;
   }
 
-  bool ChoosePrinter(QWidget* parent, QPrinter& printer,
-                     const ui::PrintDialogRequest& request) override {
-    printer.setPrintRange(request.selectionPreselected ? QPrinter::Selection : QPrinter::AllPages);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageRangeOffered);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    // Without the page range option Qt's own dialog still offers "Pages from ... to",
-    // and hands a range chosen there to the print system with the job: no public
-    // setting closes that choice, so it stays open.
-    return dialog.exec() == QDialog::Accepted;
+  std::unique_ptr<ui::Printer> NewPrinter(QWidget* parent) override {
+    // Tried again at each print until it loads: the package may have been mended since.
+    if (printing_ == nullptr) {
+      const LoadedPrintModule loaded = LoadPrintModule(PrintModuleFiles());
+      printing_ = loaded.module;
+      if (printing_ == nullptr) {
+        //: %1 is the system's reason, in English: the printing module's file and why it
+        //: did not load.
+        messages_.Show(parent, tr("Printing is not available: %1").arg(loaded.error),
+                       ui::Translated(kWindowTextsContext, kProgramTitle), ui::MessageButtons::Ok,
+                       ui::MessageIcon::None, ui::MessageAnswer::Ok);
+        return nullptr;
+      }
+    }
+    return printing_->newPrinter();
   }
+
+  // A printer comes only from the loaded module.
+  bool ChoosePrinter(QWidget* parent, ui::Printer& printer,
+                     const ui::PrintDialogRequest& request) override {
+    return printing_->choose(parent, printer, request);
+  }
+
+ private:
+  ui::MessageBoxes& messages_;
+  const PrintModule* printing_ = nullptr;
 };
 
 // Each question goes to the print system afresh (nothing is cached within the
@@ -217,7 +237,7 @@ class RealBeeper final : public ui::Beeper {
 struct RealServices::Parts {
   explicit Parts(std::unique_ptr<PrinterAnswers> answers) : printers(std::move(answers)) {}
   RealMessageBoxes messages;
-  RealDialogs dialogs;
+  RealDialogs dialogs{messages};
   RealPrinters printers;
   RealScreenFonts screenFonts;
   RealClipboard clipboard;

@@ -9,9 +9,10 @@ namespace numbrella::app {
 
 class PrinterAnswers;
 
-// The real services, calling QMessageBox, QFileDialog, QColorDialog, QPrintDialog,
-// the print system (app/print_system.h), QFontDatabase, QClipboard. Whoever makes them
-// owns them; services() hands them out for as long as they live.
+// The real services, calling QMessageBox, QFileDialog, QColorDialog, the printing
+// module (app/print_module.h), the print system (app/print_system.h), QFontDatabase,
+// QClipboard. Whoever makes them owns them; services() hands them out for as long as
+// they live.
 class RealServices {
  public:
   RealServices();

@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -144,14 +143,14 @@ void frmNewCalculator1::PrintWorkboard(int request, bool printSystemAnswering) {
     return;
   }
   // The whole workboard prints, with its footer: no page range to choose.
-  QPrinter* target = CommonDialog1->ShowPrinter(
+  ui::Printer* target = CommonDialog1->ShowPrinter(
       this,
       {.selectionPreselected = txtArchive1->SelectionLength() > 0, .pageRangeOffered = false});
   if (target == nullptr) return;
   // The page is printed from a copy: the workboard never shows the footer, whatever
   // happens while printing.
   const QString page = Q(PrintedPage(txtArchive1->Utf8Text()));
-  const bool printed = ui::PrintText(page, txtArchive1->TextFont(), target);
+  const bool printed = ui::PrintText(page, txtArchive1->TextFont(), *target);
   // Printing counts as a change to the workboard: closing it afterwards asks whether
   // to save it, and its Clear button shows. The text itself did not change, so unsaved
   // work keeps the time of its last change, which its recovery copy holds.
@@ -159,8 +158,7 @@ void frmNewCalculator1::PrintWorkboard(int request, bool printSystemAnswering) {
   Command4->setVisible(true);
   if (printed) return;
   // Printing into a file keeps the printer's name too: the file is what failed.
-  const QString file = target->outputFileName();
-  TellFailure(PrintFailureText(Utf8(file.isEmpty() ? target->printerName() : file)));
+  TellFailure(PrintFailureText(Utf8(target->Destination())));
 }
 
 void frmNewCalculator1::mnuConvCalc_Click() { showConverter_(); }

@@ -4,7 +4,6 @@
 #include "ui/color_number.h"
 
 #include <QColor>
-#include <QPrinter>
 
 #include <optional>
 
@@ -72,9 +71,9 @@ bool CommonDialog::ShowColor(QWidget* parent) {
   return true;
 }
 
-QPrinter* CommonDialog::ShowPrinter(QWidget* parent, const PrintDialogRequest& request) {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  if (!dialogs_.ChoosePrinter(parent, *printer_, request)) return nullptr;
+Printer* CommonDialog::ShowPrinter(QWidget* parent, const PrintDialogRequest& request) {
+  if (!printer_) printer_ = dialogs_.NewPrinter(parent);
+  if (!printer_ || !dialogs_.ChoosePrinter(parent, *printer_, request)) return nullptr;
   return printer_.get();
 }
 

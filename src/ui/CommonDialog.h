@@ -22,7 +22,6 @@
 
 #include <memory>
 
-class QPrinter;
 class QWidget;
 
 namespace numbrella::ui {
@@ -49,15 +48,15 @@ class CommonDialog : public QObject {
   bool ShowSave(QWidget* parent = nullptr);
   // Colour: Color holds the chosen colour afterwards. false on Cancel.
   bool ShowColor(QWidget* parent = nullptr);
-  // Print: the drawing target of the chosen printer (owned by this object and kept
-  // with its settings for the next time), or null on Cancel.
-  QPrinter* ShowPrinter(QWidget* parent, const PrintDialogRequest& request);
+  // Print: the chosen printer (owned by this object and kept with its settings for the
+  // next time), or null on Cancel or where printing is not available.
+  Printer* ShowPrinter(QWidget* parent, const PrintDialogRequest& request);
 
  private:
   FileDialogRequest FileRequest(bool confirmOverwrite) const;
 
   Dialogs& dialogs_;
-  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<Printer> printer_;
 };
 
 }  // namespace numbrella::ui

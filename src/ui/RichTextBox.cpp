@@ -2,12 +2,9 @@
 #include "ui/RichTextBox.h"
 
 #include "ui/RichTextBoxLines.h"
+#include "ui/services.h"
 #include "ui/text.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QStringView>
 #include <QTextBlock>
@@ -231,21 +228,8 @@ void RichTextBox::ReplaceSelection(const QString& text) {
   setTextCursor(cursor);
 }
 
-bool PrintText(const QString& text, const QFont& font, QPrinter* target) {
-  if (target == nullptr || !target->isValid()) return false;
-  // A printer that reports no margins would print to the paper's edge.
-  if (target->pageLayout().margins(QPageLayout::Millimeter).isNull()) {
-    target->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-  }
-  QTextDocument document;
-  document.setDefaultFont(font);
-  document.setPlainText(WithShownBreaks(ToDocumentText(text)).text);
-  // Laid out for the printer's page, the document prints as it is; left to lay out
-  // its pages itself, it would add page numbers under the footer.
-  document.documentLayout()->setPaintDevice(target);
-  document.setPageSize(target->pageRect(QPrinter::DevicePixel).size());
-  document.print(target);
-  return target->printerState() != QPrinter::Error && target->printerState() != QPrinter::Aborted;
+bool PrintText(const QString& text, const QFont& font, Printer& target) {
+  return target.Print(WithShownBreaks(ToDocumentText(text)).text, font);
 }
 
 }  // namespace numbrella::ui

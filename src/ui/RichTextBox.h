@@ -35,9 +35,10 @@ class QDragMoveEvent;
 class QDropEvent;
 class QKeyEvent;
 class QMimeData;
-class QPrinter;
 
 namespace numbrella::ui {
+
+class Printer;
 
 class RichTextBox : public QTextEdit {
   Q_OBJECT
@@ -109,6 +110,6 @@ class RichTextBox : public QTextEdit {
 
 // Prints `text` (line breaks as in a box's text) in `font` on the target's pages,
 // whole, whatever print range the target was set to; false when it cannot print.
-bool PrintText(const QString& text, const QFont& font, QPrinter* target);
+bool PrintText(const QString& text, const QFont& font, Printer& target);
 
 }  // namespace numbrella::ui

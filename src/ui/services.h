@@ -11,8 +11,10 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QFont;
 class QPrinter;
 class QWidget;
 
@@ -45,6 +47,19 @@ struct PrintDialogRequest {
   bool pageRangeOffered = true;
 };
 
+// A printer the print dialog sets up, kept with its settings from one print to the
+// next.
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  virtual QPrinter& Device() = 0;
+  // Prints the plain `text` in `font` on pages of their own, without page numbers;
+  // false when the printer reports an error.
+  virtual bool Print(const QString& text, const QFont& font) = 0;
+  // Where the pages went: the file printed into, or else the printer's name.
+  virtual QString Destination() const = 0;
+};
+
 // Modal dialogs; each returns the user's choice, or nullopt / false on Cancel.
 class Dialogs {
  public:
@@ -56,8 +71,11 @@ class Dialogs {
   virtual std::optional<QString> ChooseSaveFile(QWidget* parent,
                                                 const FileDialogRequest& request) = 0;
   virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+  // A printer to set up in ChoosePrinter; null where printing is not available, which
+  // the user has been told.
+  virtual std::unique_ptr<Printer> NewPrinter(QWidget* parent) = 0;
   // Lets the user set up `printer`; true when the user chose to print.
-  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer,
+  virtual bool ChoosePrinter(QWidget* parent, Printer& printer,
                              const PrintDialogRequest& request) = 0;
 };
 

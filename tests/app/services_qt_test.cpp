@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/print_module.h"
 #include "app/real_services.h"
 #include "ui/RichTextBox.h"
 
@@ -8,13 +9,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 namespace numbrella {
@@ -166,6 +172,37 @@ TEST(RealServicesTest, ClipboardFontsAndBeep) {
   }
 
   services.beeper->Beep();  // nothing to see; it must not disturb anything
+}
+
+TEST(PrintModuleTest, TheFirstModuleThereLoadsAndAMissingOneIsExplained) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString here = dir.filePath(app::kPrintModuleFile);
+  const QString built = app::PrintModuleFiles().first();  // beside this test program
+
+  // None anywhere: the system's reason names the last place looked in.
+  const app::LoadedPrintModule none = app::LoadPrintModule({built + "-gone", here});
+  EXPECT_EQ(none.module, nullptr);
+  EXPECT_TRUE(none.error.contains(here)) << Str(none.error);
+
+  // A folder in its place is passed over; the module found prints.
+  ASSERT_TRUE(QDir().mkdir(here));
+  const app::LoadedPrintModule found = app::LoadPrintModule({here, built});
+  ASSERT_NE(found.module, nullptr) << Str(found.error);
+  const std::unique_ptr<ui::Printer> printer = found.module->newPrinter();
+  printer->Device().setOutputFormat(QPrinter::PdfFormat);
+  printer->Device().setOutputFileName(dir.filePath("page.pdf"));
+  EXPECT_TRUE(printer->Print("42", QFont()));
+  EXPECT_EQ(Str(printer->Destination()), Str(dir.filePath("page.pdf")));
+
+  // A broken module is the answer, not passed over for the next one.
+  const QString broken = dir.filePath("broken.so");
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("not a library") > 0);
+  file.close();
+  const app::LoadedPrintModule refused = app::LoadPrintModule({broken, built});
+  EXPECT_EQ(refused.module, nullptr);
+  EXPECT_TRUE(refused.error.contains(broken)) << Str(refused.error);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ the_deb() {
 expected_files() {
   cat <<LIST
 bin/numbrella
+lib/$(gcc -print-multiarch)/numbrella/libnumbrella-print.so
 share/applications/$app_id.desktop
 share/doc/numbrella/changelog.gz
 share/doc/numbrella/copyright

@@ -3,6 +3,7 @@
 // Scripted platform services for window tests: message boxes and dialogs answered
 // from queues and recorded, a printer situation set by the test, a fixed screen font
 // list and an in-memory clipboard.
+#include "ui/printing.h"
 #include "ui/services.h"
 
 #include <QColor>
@@ -56,13 +57,15 @@ class FakeDialogs : public ui::Dialogs {
     colourInitials.push_back(initial);
     return Next(colours);
   }
+  std::unique_ptr<ui::Printer> NewPrinter(QWidget*) override { return ui::NewDevicePrinter(); }
   // Prints to the PDF file that `printFiles` names next.
-  bool ChoosePrinter(QWidget*, QPrinter& printer, const ui::PrintDialogRequest& request) override {
+  bool ChoosePrinter(QWidget*, ui::Printer& printer,
+                     const ui::PrintDialogRequest& request) override {
     printRequests.push_back(request);
     const std::optional<QString> file = Next(printFiles);
     if (!file) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*file);
+    printer.Device().setOutputFormat(QPrinter::PdfFormat);
+    printer.Device().setOutputFileName(*file);
     return true;
   }
 

@@ -272,12 +272,12 @@ TEST_F(CommonDialogTest, PrintOffersTheSelectionAndReturnsTheChosenTarget) {
     ASSERT_NE(buttons, nullptr);
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
   });
-  QPrinter* target = dialog.ShowPrinter(nullptr, {.pageRangeOffered = false});
+  ui::Printer* target = dialog.ShowPrinter(nullptr, {.pageRangeOffered = false});
   ASSERT_NE(target, nullptr);
   EXPECT_TRUE(all);
-  EXPECT_EQ(Str(target->outputFileName()), Str(pdf));
+  EXPECT_EQ(Str(target->Destination()), Str(pdf));
 
-  ASSERT_TRUE(ui::PrintText("12  +  30  =  42", QFont(), target));
+  ASSERT_TRUE(ui::PrintText("12  +  30  =  42", QFont(), *target));
   QFile printed(pdf);
   ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
   EXPECT_TRUE(printed.readAll().startsWith("%PDF"));

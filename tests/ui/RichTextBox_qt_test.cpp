@@ -5,6 +5,7 @@
 
 #include "support/pdf_text.h"
 #include "ui/RichTextBoxLines.h"
+#include "ui/printing.h"
 #include "ui/rich_text_box.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -305,17 +307,20 @@ TEST(PrintTextTest, PrintsAllTheTextOnPagesOfItsOwnWithoutPageNumbers) {
   expected << "last";
 
   auto print = [&](const QString& name, QPrinter::PrintRange range) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(name));
-    printer.setPrintRange(range);  // a target set up for a selection gets everything too
-    EXPECT_TRUE(ui::PrintText(text, QFont("DejaVu Sans", 14), &printer)) << Str(name);
-    EXPECT_GT(PdfPages(dir.filePath(name)), 2);
-    EXPECT_EQ(testing::PdfLines(dir.filePath(name)), expected) << Str(name);
+    const std::unique_ptr<ui::Printer> printer = ui::NewDevicePrinter();
+    printer->Device().setOutputFormat(QPrinter::PdfFormat);
+    printer->Device().setOutputFileName(dir.filePath(name));
+    printer->Device().setPrintRange(range);  // a target set up for a selection gets everything
+    return ui::PrintText(text, QFont("DejaVu Sans", 14), *printer);
   };
-  print("all.pdf", QPrinter::AllPages);
-  print("asked-selection.pdf", QPrinter::Selection);
-  EXPECT_FALSE(ui::PrintText(text, QFont(), nullptr));
+  for (const auto& [name, range] : {std::pair{"all.pdf", QPrinter::AllPages},
+                                    std::pair{"asked-selection.pdf", QPrinter::Selection}}) {
+    EXPECT_TRUE(print(name, range)) << name;
+    EXPECT_GT(PdfPages(dir.filePath(name)), 2);
+    EXPECT_EQ(testing::PdfLines(dir.filePath(name)), expected) << name;
+  }
+  // A file that cannot be written is a failure, not a print.
+  EXPECT_FALSE(print("missing folder/lost.pdf", QPrinter::AllPages));
 }
 
 }  // namespace
