@@ -33,10 +33,11 @@ namespace {
 
 constexpr quint32 kYellow = 65535;  // 0x00BBGGRR
 // How long start-up waits for the print system past its first request. It is asked as
-// the program starts, and a local scheduler has answered before the window is made; a
-// slower one's answer is applied when it comes. A server that never answers costs
-// the start-up nothing more than this, most of which has passed by then.
-constexpr std::chrono::milliseconds kPrinterGrace{20};
+// the program starts, and a local scheduler has answered before the window is made, a
+// server on the local network within this; a slower one's answer is applied when it
+// comes. A server that never answers costs the start-up nothing more than this, which
+// has mostly passed by the time the window is made.
+constexpr std::chrono::milliseconds kPrinterGrace{10};
 
 }  // namespace
 
