@@ -161,8 +161,11 @@ int main(int argc, char** argv) {
   fakes = &services;
   numbrella::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  // The window's own work, some seventy controls against two, without what every start pays
+  // (loading, the toolkit, the font list): the start-up's goals are the whole
+  // program's, measured from outside by scripts/startup-ratio.sh.
   numbrella::bench::PrintRatio(reporter, "BM_CalculatorToFirstPaint", "BM_BareWindowToFirstPaint",
-                               " (goal: at most 1.5)");
+                               " (for comparison: the windows alone, in a started process)");
   numbrella::bench::PrintRatio(reporter, "BM_CalculatorToFirstPaint", "BM_SameControlsToFirstPaint",
                                " (for comparison)");
   const QString self = QCoreApplication::applicationFilePath();
